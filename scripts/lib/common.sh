@@ -1,0 +1,65 @@
+# Shared by the scripts: paths, the two build trees and a private Wine session.
+# shellcheck shell=bash
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD="$ROOT/build"
+NATIVE_BUILD="$BUILD/native"
+WINDOWS_BUILD="$BUILD/windows"
+JOBS=$(nproc)
+
+ensure_setup() {
+    "$ROOT/scripts/setup.sh" --check || "$ROOT/scripts/setup.sh"
+}
+
+configure_and_build_windows() {
+    cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+}
+
+configure_and_build_native() {
+    cmake -S "$ROOT" -B "$NATIVE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build "$NATIVE_BUILD" -j "$JOBS"
+}
+
+STARTED_XVFB_PID=""
+
+# Starts a private Xvfb on the first free display and exports DISPLAY.
+start_xvfb() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    STARTED_XVFB_PID=$!
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$n"
+}
+
+# A private Wine prefix inside the build tree, created once; ANSI code page 1252.
+setup_wine_env() {
+    export WINEPREFIX="$WINDOWS_BUILD/wineprefix"
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export LANG=en_US.UTF-8 LC_ALL=
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "wine: creating prefix $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+    fi
+    # Keep one server for the whole run so each test process starts quickly.
+    wineserver -p >/dev/null 2>&1 || true
+}
+
+stop_wine_and_xvfb() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    if [ -n "$STARTED_XVFB_PID" ]; then
+        kill "$STARTED_XVFB_PID" >/dev/null 2>&1 || true
+        wait "$STARTED_XVFB_PID" 2>/dev/null || true
+        STARTED_XVFB_PID=""
+    fi
+}

@@ -1,0 +1,38 @@
+#include "framework/Component.h"
+
+#include <gtest/gtest.h>
+
+using namespace tav;
+
+namespace {
+struct Labelled : TComponent {
+    Labelled(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {
+        PublishString("Caption", [this] { return caption; },
+                      [this](const std::string& v) { caption = v; });
+    }
+    std::string caption;
+};
+} // namespace
+
+TEST(Component, OwnerFindsByNameAndFreesWhatItOwns) {
+    auto* form = new TComponent(nullptr, "Form");
+    auto* a = new Labelled(form, "OkBtn");
+    auto* b = new Labelled(form, "CancelBtn");
+    EXPECT_EQ(form->FindComponent("okbtn"), a);
+    EXPECT_EQ(form->FindComponent("CANCELBTN"), b);
+    EXPECT_EQ(form->FindComponent("Missing"), nullptr);
+    delete a;
+    EXPECT_EQ(form->Components().size(), 1u);
+    EXPECT_EQ(form->FindComponent("OkBtn"), nullptr);
+    delete form; // frees b; ASan reports a leak or double free otherwise
+}
+
+TEST(Component, PublishedPropertiesAreFoundWithoutRegardToCase) {
+    Labelled l(nullptr, "L");
+    const PublishedProperty* p = l.FindProperty("caption");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->kind, PropertyKind::String);
+    p->setString("Hello");
+    EXPECT_EQ(l.caption, "Hello");
+    EXPECT_EQ(l.PropertyKindOf("Items"), PropertyKind::None);
+}
