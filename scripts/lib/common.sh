@@ -24,16 +24,20 @@ configure_and_build_native() {
 
 STARTED_XVFB_PID=""
 
-# Starts a private Xvfb on the first free display and exports DISPLAY.
+# Starts a private Xvfb on a display it picks itself and exports DISPLAY.
 start_xvfb() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     STARTED_XVFB_PID=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.1
-    done
+    local n
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    if [ -z "$n" ]; then
+        echo "xvfb: could not start a display" >&2
+        return 1
+    fi
     export DISPLAY=":$n"
 }
 
