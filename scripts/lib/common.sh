@@ -53,8 +53,11 @@ setup_wine_env() {
         wineboot -i >/dev/null 2>&1 || true
         wineserver -w
     fi
-    # Keep one server for the whole run so each test process starts quickly.
+    # Keep one server for the whole run so each test process starts quickly, and start Wine's
+    # own background services now: started by a test, they would inherit its output pipe and
+    # keep CTest waiting for the end of that output.
     wineserver -p >/dev/null 2>&1 || true
+    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 stop_wine_and_xvfb() {
