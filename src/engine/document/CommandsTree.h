@@ -1,0 +1,66 @@
+#pragma once
+// The commands tree: remotes (level 0) holding commands (level 1). Each node owns its record;
+// `NodeIndex` of every record is kept equal to the node's depth-first index (first node 0).
+// The tree is changed only through the document, which keeps the other links in step.
+
+#include "engine/document/Records.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tav {
+
+class TTreeNode {
+public:
+    std::string Text; // the remote's or command's name
+
+    TCommand* Data() const { return data_.get(); }
+    TTreeNode* Parent() const { return parent_; }
+    int Level() const { return parent_ ? 1 : 0; }
+    bool IsRemote() const { return parent_ == nullptr; }
+    const std::vector<std::unique_ptr<TTreeNode>>& Children() const { return children_; }
+    int AbsoluteIndex() const { return data_->NodeIndex; }
+
+private:
+    friend class TCommandsTree;
+    std::unique_ptr<TCommand> data_ = std::make_unique<TCommand>();
+    TTreeNode* parent_ = nullptr;
+    std::vector<std::unique_ptr<TTreeNode>> children_;
+};
+
+// Where a dragged node lands on its target: on the target's label or icon, or beside it (the
+// indent area or no item part at all).
+enum class TDropPlace { OnLabel, Beside };
+
+class TCommandsTree {
+public:
+    const std::vector<std::unique_ptr<TTreeNode>>& Remotes() const { return remotes_; }
+    int Count() const { return count_; }
+    // The node at an absolute index, or nullptr when there is none.
+    TTreeNode* NodeAt(int index) const;
+    // Every node in absolute order.
+    std::vector<TTreeNode*> Nodes() const;
+    // A command may be dropped on any node, a remote only on a remote.
+    static bool CanDrop(const TTreeNode* dragged, const TTreeNode* target);
+    // Sets every record's NodeIndex from the node's place.
+    void RenumberTree();
+
+private:
+    friend class TDocument;
+    TTreeNode* AppendRemote(std::string text);
+    // Before `selected` when it is a command; as the last command when it is a remote.
+    TTreeNode* InsertCommand(TTreeNode* selected, std::string text);
+    // Removes a command, or a remote without commands, and hands its node back.
+    std::unique_ptr<TTreeNode> Remove(TTreeNode* node);
+    bool Move(TTreeNode* dragged, TTreeNode* target, TDropPlace place);
+    void Clear();
+
+    std::vector<std::unique_ptr<TTreeNode>>& SiblingsOf(TTreeNode* node);
+    void RenumberFrom(std::size_t remote);
+
+    std::vector<std::unique_ptr<TTreeNode>> remotes_;
+    int count_ = 0;
+};
+
+} // namespace tav

@@ -1,0 +1,113 @@
+#pragma once
+// The document: the commands tree (which owns every command record), the recognition order of
+// the commands, the layouts (which own their action items), the current layout and item, and the
+// run-time state that points into them (received code, last fired command, learning samples).
+//
+// Links kept in step by every operation: an action item is in a command's `Actions` exactly once
+// when the command occurs at least once in the item's `TriggerCommands`, and not otherwise.
+
+#include "engine/document/CommandsTree.h"
+#include "engine/document/ReceivedCode.h"
+#include "engine/document/Records.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tav {
+
+// Why the state that could still fire a command or run an action was dropped.
+enum class TRunStateChange { Reset, CommandDeleted, ActionDeleted, LayoutDeleted };
+
+class TDocument {
+public:
+    using NameSource = std::function<std::string()>;
+    using RunStateListener = std::function<void(TRunStateChange)>;
+
+    // `defaultLayoutName` gives the (translated) name of the default layout at each reset.
+    explicit TDocument(NameSource defaultLayoutName = {});
+    ~TDocument();
+    TDocument(const TDocument&) = delete;
+    TDocument& operator=(const TDocument&) = delete;
+
+    // Frees every record and starts again: empty tree and command list, only the default layout.
+    // The modified flag is left as it is.
+    void Reset();
+
+    const TCommandsTree& Tree() const { return tree_; }
+    // Every command record in creation order: the recognition order.
+    const std::vector<TCommand*>& Commands() const { return commands_; }
+    const std::vector<std::unique_ptr<TLayout>>& Layouts() const { return layouts_; }
+    TLayout* DefaultLayout() const { return layouts_.front().get(); }
+    // The owner node of a record, found by its NodeIndex; nullptr when it is stale.
+    TTreeNode* NodeOf(const TCommand* command) const;
+
+    TLayout* CurLayout() const { return curLayout_; }
+    void SetCurLayout(TLayout* layout) { curLayout_ = layout; }
+    TAction* CurAction() const { return curAction_; }
+    void SetCurAction(TAction* action) { curAction_ = action; }
+
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // --- commands tree ---
+    // A remote appended after the last one.
+    TTreeNode* AddRemote(std::string name);
+    // A command before the selected command, or as the last command of the selected remote;
+    // appended to the recognition order. Nothing happens (nullptr) without a selection.
+    TTreeNode* AddCommand(TTreeNode* selected, std::string name);
+    // Deletes a command, or a remote with all its commands, unlinking every deleted command
+    // from the trigger lists that name it.
+    void DeleteNode(TTreeNode* node);
+    void RenameNode(TTreeNode* node, std::string name);
+    // The switches of a node apply to the node and its direct children.
+    void SetRecognition(TTreeNode* node, bool on);
+    void SetTypematic(TTreeNode* node, bool on);
+    void SetSound(TTreeNode* node, std::string sound);
+    // Drag and drop inside the tree; false when the drop is refused.
+    bool MoveNode(TTreeNode* dragged, TTreeNode* target, TDropPlace place);
+
+    // --- layouts and action items ---
+    TLayout* AddLayout(std::string name, std::string wndTitle, std::string application);
+    // Any layout but the default one; its items are unlinked and freed with it.
+    void DeleteLayout(TLayout* layout);
+    // A new item appended to `layout`; it becomes the current item.
+    TAction* AddAction(TLayout* layout, std::string name);
+    void DeleteAction(TAction* action);
+    // Appends a command, or every command of a remote in tree order, to the trigger list, and
+    // restarts the item's trigger sequence.
+    void AddTrigger(TAction* action, const TTreeNode* node);
+    void RemoveTriggerAt(TAction* action, std::size_t position);
+    void ExchangeTriggers(TAction* action, std::size_t a, std::size_t b);
+
+    // --- run-time state ---
+    TReceivedCode ReceivedCode;
+    TCommand* LastFiredCommand = nullptr;
+    bool TypematicActive = false;
+    TLearnQueue LearnQueue;
+
+    // Listeners are told whenever the state above was dropped because records went away;
+    // whoever could still run something from a record (the action timer) stops there.
+    int AddRunStateListener(RunStateListener listener);
+    void RemoveRunStateListener(int id);
+
+private:
+    void DeleteTreeNode(TTreeNode* node);
+    void FreeAction(TAction* action);
+    void DropRunState(TRunStateChange why);
+    void Touch() { modified_ = true; }
+
+    NameSource defaultLayoutName_;
+    TCommandsTree tree_;
+    std::vector<TCommand*> commands_;
+    std::vector<std::unique_ptr<TLayout>> layouts_;
+    TLayout* curLayout_ = nullptr;
+    TAction* curAction_ = nullptr;
+    bool modified_ = false;
+    std::vector<std::pair<int, RunStateListener>> listeners_;
+    int nextListenerId_ = 1;
+};
+
+} // namespace tav
