@@ -131,10 +131,15 @@ bool THandOver::Post(const std::shared_ptr<Item>& item) {
     std::lock_guard lock(g_lock);
     if (!g_current)
         return false;
-    // One wake-up per item, so that a modal loop inside a running callable still serves
-    // the items that arrive meanwhile.
-    if (!PostMessageA(g_current->window_, WakeMessage, 0, 0))
-        return false;
+    // One wake-up message at a time keeps a main thread that is blocked for long (waiting
+    // for a started program) from filling its message queue. The flag drops when the message
+    // is taken, before the queue is served, so a modal loop inside a running callable gets a
+    // fresh wake-up for what arrives meanwhile.
+    if (!g_current->wakePosted_) {
+        if (!PostMessageA(g_current->window_, WakeMessage, 0, 0))
+            return false;
+        g_current->wakePosted_ = true;
+    }
     g_current->items_.push_back(item);
     return true;
 }
@@ -207,10 +212,32 @@ void THandOver::ProcessPending() {
     }
 }
 
+void THandOver::ServeWhileWaiting() {
+    HWND window = nullptr;
+    {
+        std::lock_guard lock(g_lock);
+        if (!g_current || g_current->mainThreadId_ != GetCurrentThreadId())
+            return;
+        window = g_current->window_;
+    }
+    MSG msg;
+    // Runs messages sent from other threads and marks the queue as seen for the next wait.
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    // The wake-up is taken here, so that the next hand-over posts a new one and ends the wait.
+    while (PeekMessageA(&msg, window, WakeMessage, WakeMessage, PM_REMOVE))
+        DispatchMessageA(&msg);
+    ProcessPending();
+}
+
 LRESULT CALLBACK THandOver::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WakeMessage)
         return DefWindowProcA(wnd, msg, wParam, lParam);
     try {
+        {
+            std::lock_guard lock(g_lock);
+            if (g_current && g_current->window_ == wnd)
+                g_current->wakePosted_ = false;
+        }
         ProcessPending();
     } catch (...) {
         // Only the lock can fail here; the items stay queued for the next wake-up.

@@ -55,11 +55,13 @@ public:
     static bool Queue(std::function<void()> fn);
 
     // Runs every callable waiting now, in the order handed over. Main thread only; elsewhere
-    // it does nothing. Message loops do this by themselves; a main thread that waits for a
-    // worker without a message loop calls it.
+    // it does nothing. Message loops do this by themselves.
     static void ProcessPending();
 
-    HWND Window() const { return window_; }
+    // For a main thread that waits for a worker in MsgWaitForMultipleObjects with
+    // QS_POSTMESSAGE | QS_SENDMESSAGE: after each wake-up it serves the hand-overs and the
+    // messages sent from other threads, and leaves every other message in the queue.
+    static void ServeWhileWaiting();
 
 private:
     struct Item;
@@ -70,6 +72,7 @@ private:
     DWORD mainThreadId_;
     HWND window_ = nullptr;
     std::deque<std::shared_ptr<Item>> items_;
+    bool wakePosted_ = false;
 };
 
 } // namespace tav

@@ -67,16 +67,13 @@ void TThread::WaitFor() {
         WaitForSingleObject(handle_, INFINITE);
         return;
     }
-    // The thread may be waiting for the main thread: serve hand-overs and messages sent from
-    // other threads, and leave every other message for the message loop.
+    // The thread may be waiting for the main thread.
     for (;;) {
+        THandOver::ServeWhileWaiting();
         const DWORD result = MsgWaitForMultipleObjects(1, &handle_, FALSE, INFINITE,
                                                        QS_POSTMESSAGE | QS_SENDMESSAGE);
         if (result != WAIT_OBJECT_0 + 1)
             return;
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); // marks the queue as seen
-        THandOver::ProcessPending();
     }
 }
 

@@ -10,7 +10,7 @@ TDialogDriver* g_driver = nullptr;
 BOOL CALLBACK FindDialog(HWND wnd, LPARAM result) {
     char cls[32] = {};
     GetClassNameA(wnd, cls, sizeof cls);
-    if (std::string(cls) == "#32770" && IsWindowVisible(wnd)) {
+    if (std::string(cls) == "#32770") {
         *reinterpret_cast<HWND*>(result) = wnd;
         return FALSE;
     }
