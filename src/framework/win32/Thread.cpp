@@ -34,9 +34,7 @@ TThread::TThread() : terminateEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)
 }
 
 TThread::~TThread() {
-    // A self-freeing thread deletes itself on its own thread, after Execute; nothing to join.
-    if (handle_ && GetCurrentThreadId() != threadId_)
-        TerminateAndWait();
+    TerminateAndWait();
     if (handle_)
         CloseHandle(handle_);
     CloseHandle(terminateEvent_);
@@ -78,6 +76,10 @@ void TThread::WaitFor() {
 }
 
 void TThread::TerminateAndWait() {
+    if (handle_ && GetCurrentThreadId() == threadId_) {
+        Terminate(); // a self-freeing thread's destructor: it is ending already
+        return;
+    }
     THandOver::ProcessPending();
     Terminate();
     WaitFor();

@@ -53,7 +53,8 @@ public:
     // Throws std::logic_error when called from the thread itself.
     void WaitFor();
     // Terminate, then WaitFor; on the main thread pending hand-overs run first, so a delivery
-    // the thread is already waiting on still happens.
+    // the thread is already waiting on still happens. On the thread itself (the destructor of
+    // a self-freeing thread) it only terminates.
     void TerminateAndWait();
 
     bool Finished() const { return finished_; }

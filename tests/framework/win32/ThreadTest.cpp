@@ -181,7 +181,10 @@ namespace {
 class TSelfFreeing : public TThread {
 public:
     explicit TSelfFreeing(HANDLE destroyed) : destroyed_(destroyed) { SetFreeOnTerminate(true); }
-    ~TSelfFreeing() override { SetEvent(destroyed_); }
+    ~TSelfFreeing() override {
+        TerminateAndWait(); // what every derived destructor does; here on the thread itself
+        SetEvent(destroyed_);
+    }
 
 protected:
     void Execute() override {}
