@@ -1,0 +1,302 @@
+#include "components/ini/BufferedIniFile.h"
+
+#include "framework/Text.h"
+
+#include <cerrno>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace tav {
+
+namespace {
+
+bool IsBlankOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Gives the stream a buffer of `size` bytes, or none for 0; must run before the file opens.
+std::unique_ptr<char[]> SetStreamBuffer(std::filebuf& buf, int size) {
+    std::unique_ptr<char[]> storage;
+    if (size > 0) {
+        storage = std::make_unique<char[]>(static_cast<std::size_t>(size));
+        buf.pubsetbuf(storage.get(), size);
+    } else {
+        buf.pubsetbuf(nullptr, 0);
+    }
+    return storage;
+}
+
+} // namespace
+
+TBufferedIniFile::TBufferedIniFile(const std::string& fileName) {
+    SetFileName(fileName);
+}
+
+TBufferedIniFile::~TBufferedIniFile() {
+    try {
+        UpdateFile();
+    } catch (const std::exception&) {
+        // Nothing can report it from here; see the declaration.
+    }
+}
+
+void TBufferedIniFile::SetFileName(const std::string& fileName) {
+    UpdateFile();
+    ClearSections();
+    fileName_ = fileName;
+    if (!fileName_.empty())
+        LoadFromFile(fileName_);
+    modified_ = false;
+}
+
+void TBufferedIniFile::ClearSections() {
+    sections_.Clear();
+    currentSection_ = 0;
+}
+
+void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
+    currentSection_ = 0;
+    std::ifstream in;
+    const auto storage = SetStreamBuffer(*in.rdbuf(), LoadBufferSize);
+    errno = 0;
+    in.open(fileName, std::ios::in | std::ios::binary);
+    if (!in.is_open()) {
+        if (errno == ENOENT)
+            return;
+        throw EIniFileError("Cannot open file \"" + fileName + "\"");
+    }
+    std::string text;
+    std::vector<char> chunk(64 * 1024);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        throw EIniFileError("Cannot read file \"" + fileName + "\"");
+    LoadFromText(text);
+}
+
+void TBufferedIniFile::LoadFromText(std::string_view text) {
+    currentSection_ = 0;
+    int current = -1;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        auto end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        LoadLine(std::string(line), current);
+        pos = end + 1;
+    }
+    if (sections_.EraseDuplicates(DuplicateSectionChoice))
+        modified_ = true;
+}
+
+void TBufferedIniFile::LoadLine(std::string line, int& current) {
+    if (line == "\x1A" || (SkipCommentLines && !line.empty() && line[0] == ';'))
+        line.clear();
+    if (line.empty())
+        return;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        current = sections_.Add(line.substr(1, line.size() - 2));
+        return;
+    }
+    if (TrimAroundEquals) {
+        auto eq = line.find('=');
+        while (eq != std::string::npos && eq >= 1 && IsBlankOrTab(line[eq - 1])) {
+            line.erase(eq - 1, 1);
+            --eq;
+        }
+        while (eq != std::string::npos && eq + 1 < line.size() && IsBlankOrTab(line[eq + 1]))
+            line.erase(eq + 1, 1);
+    }
+    if (StripQuotes) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos && eq >= 1 && line.size() - eq - 1 >= 2) {
+            const char q = line[eq + 1];
+            if ((q == '"' || q == '\'') && line.back() == q) {
+                line.pop_back();
+                line.erase(eq + 1, 1);
+            }
+        }
+    }
+    if (CutLineEnds) {
+        while (!line.empty() && static_cast<unsigned char>(line.back()) < '!')
+            line.pop_back();
+    }
+    if (DropLinesWithoutEquals && line.find('=') == std::string::npos)
+        return;
+    if (current >= 0)
+        sections_.AppendLine(current, std::move(line));
+}
+
+int TBufferedIniFile::FindSection(std::string_view section) {
+    const int hit = sections_.FindFrom(section, currentSection_);
+    if (hit >= 0)
+        currentSection_ = hit;
+    return hit;
+}
+
+int TBufferedIniFile::FindOrAddSection(std::string_view section) {
+    int hit = FindSection(section);
+    if (hit < 0) {
+        hit = sections_.Add(std::string(section));
+        currentSection_ = hit;
+    }
+    return hit;
+}
+
+const std::string* TBufferedIniFile::FindValueLine(std::string_view section, std::string_view key) {
+    const int s = FindSection(section);
+    if (s < 0)
+        return nullptr;
+    const int line = sections_.FindKey(s, key);
+    return line < 0 ? nullptr : &sections_.SectionItems(s)[line];
+}
+
+std::string TBufferedIniFile::ReadString(std::string_view section, std::string_view key,
+                                         std::string_view fallback) {
+    const std::string* line = FindValueLine(section, key);
+    return std::string(line ? IniLineValue(*line) : fallback);
+}
+
+void TBufferedIniFile::WriteString(std::string_view section, std::string_view key,
+                                   std::string_view value) {
+    if (key.empty()) {
+        if (!section.empty() || !value.empty())
+            EraseSection(section);
+        else
+            UpdateFile();
+        return;
+    }
+    std::string text = std::string(key) + "=" + std::string(value);
+    const int s = FindOrAddSection(section);
+    const int line = sections_.FindKey(s, key);
+    if (line < 0) {
+        sections_.AppendLine(s, std::move(text));
+        modified_ = true;
+    } else if (sections_.SectionItems(s)[line] != text) {
+        sections_.ReplaceLine(s, line, std::move(text));
+        modified_ = true;
+    }
+}
+
+std::int32_t TBufferedIniFile::ReadInteger(std::string_view section, std::string_view key,
+                                           std::int32_t fallback) {
+    const std::string* line = FindValueLine(section, key);
+    return line ? StrToIntDef(IniLineValue(*line), fallback) : fallback;
+}
+
+void TBufferedIniFile::WriteInteger(std::string_view section, std::string_view key,
+                                    std::int32_t value) {
+    WriteString(section, key, IntToStr(value));
+}
+
+bool TBufferedIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) {
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void TBufferedIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void TBufferedIniFile::ReadSection(std::string_view section, IniLines& strings) {
+    const int s = FindSection(section);
+    if (s < 0)
+        return;
+    for (const std::string& line : sections_.SectionItems(s))
+        strings.emplace_back(IniLineKey(line));
+}
+
+void TBufferedIniFile::ReadSections(IniLines& strings) {
+    strings.clear();
+    for (int i = 0; i < sections_.Count(); ++i)
+        strings.push_back(sections_.Name(i));
+}
+
+void TBufferedIniFile::ReadSectionValues(std::string_view section, IniLines& strings) {
+    const int s = FindSection(section);
+    if (s < 0)
+        return;
+    const IniLines& lines = sections_.SectionItems(s);
+    strings.insert(strings.end(), lines.begin(), lines.end());
+}
+
+void TBufferedIniFile::EraseSection(std::string_view section) {
+    const int s = sections_.IndexOf(section);
+    if (s < 0)
+        return;
+    sections_.Delete(s);
+    sections_.ResetRememberedIndex();
+    if (currentSection_ >= sections_.Count())
+        currentSection_ = 0;
+    modified_ = true;
+}
+
+bool TBufferedIniFile::SectionExists(std::string_view section) {
+    return FindSection(section) >= 0;
+}
+
+void TBufferedIniFile::DeleteKey(std::string_view section, std::string_view key) {
+    const int s = FindOrAddSection(section);
+    const int line = sections_.FindKey(s, key);
+    if (line < 0)
+        return;
+    sections_.DeleteLine(s, line);
+    modified_ = true;
+}
+
+void TBufferedIniFile::ReadAll(IniLines& strings) {
+    for (int i = 0; i < sections_.Count(); ++i) {
+        const IniLines& lines = sections_.SectionItems(i);
+        if (lines.empty())
+            continue;
+        strings.push_back("[" + sections_.Name(i) + "]");
+        strings.insert(strings.end(), lines.begin(), lines.end());
+        strings.emplace_back();
+    }
+}
+
+void TBufferedIniFile::UpdateFile() {
+    if (!modified_ || fileName_.empty()) {
+        modified_ = false;
+        return;
+    }
+    IniLines all;
+    ReadAll(all);
+    std::string text;
+    for (const std::string& line : all) {
+        text += line;
+        text += "\r\n";
+    }
+    std::ofstream out;
+    const auto storage = SetStreamBuffer(*out.rdbuf(), LoadBufferSize);
+    out.open(fileName_, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+        throw EIniFileError("Cannot create file \"" + fileName_ + "\"");
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (out.fail())
+        throw EIniFileError("Cannot write file \"" + fileName_ + "\"");
+    modified_ = false;
+}
+
+std::int32_t TBufferedIniFileEx::ReadHexInteger(std::string_view section, std::string_view key,
+                                                std::int32_t fallback) {
+    const std::string* line = FindValueLine(section, key);
+    if (!line)
+        return fallback;
+    const std::string_view value = IniLineValue(*line);
+    const auto parsed = TryHexToInt(value);
+    if (!parsed)
+        throw EIniConvertError("'" + std::string(value) + "' is not a valid hexadecimal value");
+    return *parsed;
+}
+
+void TBufferedIniFileEx::WriteHexInteger(std::string_view section, std::string_view key,
+                                         std::int32_t value) {
+    WriteString(section, key, IntToHex(value, 8));
+}
+
+} // namespace tav
