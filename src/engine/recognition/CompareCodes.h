@@ -1,0 +1,20 @@
+#pragma once
+// Whether a received code matches a stored one under the recognition settings.
+
+#include "engine/document/Records.h"
+
+namespace tav {
+
+struct TCompareSettings {
+    int SkipFirst = 0;   // leading values not compared
+    int Tolerance = 20;  // absolute, the same for every value
+    int LengthLimit = 0; // highest index compared; 0 = no limit
+    bool Binary = false; // compare by threshold instead of tolerance
+    int BinaryThreshold = 0;
+    bool SameLength = false; // codes of different length never match
+};
+
+bool CompareCodes(const TCompareSettings& settings, const TCommand& stored,
+                  const TCommand& received);
+
+} // namespace tav

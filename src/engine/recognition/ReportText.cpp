@@ -1,0 +1,33 @@
+#include "engine/recognition/ReportText.h"
+
+#include "framework/Text.h"
+
+namespace tav {
+
+std::string BuildReportText(const TReportParts& parts, const std::string& remoteName,
+                            const std::string& commandName, const TCommand& command,
+                            const TAction* chosen) {
+    std::string text;
+    auto separate = [&text] {
+        if (!text.empty())
+            text += ", ";
+    };
+    if (parts.Remote)
+        text = remoteName;
+    if (parts.Command) {
+        separate();
+        text += commandName;
+    }
+    if (parts.Data) {
+        separate();
+        for (int i = 0; i <= command.LastIndex; ++i)
+            text += IntToHex(command.Code[static_cast<std::size_t>(i)], 2) + " ";
+    }
+    if (parts.Action && chosen) {
+        separate();
+        text += chosen->Name;
+    }
+    return text;
+}
+
+} // namespace tav

@@ -1,0 +1,61 @@
+#include "engine/recognition/win32/Win32Ports.h"
+
+#include <windows.h>
+
+namespace tav {
+
+namespace {
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, n);
+    return folder.substr(0, folder.find_last_of("\\/:") + 1);
+}
+
+std::string SystemErrorText(DWORD code) {
+    char* text = nullptr;
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = n ? std::string(text, n) : "Error " + std::to_string(code);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message;
+}
+
+} // namespace
+
+TWin32LogWriter::TWin32LogWriter() : folder_(ProgramFolder()) {}
+
+TWin32LogWriter::TWin32LogWriter(std::string folder) : folder_(std::move(folder)) {
+    if (!folder_.empty() && folder_.back() != '\\' && folder_.back() != '/')
+        folder_ += '\\';
+}
+
+std::string TWin32LogWriter::PathOf(const std::string& fileName) const {
+    if (fileName.find_first_of("\\/:") != std::string::npos)
+        return fileName;
+    return folder_ + fileName;
+}
+
+std::optional<std::string> TWin32LogWriter::AppendLine(const std::string& fileName,
+                                                       const std::string& line) {
+    const std::string path = PathOf(fileName);
+    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return path + ": " + SystemErrorText(GetLastError());
+    DWORD written = 0;
+    const BOOL ok =
+        WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+        written == line.size() && FlushFileBuffers(file);
+    const DWORD error = ok ? 0 : GetLastError();
+    CloseHandle(file);
+    if (!ok)
+        return path + ": " + SystemErrorText(error);
+    return std::nullopt;
+}
+
+} // namespace tav
