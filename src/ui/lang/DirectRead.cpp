@@ -1,0 +1,43 @@
+#include "ui/lang/DirectRead.h"
+
+#include "framework/Text.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace tav {
+
+StringList LoadTextLines(const std::string& path) {
+    std::string text;
+    if (std::ifstream in{path, std::ios::binary})
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    StringList lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string ReadDirectKey(const StringList& lines, std::string_view key) {
+    for (const std::string& line : lines) {
+        const std::size_t eq = line.find('=');
+        if (eq != std::string::npos && AnsiSameText(std::string_view(line).substr(0, eq), key))
+            return line.substr(eq + 1);
+    }
+    return {};
+}
+
+std::string ReadDirectKey(const std::string& path, std::string_view key) {
+    return ReadDirectKey(LoadTextLines(path), key);
+}
+
+} // namespace tav
