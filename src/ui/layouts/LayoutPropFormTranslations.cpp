@@ -1,0 +1,27 @@
+// The translation table of the layout properties dialog. Language files use these keys and texts:
+// keep them exactly as they are.
+
+#include "ui/lang/FormTranslations.h"
+
+namespace tav {
+
+namespace direct {
+constexpr std::string_view LayoutPropFormCaption = "LayoutPropForm.Caption";
+} // namespace direct
+
+namespace {
+
+constexpr std::string_view kProperties[] = {
+    "LayoutPropForm.LayoutNameLbl.Caption", "LayoutPropForm.WinTitleLbl.Caption",
+    "LayoutPropForm.ClassNameLbl.Caption",  "LayoutPropForm.AcceptBtn.Caption",
+    "LayoutPropForm.CancelBtn.Caption",
+};
+
+constexpr std::string_view kDirectKeys[] = {direct::LayoutPropFormCaption};
+
+} // namespace
+
+constexpr TFormTranslations LayoutPropFormTranslations{
+    "LayoutPropForm", ",", kProperties, kDirectKeys, {}};
+
+} // namespace tav
