@@ -7,24 +7,28 @@
 
 namespace tav {
 
-StringList LoadTextLines(const std::string& path) {
-    std::string text;
-    if (std::ifstream in{path, std::ios::binary})
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+StringList SplitTextLines(std::string_view text) {
     StringList lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
             break;
         }
-        lines.push_back(text.substr(start, end - start));
+        lines.emplace_back(text.substr(start, end - start));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n')
             ++start;
     }
     return lines;
+}
+
+StringList LoadTextLines(const std::string& path) {
+    std::string text;
+    if (std::ifstream in{path, std::ios::binary})
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return SplitTextLines(text);
 }
 
 std::string ReadDirectKey(const StringList& lines, std::string_view key) {

@@ -9,7 +9,9 @@
 
 namespace tav {
 
-// The lines of a text file; a line ends at CR, LF or CR LF. A missing file has no lines.
+// The lines of a text; a line ends at CR, LF or CR LF.
+StringList SplitTextLines(std::string_view text);
+// The lines of a text file. A missing file has no lines.
 StringList LoadTextLines(const std::string& path);
 
 // The value of the first line, in any section, whose text before its first "=" equals `key`
