@@ -55,24 +55,30 @@ void TBufferedIniFile::ClearSections() {
     currentSection_ = 0;
 }
 
-void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
-    currentSection_ = 0;
+bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize) {
     std::ifstream in;
-    const auto storage = SetStreamBuffer(*in.rdbuf(), LoadBufferSize);
+    const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
     errno = 0;
     in.open(fileName, std::ios::in | std::ios::binary);
     if (!in.is_open()) {
         if (errno == ENOENT)
-            return;
+            return false;
         throw EIniFileError("Cannot open file \"" + fileName + "\"");
     }
-    std::string text;
+    bytes.clear();
     std::vector<char> chunk(64 * 1024);
     while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
-        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         throw EIniFileError("Cannot read file \"" + fileName + "\"");
-    LoadFromText(text);
+    return true;
+}
+
+void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
+    currentSection_ = 0;
+    std::string text;
+    if (ReadIniFileBytes(fileName, text, LoadBufferSize))
+        LoadFromText(text);
 }
 
 void TBufferedIniFile::LoadFromText(std::string_view text) {

@@ -23,6 +23,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Reads a whole file through a buffer of `bufferSize` bytes (0: none); false when the file does
+// not exist. Throws EIniFileError when it exists but cannot be read.
+bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize);
+
 class TBufferedIniFile {
 public:
     explicit TBufferedIniFile(const std::string& fileName = {});

@@ -1,0 +1,157 @@
+#include "engine/config/CodeCodec.h"
+#include "engine/config/ConfigFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <unordered_map>
+#include <utility>
+
+namespace tav {
+
+namespace {
+
+// Builds the text line by line; every section but the first follows an empty line.
+class ConfigText {
+public:
+    void Section(const std::string& name) {
+        if (!text_.empty())
+            text_ += "\r\n";
+        text_ += '[';
+        text_ += name;
+        text_ += "]\r\n";
+    }
+    void Key(std::string_view key, std::string_view value) {
+        text_ += key;
+        text_ += '=';
+        text_ += value;
+        text_ += "\r\n";
+    }
+    void Key(std::string_view key, long long value) { Key(key, std::to_string(value)); }
+    void Flag(std::string_view key, bool value) { Key(key, value ? "1" : "0"); }
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+std::string Numbered(const char* prefix, std::size_t n) {
+    std::string text(prefix);
+    text += std::to_string(n);
+    return text;
+}
+
+std::string SystemError(const std::string& what, const std::string& path) {
+    return what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+bool Exists(const std::string& path) {
+    return std::ifstream(path).is_open();
+}
+
+} // namespace
+
+std::string FormatConfig(const TDocument& document, const TConfigFileInfo& info) {
+    const auto& layouts = document.Layouts();
+    // Where each action item lives, for the "TA" keys of the commands that it lists.
+    std::unordered_map<const TAction*, std::pair<std::size_t, std::size_t>> places;
+    for (std::size_t l = 0; l < layouts.size(); ++l)
+        for (std::size_t a = 0; a < layouts[l]->Actions.size(); ++a)
+            places[layouts[l]->Actions[a].get()] = {l, a};
+
+    ConfigText out;
+    out.Section("File information");
+    out.Key("Program", info.Program);
+    out.Key("Version", 4);
+    out.Key("Web", info.Web);
+    out.Key("Date", info.Date);
+    out.Key("Commands", document.Tree().Count());
+    out.Key("Layouts", static_cast<long long>(layouts.size()));
+
+    std::size_t i = 0;
+    for (const TTreeNode* node : document.Tree().Nodes()) {
+        const TCommand& record = *node->Data();
+        out.Section(Numbered("C", i++));
+        out.Key("Name", node->Text);
+        out.Key("Level", node->Level());
+        out.Key("Sound", record.Sound);
+        out.Flag("Recognition", record.Recognition);
+        out.Flag("Typematic", record.Typematic);
+        out.Key("Digits", CodeDigits(record));
+        out.Key("Code", EncodeCode(record));
+        out.Key("TrigCount", static_cast<long long>(record.Actions.size()));
+        for (std::size_t j = 0; j < record.Actions.size(); ++j) {
+            const auto [l, a] = places.at(record.Actions[j]);
+            out.Key(Numbered("TA", j), Numbered("L", l) + Numbered("A", a));
+        }
+    }
+
+    for (std::size_t l = 0; l < layouts.size(); ++l) {
+        const TLayout& layout = *layouts[l];
+        const std::string section = Numbered("L", l);
+        out.Section(section);
+        out.Key("Name", layout.Name);
+        out.Key("Application", layout.Application);
+        out.Key("WndTitle", layout.WndTitle);
+        out.Key("ActCount", static_cast<long long>(layout.Actions.size()));
+        for (std::size_t a = 0; a < layout.Actions.size(); ++a) {
+            const TAction& item = *layout.Actions[a];
+            out.Section(section + Numbered("A", a));
+            out.Key("Name", item.Name);
+            out.Key("TrigEn", item.TrigEn);
+            out.Key("TrigType", item.TrigType);
+            out.Flag("AllAtOnce", item.AllAtOnce);
+            out.Key("TrigCount", static_cast<long long>(item.TriggerCommands.size()));
+            for (std::size_t k = 0; k < item.TriggerCommands.size(); ++k)
+                out.Key(Numbered("TC", k), item.TriggerCommands[k]->NodeIndex);
+            out.Key("ActCount", static_cast<long long>(item.ActionStrings.size()));
+            for (std::size_t k = 0; k < item.ActionStrings.size(); ++k)
+                out.Key(Numbered("A", k), item.ActionStrings[k]);
+        }
+    }
+    return out.Take();
+}
+
+TConfigSaveResult SaveConfigFile(const TDocument& document, const std::string& path,
+                                 const TConfigFileInfo& info) {
+    const std::string text = FormatConfig(document, info);
+    const std::string fresh = path + ".new";
+    const std::string backup = path + ".bak";
+    {
+        std::ofstream out(fresh, std::ios::out | std::ios::binary | std::ios::trunc);
+        if (!out.is_open())
+            return {false, SystemError("Cannot create file", fresh)};
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (out.fail()) {
+            TConfigSaveResult failed{false, SystemError("Cannot write file", fresh)};
+            std::remove(fresh.c_str());
+            return failed;
+        }
+    }
+    // One generation of backup: the file being replaced.
+    const bool hadFile = Exists(path);
+    if (hadFile) {
+        if (Exists(backup) && std::remove(backup.c_str()) != 0) {
+            TConfigSaveResult failed{false, SystemError("Cannot delete file", backup)};
+            std::remove(fresh.c_str());
+            return failed;
+        }
+        if (std::rename(path.c_str(), backup.c_str()) != 0) {
+            TConfigSaveResult failed{false, SystemError("Cannot rename file", path)};
+            std::remove(fresh.c_str());
+            return failed;
+        }
+    }
+    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
+        TConfigSaveResult failed{false, SystemError("Cannot rename file", fresh)};
+        if (hadFile)
+            std::rename(backup.c_str(), path.c_str());
+        std::remove(fresh.c_str());
+        return failed;
+    }
+    return {true, {}};
+}
+
+} // namespace tav
