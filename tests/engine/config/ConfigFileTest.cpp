@@ -310,3 +310,20 @@ TEST(ConfigFile, FailedWriteLeavesTheOldFile) {
     const auto none = SaveConfigFile(TDocument(Standard), "/nonexistent-tavrilo-dir/x.tvr", Info());
     EXPECT_FALSE(none.Ok);
 }
+
+TEST(ConfigFile, TriggerOnARemoteListsItsCommands) {
+    const auto loaded = Parse("[File information]\r\nVersion=4\r\nCommands=4\r\nLayouts=1\r\n"
+                              "[C0]\r\nName=R\r\n[C1]\r\nName=A\r\nLevel=1\r\n"
+                              "[C2]\r\nName=B\r\nLevel=1\r\n[C3]\r\nName=S\r\n"
+                              "[L0]\r\nActCount=1\r\n"
+                              "[L0A0]\r\nTrigCount=3\r\nTC0=2\r\nTC1=0\r\nTC2=3\r\n");
+    ASSERT_EQ(loaded.Status, TConfigLoadStatus::Loaded);
+    const TDocument& doc = *loaded.Document;
+    TAction* item = doc.DefaultLayout()->Actions.at(0).get();
+    TCommand* a = doc.Tree().NodeAt(1)->Data();
+    TCommand* b = doc.Tree().NodeAt(2)->Data();
+    EXPECT_EQ(item->TriggerCommands, (std::vector<TCommand*>{b, a, b}));
+    EXPECT_EQ(b->Actions, (std::vector<TAction*>{item}));
+    EXPECT_EQ(a->Actions, (std::vector<TAction*>{item}));
+    EXPECT_EQ(loaded.SkippedTriggers, 0); // a remote without commands adds nothing
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the benchmarks natively in a Release tree without sanitizers and runs them all,
+# reporting the median of several repetitions.
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+
+bench_build="$BUILD/bench"
+cmake -S "$ROOT" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRILO_SANITIZE=OFF \
+    -DTAVRILO_BENCH=ON >/dev/null
+cmake --build "$bench_build" -j "$JOBS" --target tavrilo_bench
+"$bench_build/tavrilo_bench" --benchmark_repetitions="${BENCH_REPETITIONS:-5}" \
+    --benchmark_report_aggregates_only=true "$@"
