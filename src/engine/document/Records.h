@@ -18,11 +18,12 @@ inline constexpr int kCodeCapacity = 1001;
 inline constexpr int kLastCodeIndex = kCodeCapacity - 1;
 
 struct TCommand {
-    // Kept in front of the values so that comparing a code usually touches one cache line.
+    // These three stand in front of the values so that rejecting a code during recognition
+    // usually touches a single cache line of the record.
     std::int32_t LastIndex = -1; // index of the last value; -1 = empty or not learned
-    std::array<std::int32_t, kCodeCapacity> Code{};
     bool Recognition = true;
     bool Typematic = true;
+    std::array<std::int32_t, kCodeCapacity> Code{};
     std::string Sound;           // name of a sound of the settings' sound list; empty = none
     std::int32_t NodeIndex = -1; // absolute depth-first index of the record's tree node
     // The action items whose trigger list holds this command, each once. Not owned.
