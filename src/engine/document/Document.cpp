@@ -40,6 +40,17 @@ void TDocument::Reset() {
     DropRunState(TRunStateChange::Reset);
 }
 
+void TDocument::TakeContentFrom(TDocument& loaded) {
+    std::swap(tree_, loaded.tree_);
+    std::swap(commands_, loaded.commands_);
+    std::swap(layouts_, loaded.layouts_);
+    std::swap(curLayout_, loaded.curLayout_);
+    std::swap(curAction_, loaded.curAction_);
+    modified_ = loaded.modified_;
+    ReceivedCode.Empty();
+    DropRunState(TRunStateChange::Reset);
+}
+
 TTreeNode* TDocument::NodeOf(const TCommand* command) const {
     TTreeNode* node = command ? tree_.NodeAt(command->NodeIndex) : nullptr;
     return node && node->Data() == command ? node : nullptr;

@@ -35,6 +35,10 @@ public:
     // Frees every record and starts again: empty tree and command list, only the default layout.
     // The modified flag is left as it is.
     void Reset();
+    // Takes over the records of `loaded` (a document read from a file) in place of its own,
+    // which `loaded` receives and frees. Listeners stay with this document and are told, as at a
+    // reset, that the run-time state was dropped.
+    void TakeContentFrom(TDocument& loaded);
 
     const TCommandsTree& Tree() const { return tree_; }
     // Every command record in creation order: the recognition order.

@@ -1,0 +1,201 @@
+#include "ui/main/DocumentFiles.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tav {
+
+namespace {
+const char* const kLastFileSetting = "LastTVRFile";
+const char* const kMissingFileText = "The file does not exist.";
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// Keeps the busy cursor up for the length of a load or a save.
+class TBusy {
+public:
+    explicit TBusy(IDocumentFilesView& view) : view_(view) { view_.SetBusy(true); }
+    ~TBusy() { view_.SetBusy(false); }
+    TBusy(const TBusy&) = delete;
+    TBusy& operator=(const TBusy&) = delete;
+
+private:
+    IDocumentFilesView& view_;
+};
+} // namespace
+
+TDocumentFiles::TDocumentFiles(TDocument& document, TSettings& settings, IDocumentFilesView& view)
+    : document_(document), settings_(settings), view_(view) {}
+
+std::string TDocumentFiles::DefaultLayoutName() {
+    return view_.Translate("Default");
+}
+
+bool TDocumentFiles::CloseQuery() {
+    bool canClose = true;
+    if (document_.Modified()) {
+        switch (view_.AskSaveChanges()) {
+        case TSaveChangesAnswer::Yes:
+            // A save that did not happen must not let the unsaved document go.
+            canClose = Save();
+            break;
+        case TSaveChangesAnswer::No:
+            break;
+        case TSaveChangesAnswer::Cancel:
+            canClose = false;
+            break;
+        }
+    }
+    view_.CloseOrigins();
+    return canClose;
+}
+
+bool TDocumentFiles::Save() {
+    const std::string path = view_.FileNamePanel();
+    if (path.empty())
+        return SaveAs();
+    TConfigSaveResult result;
+    {
+        TBusy busy(view_);
+        TConfigFileInfo info;
+        info.Date = view_.SaveDateText();
+        result = SaveConfigFile(document_, path, info);
+    }
+    if (!result.Ok) {
+        view_.ShowFileError(result.Error, "Tavrilo");
+        return false;
+    }
+    document_.SetModified(false);
+    view_.ModifiedChanged();
+    return true;
+}
+
+bool TDocumentFiles::SaveAs() {
+    const std::optional<std::string> path = view_.AskSaveFileName();
+    if (!path)
+        return false;
+    view_.SetFileNamePanel(*path);
+    settings_.SetStr(kLastFileSetting, *path);
+    return Save();
+}
+
+void TDocumentFiles::New() {
+    if (document_.Modified() && !CloseQuery())
+        return;
+    document_.Reset();
+    view_.SetFileNamePanel("");
+    view_.DocumentReloaded();
+}
+
+void TDocumentFiles::Open() {
+    if (document_.Modified() && !CloseQuery())
+        return;
+    const std::optional<std::string> path = view_.AskOpenFileName();
+    if (!path)
+        return;
+    if (!FileExists(*path)) {
+        ReportMissing(*path);
+        return;
+    }
+    OpenPath(*path, TOpenKind::Open);
+}
+
+void TDocumentFiles::LoadNamedFile() {
+    const std::string path = view_.FileNamePanel();
+    if (path.empty())
+        return;
+    if (!FileExists(path)) {
+        // A file named on the command line or remembered from last time may have gone: forget it.
+        settings_.SetStr(kLastFileSetting, "");
+        view_.SetFileNamePanel("");
+        return;
+    }
+    OpenPath(path, TOpenKind::StartUp);
+}
+
+void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
+    TConfigLoadResult result;
+    {
+        TBusy busy(view_);
+        result = LoadConfigFile(path, [this] { return DefaultLayoutName(); });
+    }
+    switch (result.Status) {
+    case TConfigLoadStatus::Loaded:
+        break;
+    case TConfigLoadStatus::Missing:
+        if (kind == TOpenKind::StartUp) {
+            settings_.SetStr(kLastFileSetting, "");
+            view_.SetFileNamePanel("");
+        } else {
+            ReportMissing(path);
+        }
+        return;
+    case TConfigLoadStatus::NotConfig:
+    case TConfigLoadStatus::Unreadable:
+        ReportLoadFailure(result.Status, result.Message, result.Title);
+        return;
+    }
+    document_.TakeContentFrom(*result.Document);
+    document_.SetModified(false);
+    view_.SetFileNamePanel(path);
+    if (kind == TOpenKind::Open)
+        settings_.SetStr(kLastFileSetting, path);
+    view_.DocumentReloaded();
+    view_.ModifiedChanged();
+    ReportSkippedTriggers(result.SkippedTriggers);
+}
+
+void TDocumentFiles::Import() {
+    if (document_.Modified() && !CloseQuery())
+        return;
+    const std::optional<std::string> path = view_.AskOpenFileName();
+    if (!path)
+        return;
+    if (!FileExists(*path)) {
+        ReportMissing(*path);
+        return;
+    }
+    TConfigImportResult result;
+    {
+        TBusy busy(view_);
+        result = ImportConfigFile(*path, document_);
+    }
+    switch (result.Status) {
+    case TConfigLoadStatus::Loaded:
+        break;
+    case TConfigLoadStatus::Missing:
+        ReportMissing(*path);
+        return;
+    case TConfigLoadStatus::NotConfig:
+    case TConfigLoadStatus::Unreadable:
+        ReportLoadFailure(result.Status, result.Message, result.Title);
+        return;
+    }
+    if (result.AddedNodes > 0) {
+        view_.DocumentReloaded();
+        view_.ModifiedChanged();
+    }
+}
+
+void TDocumentFiles::ReportMissing(const std::string& path) {
+    view_.ShowFileError(path + "\r\n" + kMissingFileText, view_.Translate(kCannotOpenFileTitle));
+}
+
+void TDocumentFiles::ReportLoadFailure(TConfigLoadStatus status, const std::string& message,
+                                       const std::string& title) {
+    // The system's own error texts are shown as they come; the program's texts are translated.
+    const std::string text =
+        status == TConfigLoadStatus::NotConfig ? view_.Translate(message) : message;
+    view_.ShowFileError(text, view_.Translate(title.empty() ? kCannotOpenFileTitle : title));
+}
+
+void TDocumentFiles::ReportSkippedTriggers(int count) {
+    if (count > 0)
+        view_.ShowFileNotice(std::to_string(count) +
+                             " trigger entries named no command of the file and were left out.");
+}
+
+} // namespace tav

@@ -1,0 +1,188 @@
+#include "ui/main/DocumentFiles.h"
+
+#include "components/TempPath.h"
+#include "engine/settings/FakeSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace tav;
+using tav::test::TempPath;
+
+namespace {
+
+struct ScriptedView : IDocumentFilesView {
+    std::string panel;
+    std::deque<std::optional<std::string>> openAnswers, saveAnswers;
+    std::deque<TSaveChangesAnswer> saveChangesAnswers;
+    std::vector<std::pair<std::string, std::string>> errors;
+    std::vector<std::string> notices;
+    int originsClosed = 0, reloads = 0, saveChangesAsked = 0;
+
+    std::string FileNamePanel() const override { return panel; }
+    void SetFileNamePanel(const std::string& name) override { panel = name; }
+    std::optional<std::string> AskOpenFileName() override { return Next(openAnswers); }
+    std::optional<std::string> AskSaveFileName() override { return Next(saveAnswers); }
+    TSaveChangesAnswer AskSaveChanges() override {
+        ++saveChangesAsked;
+        EXPECT_FALSE(saveChangesAnswers.empty()) << "unexpected question";
+        if (saveChangesAnswers.empty())
+            return TSaveChangesAnswer::Cancel;
+        auto a = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return a;
+    }
+    void ShowFileError(const std::string& text, const std::string& title) override {
+        errors.emplace_back(text, title);
+    }
+    void ShowFileNotice(const std::string& text) override { notices.push_back(text); }
+    std::string SaveDateText() override { return "09.12.2026 05:00:00"; }
+    std::string Translate(const std::string& english) override { return "<" + english + ">"; }
+    void CloseOrigins() override { ++originsClosed; }
+    void DocumentReloaded() override { ++reloads; }
+    void ModifiedChanged() override {}
+    void SetBusy(bool) override {}
+
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
+        EXPECT_FALSE(answers.empty()) << "unexpected file dialog";
+        if (answers.empty())
+            return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+struct DocumentFilesTest : ::testing::Test {
+    test::FakeSettingsStore store;
+    TSettings settings{store};
+    TDocument document{[] { return std::string("Default"); }};
+    ScriptedView view;
+    TDocumentFiles files{document, settings, view};
+
+    void AddRemoteWithCommand(const std::string& remote, const std::string& command) {
+        TTreeNode* r = document.AddRemote(remote);
+        document.AddCommand(r, command);
+    }
+    std::string Names() const {
+        std::string out;
+        for (TTreeNode* n : document.Tree().Nodes())
+            out += n->Text + ";";
+        return out;
+    }
+};
+
+TEST_F(DocumentFilesTest, SaveAsThenOpenReplacesTheDocumentAndRemembersTheFile) {
+    TempPath path(".tvr");
+    AddRemoteWithCommand("TV", "Vol+");
+    view.saveAnswers.push_back(path.str());
+    ASSERT_TRUE(files.SaveAs());
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(view.panel, path.str());
+    EXPECT_EQ(settings.Str("LastTVRFile"), path.str());
+
+    int resets = 0;
+    document.AddRunStateListener(
+        [&](TRunStateChange why) { resets += why == TRunStateChange::Reset; });
+    document.DeleteNode(document.Tree().Remotes().front().get());
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::No);
+    view.openAnswers.push_back(path.str());
+    files.Open();
+    EXPECT_EQ(Names(), "TV;Vol+;");
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(view.originsClosed, 1);
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST_F(DocumentFilesTest, AForeignOrMissingFileChangesNothing) {
+    TempPath foreign(".tvr");
+    test::WriteBytes(foreign.str(), "[Something]\r\nElse=1\r\n");
+    AddRemoteWithCommand("TV", "Mute");
+    document.SetModified(false);
+    view.panel = "current.tvr";
+    settings.SetStr("LastTVRFile", "current.tvr");
+
+    view.openAnswers.push_back(foreign.str());
+    files.Open();
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].first,
+              "<The selected file is not a Tavrilo configuration file type.>");
+    EXPECT_EQ(view.errors[0].second, "<Cannot open file>");
+
+    view.openAnswers.push_back(foreign.str() + ".absent");
+    files.Open();
+    EXPECT_EQ(view.errors.size(), 2u);
+
+    EXPECT_EQ(Names(), "TV;Mute;");
+    EXPECT_EQ(view.panel, "current.tvr");
+    EXPECT_EQ(settings.Str("LastTVRFile"), "current.tvr");
+    EXPECT_EQ(view.reloads, 0);
+}
+
+TEST_F(DocumentFilesTest, StartUpLoadForgetsAFileThatIsGone) {
+    settings.SetStr("LastTVRFile", "gone.tvr");
+    view.panel = "gone.tvr";
+    files.LoadNamedFile();
+    EXPECT_EQ(view.panel, "");
+    EXPECT_EQ(settings.Str("LastTVRFile"), "");
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
+    AddRemoteWithCommand("TV", "Power");
+
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::Cancel);
+    EXPECT_FALSE(files.CloseQuery());
+
+    // Yes with no file name, and the save dialog cancelled: nothing saved, no close.
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::Yes);
+    view.saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(files.CloseQuery());
+
+    // Yes, and the write fails: the error is shown, the document stays modified.
+    view.panel = (std::filesystem::temp_directory_path() / "no-such-dir" / "x.tvr").string();
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::Yes);
+    EXPECT_FALSE(files.CloseQuery());
+    EXPECT_EQ(view.errors.size(), 1u);
+    EXPECT_TRUE(document.Modified());
+
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::No);
+    EXPECT_TRUE(files.CloseQuery());
+    EXPECT_EQ(view.originsClosed, 4); // whatever the answer
+
+    document.SetModified(false);
+    EXPECT_TRUE(files.CloseQuery());
+    EXPECT_EQ(view.saveChangesAsked, 4);
+}
+
+TEST_F(DocumentFilesTest, NewAndImportRespectARefusedCloseQuery) {
+    AddRemoteWithCommand("TV", "Power");
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::Cancel);
+    files.New();
+    EXPECT_EQ(Names(), "TV;Power;");
+
+    view.saveChangesAnswers.push_back(TSaveChangesAnswer::No);
+    files.New();
+    EXPECT_EQ(Names(), "");
+}
+
+TEST_F(DocumentFilesTest, ImportAddsCommandsAndKeepsTheFileName) {
+    TempPath other(".tvr");
+    AddRemoteWithCommand("Radio", "Tune");
+    view.saveAnswers.push_back(other.str());
+    ASSERT_TRUE(files.SaveAs());
+
+    document.Reset();
+    AddRemoteWithCommand("TV", "Power");
+    document.SetModified(false);
+    view.panel = "mine.tvr";
+    view.openAnswers.push_back(other.str());
+    files.Import();
+    EXPECT_EQ(Names(), "TV;Power;Radio;Tune;");
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(view.panel, "mine.tvr");
+}
+
+} // namespace
