@@ -13,6 +13,13 @@ TComponent::TComponent(TComponent* owner, std::string name) : name_(std::move(na
 
 TComponent::~TComponent() {
     destroying_ = true;
+    // Those that asked are told first, while this component is still whole.
+    while (!freeNotifies_.empty()) {
+        TComponent* other = freeNotifies_.back();
+        freeNotifies_.pop_back();
+        std::erase(other->freeNotifies_, this);
+        other->Notification(this, TOperation::Remove);
+    }
     // Owned components are freed last-created first, as each may refer to earlier ones.
     while (!components_.empty()) {
         TComponent* child = components_.back();
@@ -25,7 +32,7 @@ TComponent::~TComponent() {
 void TComponent::InsertComponent(TComponent* child) {
     child->owner_ = this;
     components_.push_back(child);
-    ComponentInserted(child);
+    Notification(child, TOperation::Insert);
 }
 
 void TComponent::RemoveComponent(TComponent* child) {
@@ -33,9 +40,35 @@ void TComponent::RemoveComponent(TComponent* child) {
     if (it == components_.end())
         return;
     components_.erase(it);
-    child->owner_ = nullptr;
     if (!destroying_)
-        ComponentRemoved(child);
+        Notification(child, TOperation::Remove);
+    child->owner_ = nullptr;
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+    if (operation == TOperation::Remove)
+        RemoveFreeNotification(component);
+    // A handler may free components; walk a copy and skip those gone meanwhile.
+    const std::vector<TComponent*> owned = components_;
+    for (TComponent* c : owned)
+        if (std::find(components_.begin(), components_.end(), c) != components_.end())
+            c->Notification(component, operation);
+}
+
+void TComponent::FreeNotification(TComponent* other) {
+    if (other == nullptr || other == this)
+        return;
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end()) {
+        freeNotifies_.push_back(other);
+        other->freeNotifies_.push_back(this);
+    }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* other) {
+    if (other == nullptr)
+        return;
+    std::erase(freeNotifies_, other);
+    std::erase(other->freeNotifies_, this);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {

@@ -10,6 +10,15 @@
 
 namespace tav {
 
+// Base of everything that can be an event's sender.
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+// What a component is told about another one.
+enum class TOperation { Insert, Remove };
+
 enum class PropertyKind { None, String, Integer, StringList };
 
 using StringList = std::vector<std::string>;
@@ -25,11 +34,12 @@ struct PublishedProperty {
     std::function<void(const StringList&)> setList;
 };
 
-class TComponent {
+class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner = nullptr, std::string name = {});
     virtual ~TComponent();
     TComponent(const TComponent&) = delete;
+    TComponent(TComponent&&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
     TComponent* Owner() const { return owner_; }
@@ -50,6 +60,19 @@ public:
     const PublishedProperty* FindProperty(std::string_view name) const;
     PropertyKind PropertyKindOf(std::string_view name) const;
 
+    // Makes this component and `other` tell each other (Notification with Remove) when either
+    // is destroyed, also when they have different owners.
+    void FreeNotification(TComponent* other);
+    void RemoveFreeNotification(TComponent* other);
+
+    // True from the start of destruction on.
+    bool Destroying() const { return destroying_; }
+
+    // Told when a component is inserted into or removed from the owner of this one (or any
+    // owner above it), and when a component this one asked about is destroyed. The base
+    // passes the notice on to every owned component.
+    virtual void Notification(TComponent* component, TOperation operation);
+
     int Tag = 0;
 
 protected:
@@ -61,10 +84,6 @@ protected:
     void PublishList(std::string name, std::function<StringList()> get,
                      std::function<void(const StringList&)> set);
 
-    // Called when a component starts or stops being owned by this one.
-    virtual void ComponentInserted(TComponent*) {}
-    virtual void ComponentRemoved(TComponent*) {}
-
 private:
     void InsertComponent(TComponent* child);
     void RemoveComponent(TComponent* child);
@@ -72,6 +91,7 @@ private:
     TComponent* owner_ = nullptr;
     std::string name_;
     std::vector<TComponent*> components_;
+    std::vector<TComponent*> freeNotifies_;
     std::vector<std::pair<std::string, PublishedProperty>> properties_;
     bool loading_ = false;
     bool destroying_ = false;

@@ -7,8 +7,8 @@ using namespace tav;
 namespace {
 struct Labelled : TComponent {
     Labelled(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {
-        PublishString("Caption", [this] { return caption; },
-                      [this](const std::string& v) { caption = v; });
+        PublishString(
+            "Caption", [this] { return caption; }, [this](const std::string& v) { caption = v; });
     }
     std::string caption;
 };
@@ -35,4 +35,38 @@ TEST(Component, PublishedPropertiesAreFoundWithoutRegardToCase) {
     p->setString("Hello");
     EXPECT_EQ(l.caption, "Hello");
     EXPECT_EQ(l.PropertyKindOf("Items"), PropertyKind::None);
+}
+
+namespace {
+struct Listener : TComponent {
+    using TComponent::TComponent;
+    void Notification(TComponent* c, TOperation op) override {
+        seen.emplace_back(c, op);
+        TComponent::Notification(c, op);
+    }
+    std::vector<std::pair<TComponent*, TOperation>> seen;
+};
+} // namespace
+
+TEST(Component, OwnedComponentsHearOfInsertionAndRemovalBesideThem) {
+    TComponent form(nullptr, "Form");
+    auto* l = new Listener(&form, "Listener");
+    auto* a = new TComponent(&form, "A");
+    delete a;
+    ASSERT_EQ(l->seen.size(), 2u);
+    EXPECT_EQ(l->seen[0], std::make_pair(a, TOperation::Insert));
+    EXPECT_EQ(l->seen[1], std::make_pair(a, TOperation::Remove));
+}
+
+TEST(Component, FreeNotificationTellsTheOtherSideWhicheverGoesFirst) {
+    auto* l = new Listener(nullptr, "L");
+    auto* other = new TComponent(nullptr, "Other");
+    l->FreeNotification(other);
+    delete other;
+    ASSERT_EQ(l->seen.size(), 1u);
+    EXPECT_EQ(l->seen[0].second, TOperation::Remove);
+    auto* later = new TComponent(nullptr, "Later");
+    l->FreeNotification(later);
+    delete l; // `later` must not keep a dangling reference to l
+    delete later;
 }

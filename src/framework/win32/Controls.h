@@ -1,0 +1,164 @@
+#pragma once
+// The base of every visible control: one window made when the control is made, owned by a
+// component owner and placed in a parent control. Its messages go through `WindowProc`, which
+// other code may replace while keeping the saved one callable; notifications the parent gets
+// about it are reflected to it (see Messages.h).
+
+#include "framework/Component.h"
+#include "framework/win32/Messages.h"
+
+#include <string>
+#include <vector>
+
+namespace tav {
+
+class TForm;
+class TPopupMenu;
+
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
+enum class TMouseButton { Left, Right, Middle };
+using TShiftState = unsigned;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
+                      ssDouble = 64;
+
+using TMouseEvent = std::function<void(TObject* sender, TMouseButton, TShiftState, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState, int x, int y)>;
+// Setting `key` to 0 consumes the key.
+using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState)>;
+using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+
+enum class TDragState { Enter, Leave, Move };
+enum class TDragMode { Manual, Automatic };
+// `accept` starts true; the handler clears it to refuse the drop here.
+using TDragOverEvent =
+    std::function<void(TObject* sender, TObject* source, int x, int y, TDragState, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+
+enum class TAlign { None, Top, Bottom, Left, Right, Client };
+enum class THelpType { Context, Keyword };
+
+// What a control class passes to the base to make its window.
+struct TCreateParams {
+    const char* className = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int width = 100;
+    int height = 25;
+};
+
+class TControl : public TComponent {
+public:
+    ~TControl() override;
+
+    HWND Handle() const { return handle_; }
+    // The control whose window is `wnd`; none for foreign windows.
+    static TControl* FromHandle(HWND wnd);
+    // The control of `wnd` or of its nearest ancestor that has one.
+    static TControl* FindControl(HWND wnd);
+
+    TControl* Parent() const { return parent_; }
+    // Child controls in the order they were placed.
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    // The form this control lies in (itself for a form).
+    TForm* ParentForm();
+
+    // Every message of the window arrives here. Replace it to take the window over; keep the
+    // previous value to pass messages on.
+    TWndMethod WindowProc;
+    // Sends a message through WindowProc and returns its result.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The window's own procedure (the class's), bypassing the framework.
+    void DefaultHandler(TMessage& message);
+
+    std::string Caption() const;
+    void SetCaption(const std::string& text);
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetBounds(int left, int top, int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    void SetFocus();
+    bool Focused() const;
+    void Invalidate();
+
+    // Help for this control; 0 / empty means "ask the parent".
+    int HelpContext = 0;
+    THelpType HelpType = THelpType::Context;
+    std::string HelpKeyword;
+    // Passes the help of this control (or the nearest parent that has some) to the
+    // application's help command. Returns whether any help was asked for.
+    bool InvokeHelp();
+
+    TPopupMenu* PopupMenu = nullptr;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TDragMode DragMode = TDragMode::Manual;
+
+    // Drag and drop between controls: BeginDrag captures the mouse; moves and the button's
+    // release end up in DragTo and EndDrag (screen coordinates), which tests may call.
+    void BeginDrag();
+    static TControl* DragSource();
+    static void DragTo(POINT screen);
+    static void EndDrag(bool drop);
+
+    // Fires OnClick.
+    virtual void Click();
+
+protected:
+    // `parent` may be none only for forms.
+    TControl(TComponent* owner, TControl* parent, std::string name, const TCreateParams& params);
+
+    virtual void WndProc(TMessage& message);
+    // Publishes the window text under `name` ("Caption" or "Text").
+    void PublishCaption(const char* name = "Caption");
+    // Lays out aligned children in the client area.
+    void AlignControls();
+    // Destroys the window now; derived classes call it first when their own handlers must
+    // see the window's last messages.
+    void DestroyHandle();
+
+private:
+    static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool ReflectToChild(TMessage& message);
+    void NotifyFormOfChange(bool inserting);
+    TShiftState MouseShift(WPARAM keys) const;
+
+    HWND handle_ = nullptr;
+    WNDPROC classProc_ = nullptr;
+    TControl* parent_ = nullptr;
+    std::vector<TControl*> controls_;
+    TAlign align_ = TAlign::None;
+    bool mouseInside_ = false;
+};
+
+// Shift, Ctrl and Alt as pressed now.
+TShiftState KeyboardShiftState();
+
+} // namespace tav

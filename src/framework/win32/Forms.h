@@ -1,0 +1,187 @@
+#pragma once
+// Forms (top-level windows holding controls) and the application object that runs the
+// message loop, owns the forms and answers for exceptions and help.
+
+#include "framework/win32/Controls.h"
+
+#include <exception>
+
+namespace tav {
+
+class TMainMenu;
+class TButton;
+
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = IDOK,
+    mrCancel = IDCANCEL,
+    mrAbort = IDABORT,
+    mrRetry = IDRETRY,
+    mrIgnore = IDIGNORE,
+    mrYes = IDYES,
+    mrNo = IDNO,
+};
+
+enum class TCloseAction { None, Hide, Free, Minimize };
+enum class TBorderStyle { Sizeable, Single, Dialog, None };
+enum class TPosition { Designed, ScreenCenter };
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+class TForm : public TControl {
+public:
+    // Forms are top-level windows; `owner` frees the form (the application when none is
+    // given). Every form is listed by the application in creation order.
+    explicit TForm(TComponent* owner, std::string name = {},
+                   TBorderStyle border = TBorderStyle::Sizeable);
+    ~TForm() override;
+
+    // Shows the form and runs a message loop until ModalResult is set (a button with a modal
+    // result, Close, or code). Returns the result and hides the form.
+    int ShowModal();
+    // Replaces the loop of every ShowModal, for tests: it gets the shown form and returns the
+    // modal result. OnShow has run before it is called; OnClose runs after.
+    static std::function<int(TForm&)> ModalHook;
+    bool Modal() const { return modal_; }
+    int ModalResult = mrNone;
+
+    // Asks OnCloseQuery, then OnClose decides: hide (default), free or minimize. Closing the
+    // main form ends the application. Closing a modal form sets ModalResult to mrCancel.
+    void Close();
+    // Frees the form once the messages already queued have been handled.
+    void Release();
+    // Brings the form to the front and makes it the active window.
+    void BringToFront();
+
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
+    TPosition Position = TPosition::Designed;
+    void SetClientSize(int width, int height);
+    bool StayOnTop() const;
+    void SetStayOnTop(bool onTop);
+
+    // With KeyPreview the form's OnKeyDown sees keys before the focused control.
+    bool KeyPreview = false;
+    // The buttons answering Enter and Escape.
+    TButton* DefaultButton = nullptr;
+    TButton* CancelButton = nullptr;
+    TControl* ActiveControl() const;
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnResize;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    bool CloseQuery();
+    bool IsShortCut(WORD key);
+    static DWORD BorderStyleBits(TBorderStyle border);
+
+    TMainMenu* menu_ = nullptr;
+    bool modal_ = false;
+};
+
+enum class TCursor { Default, HourGlass };
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // The hidden top-level window that represents the program.
+    HWND Handle() const { return handle_; }
+
+    std::string Title() const;
+    void SetTitle(const std::string& title);
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon);
+
+    // The form whose closing ends the program.
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* form) { mainForm_ = form; }
+    // Whether Run shows the main form first.
+    bool ShowMainForm = true;
+    // Every existing form, in creation order.
+    const std::vector<TForm*>& Forms() const { return forms_; }
+
+    // Runs the message loop until Terminate, then frees the forms.
+    void Run();
+    // Handles every message already queued, then returns.
+    void ProcessMessages();
+    // Waits for one message and handles it.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Exceptions that reach a window procedure, timer or other callback come here. With
+    // OnException assigned it decides; otherwise ShowException shows the text.
+    void HandleException(const std::exception* error);
+    std::function<void(TObject* sender, const std::exception& error)> OnException;
+    // Shows an exception's text to the user (a message box); tests replace it.
+    static std::function<void(const std::string& text)> ShowException;
+
+    // The help command: OnHelp (if assigned) sees every request first and may clear
+    // `callHelp`; the answer is the handler's result.
+    using THelpEvent = std::function<bool(UINT command, ULONG_PTR data, bool& callHelp)>;
+    THelpEvent OnHelp;
+    bool HelpCommand(UINT command, ULONG_PTR data);
+    bool HelpContext(int context) {
+        return HelpCommand(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+    }
+    bool HelpKeyword(const std::string& keyword);
+
+    // The screen cursor: HourGlass shows the busy cursor over every window of the program.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    // Hooks on the application window: each sees every message first, in installation order,
+    // and returns true when it handled it (then the message goes no further).
+    using TWindowHook = std::function<bool(TMessage&)>;
+    int HookMainWindow(TWindowHook hook);
+    void UnhookMainWindow(int id);
+
+    // Minimizes or restores the main form.
+    void Minimize();
+    void Restore();
+
+private:
+    friend class TForm;
+    static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void WndProc(TMessage& message);
+    bool PreTranslate(MSG& msg);
+    bool ProcessMessage();
+
+    HWND handle_ = nullptr;
+    HICON icon_ = nullptr;
+    TForm* mainForm_ = nullptr;
+    std::vector<TForm*> forms_;
+    std::vector<std::pair<int, TWindowHook>> hooks_;
+    int nextHookId_ = 1;
+    bool terminated_ = false;
+    TCursor cursor_ = TCursor::Default;
+};
+
+// The one application object, made on first use.
+TApplication& Application();
+
+// Runs `fn`, passing any exception to the application's handler; for callbacks.
+template <typename Fn> void GuardCallback(Fn&& fn) noexcept {
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        Application().HandleException(&e);
+    } catch (...) {
+        Application().HandleException(nullptr);
+    }
+}
+
+} // namespace tav

@@ -1,0 +1,516 @@
+#include "framework/win32/StdCtrls.h"
+
+#include "framework/Text.h"
+#include "framework/win32/Forms.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace tav {
+namespace {
+
+const char* const kPanelClass = "TavPanel";
+
+const char* PanelClass() {
+    static bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kPanelClass;
+        RegisterClassExA(&wc);
+        return true;
+    }();
+    (void)registered;
+    return kPanelClass;
+}
+
+// The list-like controls share their message numbers' shape; one helper per operation.
+struct ListMessages {
+    UINT count, getTextLen, getText, add, reset;
+};
+constexpr ListMessages kComboMsgs{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING,
+                                  CB_RESETCONTENT};
+constexpr ListMessages kListMsgs{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING,
+                                 LB_RESETCONTENT};
+
+int ListCount(HWND w, const ListMessages& m) {
+    return static_cast<int>(SendMessageA(w, m.count, 0, 0));
+}
+
+std::string ListItem(HWND w, const ListMessages& m, int index) {
+    LRESULT length = SendMessageA(w, m.getTextLen, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = SendMessageA(w, m.getText, static_cast<WPARAM>(index),
+                               reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+    return text;
+}
+
+StringList ListItems(HWND w, const ListMessages& m) {
+    StringList items;
+    for (int i = 0, n = ListCount(w, m); i < n; ++i)
+        items.push_back(ListItem(w, m, i));
+    return items;
+}
+
+int ListAdd(HWND w, const ListMessages& m, const std::string& item) {
+    return static_cast<int>(SendMessageA(w, m.add, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+void ListSet(HWND w, const ListMessages& m, const StringList& items) {
+    SendMessageA(w, m.reset, 0, 0);
+    for (const std::string& item : items)
+        ListAdd(w, m, item);
+}
+
+// The exact-match search of the controls ignores case; this one respects it, as a list of
+// names does.
+int ListIndexOf(HWND w, const ListMessages& m, const std::string& item) {
+    for (int i = 0, n = ListCount(w, m); i < n; ++i)
+        if (ListItem(w, m, i) == item)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TLabel::TLabel(TComponent* owner, TControl* parent, std::string name)
+    : TControl(owner, parent, std::move(name),
+               {WC_STATICA, WS_VISIBLE | SS_LEFT | SS_NOTIFY, 0, 80, 16}) {
+    PublishCaption();
+}
+
+// ---------------------------------------------------------------------------------------
+
+TButton::TButton(TComponent* owner, TControl* parent, std::string name)
+    : TControl(owner, parent, std::move(name),
+               {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 75, 25}) {
+    PublishCaption();
+}
+
+void TButton::Click() {
+    if (ModalResult != 0)
+        if (TForm* form = ParentForm())
+            form->ModalResult = ModalResult;
+    TControl::Click();
+}
+
+void TButton::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+        Click();
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* owner, TControl* parent, std::string name)
+    : TControl(owner, parent, std::move(name),
+               {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 120, 17}) {
+    PublishCaption();
+}
+
+bool TCheckBox::Checked() const {
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (Checked() == checked)
+        return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    Click();
+}
+
+void TCheckBox::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+        Click(); // the button has already toggled itself
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TRadioButton::TRadioButton(TComponent* owner, TControl* parent, std::string name)
+    : TControl(owner, parent, std::move(name),
+               {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, 0, 120, 17}) {
+    PublishCaption();
+}
+
+bool TRadioButton::Checked() const {
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TRadioButton::SetChecked(bool checked) {
+    if (Checked() == checked)
+        return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!checked)
+        return;
+    if (Parent() != nullptr)
+        for (TControl* sibling : Parent()->Controls())
+            if (auto* radio = dynamic_cast<TRadioButton*>(sibling);
+                radio != nullptr && radio != this)
+                radio->SetChecked(false);
+    Click();
+}
+
+void TRadioButton::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+        SetChecked(true);
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TGroupBox::TGroupBox(TComponent* owner, TControl* parent, std::string name)
+    : TControl(
+          owner, parent, std::move(name),
+          {WC_BUTTONA, WS_VISIBLE | BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 185, 105}) {
+    PublishCaption();
+}
+
+// ---------------------------------------------------------------------------------------
+
+TPanel::TPanel(TComponent* owner, TControl* parent, std::string name)
+    : TControl(owner, parent, std::move(name),
+               {PanelClass(), WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 185, 41}) {
+    PublishCaption();
+}
+
+void TPanel::SetBevelOuter(TBevel bevel) {
+    bevel_ = bevel;
+    Invalidate();
+}
+
+void TPanel::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps{};
+        HDC dc = BeginPaint(Handle(), &ps);
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        if (bevel_ != TBevel::None)
+            DrawEdge(dc, &r, bevel_ == TBevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+        std::string text = Caption();
+        if (!text.empty()) {
+            HGDIOBJ old = SelectObject(
+                dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+            DrawTextA(dc, text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            SelectObject(dc, old);
+        }
+        EndPaint(Handle(), &ps);
+        return;
+    }
+    case WM_SETTEXT:
+        TControl::WndProc(m);
+        Invalidate();
+        return;
+    case WM_SETFONT:
+        // The class keeps no font of its own; remember it for painting.
+        SetPropA(Handle(), "TavFont", reinterpret_cast<HANDLE>(m.WParam));
+        return;
+    case WM_GETFONT:
+        m.Result = reinterpret_cast<LRESULT>(GetPropA(Handle(), "TavFont"));
+        return;
+    case WM_NCDESTROY:
+        RemovePropA(Handle(), "TavFont");
+        break;
+    default:
+        break;
+    }
+    TControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TRadioGroup::TRadioGroup(TComponent* owner, TControl* parent, std::string name)
+    : TControl(
+          owner, parent, std::move(name),
+          {WC_BUTTONA, WS_VISIBLE | BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 185, 105}) {
+    PublishCaption();
+    PublishList(
+        "Items", [this] { return items_; }, [this](const StringList& v) { SetItems(v); });
+}
+
+void TRadioGroup::SetItems(const StringList& items) {
+    items_ = items;
+    updating_ = true;
+    while (buttons_.size() > items_.size()) {
+        delete buttons_.back();
+        buttons_.pop_back();
+    }
+    while (buttons_.size() < items_.size()) {
+        auto* button = new TRadioButton(this, this);
+        button->OnClick = [this, button](TObject*) { ButtonClicked(button); };
+        buttons_.push_back(button);
+    }
+    for (size_t i = 0; i < items_.size(); ++i)
+        buttons_[i]->SetCaption(items_[i]);
+    if (itemIndex_ >= static_cast<int>(items_.size()))
+        itemIndex_ = static_cast<int>(items_.size()) - 1;
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->SetChecked(static_cast<int>(i) == itemIndex_);
+    updating_ = false;
+    ArrangeButtons();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size()))
+        index = -1;
+    itemIndex_ = index;
+    updating_ = true;
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->SetChecked(static_cast<int>(i) == index);
+    updating_ = false;
+}
+
+void TRadioGroup::SetColumns(int columns) {
+    columns_ = std::max(columns, 1);
+    ArrangeButtons();
+}
+
+void TRadioGroup::ButtonClicked(TRadioButton* button) {
+    if (updating_)
+        return;
+    auto it = std::find(buttons_.begin(), buttons_.end(), button);
+    itemIndex_ = static_cast<int>(it - buttons_.begin());
+    Click();
+}
+
+void TRadioGroup::ArrangeButtons() {
+    if (buttons_.empty())
+        return;
+    const int rows = (static_cast<int>(buttons_.size()) + columns_ - 1) / columns_;
+    const int top = 16, margin = 8;
+    const int width = std::max(ClientWidth() - 2 * margin, 0) / columns_;
+    const int height = std::max(ClientHeight() - top - 4, 0) / rows;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const int col = static_cast<int>(i) / rows, row = static_cast<int>(i) % rows;
+        buttons_[i]->SetBounds(margin + col * width, top + row * height, width,
+                               std::min(height, 20));
+    }
+}
+
+void TRadioGroup::WndProc(TMessage& m) {
+    TControl::WndProc(m);
+    if (m.Msg == WM_SIZE)
+        ArrangeButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+
+TEdit::TEdit(TComponent* owner, TControl* parent, std::string name)
+    : TEdit(owner, parent, std::move(name), ES_AUTOHSCROLL) {}
+
+TEdit::TEdit(TComponent* owner, TControl* parent, std::string name, DWORD style)
+    : TControl(owner, parent, std::move(name),
+               {WC_EDITA, WS_VISIBLE | WS_TABSTOP | style, WS_EX_CLIENTEDGE, 121, 21}) {
+    PublishCaption("Text");
+}
+
+void TEdit::SetPasswordChar(char c) {
+    passwordChar_ = c;
+    SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(c), 0);
+    Invalidate();
+}
+
+void TEdit::SetMaxLength(int length) {
+    SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(length, 0)), 0);
+}
+
+bool TEdit::ReadOnly() const {
+    return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void TEdit::SetReadOnly(bool readOnly) {
+    SendMessageA(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void TEdit::SelectAll() {
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TEdit::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == EN_CHANGE) {
+        if (OnChange)
+            OnChange(this);
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+TMemo::TMemo(TComponent* owner, TControl* parent, std::string name)
+    : TEdit(owner, parent, std::move(name),
+            ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL) {}
+
+StringList TMemo::Lines() const {
+    std::string text = Text();
+    if (text.empty())
+        return {};
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+        text.resize(text.size() - 2);
+    return SplitString(text, "\r\n");
+}
+
+void TMemo::SetLines(const StringList& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    SetText(text);
+}
+
+void TMemo::AddLine(const std::string& line) {
+    StringList lines = Lines();
+    lines.push_back(line);
+    SetLines(lines);
+}
+
+// ---------------------------------------------------------------------------------------
+
+namespace {
+DWORD ComboStyleBits(TComboStyle style, bool sorted) {
+    DWORD bits = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | (sorted ? CBS_SORT : 0u);
+    switch (style) {
+    case TComboStyle::DropDown:
+        return bits | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    case TComboStyle::OwnerDrawFixed:
+        return bits | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    default:
+        return bits | CBS_DROPDOWNLIST;
+    }
+}
+} // namespace
+
+TComboBox::TComboBox(TComponent* owner, TControl* parent, std::string name, TComboStyle style,
+                     bool sorted)
+    : TControl(owner, parent, std::move(name),
+               {WC_COMBOBOXA, ComboStyleBits(style, sorted), 0, 145, 200}),
+      style_(style) {
+    PublishCaption("Text");
+    PublishList(
+        "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
+}
+
+StringList TComboBox::Items() const {
+    return ListItems(Handle(), kComboMsgs);
+}
+void TComboBox::SetItems(const StringList& items) {
+    ListSet(Handle(), kComboMsgs, items);
+}
+int TComboBox::AddItem(const std::string& item) {
+    return ListAdd(Handle(), kComboMsgs, item);
+}
+void TComboBox::DeleteItem(int index) {
+    SendMessageA(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+void TComboBox::ClearItems() {
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+}
+int TComboBox::ItemCount() const {
+    return ListCount(Handle(), kComboMsgs);
+}
+std::string TComboBox::Item(int index) const {
+    return ListItem(Handle(), kComboMsgs, index);
+}
+int TComboBox::IndexOf(const std::string& item) const {
+    return ListIndexOf(Handle(), kComboMsgs, item);
+}
+int TComboBox::ItemIndex() const {
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+void TComboBox::SetItemIndex(int index) {
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+void TComboBox::SetItemHeight(int height) {
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, height);
+}
+
+void TComboBox::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND) {
+        switch (HIWORD(m.WParam)) {
+        case CBN_SELCHANGE:
+            Click();
+            if (OnChange)
+                OnChange(this);
+            return;
+        case CBN_EDITCHANGE:
+            if (OnChange)
+                OnChange(this);
+            return;
+        default:
+            break;
+        }
+    } else if (m.Msg == CN_DRAWITEM && OnDrawItem) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+        OnDrawItem(this, static_cast<int>(item->itemID), item->hDC, item->rcItem, item->itemState);
+        m.Result = TRUE;
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TListBox::TListBox(TComponent* owner, TControl* parent, std::string name, bool sorted)
+    : TControl(owner, parent, std::move(name),
+               {WC_LISTBOXA,
+                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                    (sorted ? LBS_SORT : 0u),
+                WS_EX_CLIENTEDGE, 121, 97}) {
+    PublishList(
+        "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
+}
+
+StringList TListBox::Items() const {
+    return ListItems(Handle(), kListMsgs);
+}
+void TListBox::SetItems(const StringList& items) {
+    ListSet(Handle(), kListMsgs, items);
+}
+int TListBox::AddItem(const std::string& item) {
+    return ListAdd(Handle(), kListMsgs, item);
+}
+void TListBox::DeleteItem(int index) {
+    SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+void TListBox::ClearItems() {
+    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+}
+int TListBox::ItemCount() const {
+    return ListCount(Handle(), kListMsgs);
+}
+std::string TListBox::Item(int index) const {
+    return ListItem(Handle(), kListMsgs, index);
+}
+int TListBox::IndexOf(const std::string& item) const {
+    return ListIndexOf(Handle(), kListMsgs, item);
+}
+int TListBox::ItemIndex() const {
+    return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
+}
+void TListBox::SetItemIndex(int index) {
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TListBox::WndProc(TMessage& m) {
+    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == LBN_SELCHANGE) {
+        Click();
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+} // namespace tav

@@ -1,0 +1,181 @@
+#pragma once
+// The standard controls: labels, buttons, check boxes, radio buttons and groups, panels,
+// group boxes, edits, memos, combo boxes and list boxes.
+
+#include "framework/win32/Controls.h"
+
+namespace tav {
+
+class TLabel : public TControl {
+public:
+    TLabel(TComponent* owner, TControl* parent, std::string name = {});
+};
+
+class TButton : public TControl {
+public:
+    TButton(TComponent* owner, TControl* parent, std::string name = {});
+    // When not mrNone, a click also sets the parent form's ModalResult (before OnClick).
+    int ModalResult = 0;
+    void Click() override;
+
+protected:
+    void WndProc(TMessage& message) override;
+};
+
+// Setting Checked from code fires OnClick when the state changes, as a user's click does.
+class TCheckBox : public TControl {
+public:
+    TCheckBox(TComponent* owner, TControl* parent, std::string name = {});
+    bool Checked() const;
+    void SetChecked(bool checked);
+
+protected:
+    void WndProc(TMessage& message) override;
+};
+
+// Becoming checked (by code or click) unchecks the sibling radio buttons and fires OnClick;
+// becoming unchecked fires nothing.
+class TRadioButton : public TControl {
+public:
+    TRadioButton(TComponent* owner, TControl* parent, std::string name = {});
+    bool Checked() const;
+    void SetChecked(bool checked);
+
+protected:
+    void WndProc(TMessage& message) override;
+};
+
+class TGroupBox : public TControl {
+public:
+    TGroupBox(TComponent* owner, TControl* parent, std::string name = {});
+};
+
+enum class TBevel { None, Lowered, Raised };
+
+// A plain container with an optional centred caption and bevel.
+class TPanel : public TControl {
+public:
+    TPanel(TComponent* owner, TControl* parent, std::string name = {});
+    TBevel BevelOuter() const { return bevel_; }
+    void SetBevelOuter(TBevel bevel);
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    TBevel bevel_ = TBevel::Raised;
+};
+
+// A radio button for each item; a click fires OnClick, setting ItemIndex from code does not.
+class TRadioGroup : public TControl {
+public:
+    TRadioGroup(TComponent* owner, TControl* parent, std::string name = {});
+    StringList Items() const { return items_; }
+    // Keeps ItemIndex when it still names an item, else the last one.
+    void SetItems(const StringList& items);
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+    int Columns() const { return columns_; }
+    void SetColumns(int columns);
+    // The radio button of item `index`.
+    TRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void ArrangeButtons();
+    void ButtonClicked(TRadioButton* button);
+
+    StringList items_;
+    std::vector<TRadioButton*> buttons_;
+    int itemIndex_ = -1;
+    int columns_ = 1;
+    bool updating_ = false;
+};
+
+class TEdit : public TControl {
+public:
+    TEdit(TComponent* owner, TControl* parent, std::string name = {});
+    // 0 shows the text; any other character hides each letter behind it.
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char c);
+    void SetMaxLength(int length);
+    bool ReadOnly() const;
+    void SetReadOnly(bool readOnly);
+    void SelectAll();
+    // Fired whenever the text changes, by the user or by code.
+    TNotifyEvent OnChange;
+
+protected:
+    void WndProc(TMessage& message) override;
+    TEdit(TComponent* owner, TControl* parent, std::string name, DWORD style);
+
+private:
+    char passwordChar_ = 0;
+};
+
+class TMemo : public TEdit {
+public:
+    TMemo(TComponent* owner, TControl* parent, std::string name = {});
+    StringList Lines() const;
+    void SetLines(const StringList& lines);
+    // Appends a line at the end.
+    void AddLine(const std::string& line);
+};
+
+enum class TComboStyle { DropDown, DropDownList, OwnerDrawFixed };
+
+// HDC and rectangle of the item to draw; `state` holds the ODS_* flags.
+using TDrawItemEvent =
+    std::function<void(TControl* control, int index, HDC dc, const RECT& rect, UINT state)>;
+
+// Setting ItemIndex from code fires nothing; a user's choice fires OnClick, then OnChange.
+class TComboBox : public TControl {
+public:
+    TComboBox(TComponent* owner, TControl* parent, std::string name = {},
+              TComboStyle style = TComboStyle::DropDownList, bool sorted = false);
+    StringList Items() const;
+    // Replaces the items; the selection is lost.
+    void SetItems(const StringList& items);
+    int AddItem(const std::string& item);
+    void DeleteItem(int index);
+    void ClearItems();
+    int ItemCount() const;
+    std::string Item(int index) const;
+    int IndexOf(const std::string& item) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    void SetItemHeight(int height);
+    TComboStyle Style() const { return style_; }
+
+    TNotifyEvent OnChange;
+    TDrawItemEvent OnDrawItem;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    TComboStyle style_;
+};
+
+// Setting ItemIndex from code fires nothing; a user's choice fires OnClick.
+class TListBox : public TControl {
+public:
+    TListBox(TComponent* owner, TControl* parent, std::string name = {}, bool sorted = false);
+    StringList Items() const;
+    void SetItems(const StringList& items);
+    int AddItem(const std::string& item);
+    void DeleteItem(int index);
+    void ClearItems();
+    int ItemCount() const;
+    std::string Item(int index) const;
+    int IndexOf(const std::string& item) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+protected:
+    void WndProc(TMessage& message) override;
+};
+
+} // namespace tav
