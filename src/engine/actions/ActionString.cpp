@@ -110,27 +110,24 @@ FlagField ReadYesNo(const Piece& piece) {
     return ReadFlag(piece, 'Y', 'N');
 }
 
-ActionField<ShiftOrWindows> ReadShiftOrWindows(const Piece& piece) {
-    return MakeField<ShiftOrWindows>(piece,
-                                     [](std::string_view t) -> std::optional<ShiftOrWindows> {
-                                         if (t.size() != 1)
-                                             return std::nullopt;
-                                         switch (t[0]) {
-                                         case 'N':
-                                             return ShiftOrWindows::None;
-                                         case 'S':
-                                             return ShiftOrWindows::Shift;
-                                         case 'L':
-                                             return ShiftOrWindows::Windows;
-                                         case 'R':
-                                             return ShiftOrWindows::WindowsLegacy;
-                                         default:
-                                             return std::nullopt;
-                                         }
-                                     });
+std::optional<ShiftOrWindows> ShiftOrWindowsOf(std::string_view t) {
+    if (t.size() != 1)
+        return std::nullopt;
+    switch (t[0]) {
+    case 'N':
+        return ShiftOrWindows::None;
+    case 'S':
+        return ShiftOrWindows::Shift;
+    case 'L':
+        return ShiftOrWindows::Windows;
+    case 'R':
+        return ShiftOrWindows::WindowsLegacy;
+    default:
+        return std::nullopt;
+    }
 }
 
-// Characters [from, from + count) of `s` as a piece; missing when `s` ends before `from`.
+// Characters [from, from + count) of `s` as a piece; missing when `s` has no character at `from`.
 Piece Slice(std::string_view s, std::size_t from, std::size_t count) {
     if (s.size() <= from && count != 0)
         return Piece{{}, false};
@@ -143,7 +140,7 @@ SendKeysFields ParseSendKeys(std::string_view body, NumberField& delay) {
     SendKeysFields f;
     f.alt = ReadFlag(Slice(head, 0, 1), 'A', 'N');
     f.ctrl = ReadFlag(Slice(head, 1, 1), 'C', 'N');
-    f.shiftOrWindows = ReadShiftOrWindows(Slice(head, 2, 1));
+    f.shiftOrWindows = MakeField<ShiftOrWindows>(Slice(head, 2, 1), ShiftOrWindowsOf);
     f.systemKey = ReadFlag(Slice(head, 3, 1), 'E', 'N');
     Piece key = head.size() >= 4 ? Piece{head.substr(4), true} : Piece{{}, false};
     f.key = ReadText(key);
