@@ -220,6 +220,12 @@ TEST_F(Document, SwitchesApplyToTheNodeAndItsCommands) {
     EXPECT_FALSE(b->Data()->Recognition);
     doc.SetRecognition(tv, true);
     EXPECT_TRUE(a->Data()->Recognition && b->Data()->Recognition);
+    EXPECT_EQ(NodeImageIndex(*tv), 0);
+    EXPECT_EQ(NodeImageIndex(*a), 1); // not learned, whatever its switch
+    a->Data()->LastIndex = 0;
+    EXPECT_EQ(NodeImageIndex(*a), 3);
+    doc.SetRecognition(tv, false);
+    EXPECT_EQ(NodeImageIndex(*a), 2);
     doc.SetTypematic(tv, false);
     EXPECT_FALSE(a->Data()->Typematic || b->Data()->Typematic || tv->Data()->Typematic);
 }

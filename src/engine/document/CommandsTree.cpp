@@ -14,6 +14,14 @@ std::size_t PositionIn(const std::vector<std::unique_ptr<TTreeNode>>& list, cons
 
 } // namespace
 
+int NodeImageIndex(const TTreeNode& node) {
+    if (node.IsRemote())
+        return 0;
+    if (node.Data()->LastIndex < 0)
+        return 1;
+    return node.Data()->Recognition ? 3 : 2;
+}
+
 TTreeNode* TCommandsTree::NodeAt(int index) const {
     if (index < 0 || index >= count_)
         return nullptr;

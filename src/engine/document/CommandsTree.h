@@ -29,6 +29,10 @@ private:
     std::vector<std::unique_ptr<TTreeNode>> children_;
 };
 
+// The image of a node in the commands and trigger trees: 0 remote, 1 command not learned,
+// 2 learned with recognition off, 3 learned with recognition on.
+int NodeImageIndex(const TTreeNode& node);
+
 // Where a dragged node lands on its target: on the target's label or icon, or beside it (the
 // indent area or no item part at all).
 enum class TDropPlace { OnLabel, Beside };
