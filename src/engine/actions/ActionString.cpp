@@ -110,6 +110,17 @@ FlagField ReadYesNo(const Piece& piece) {
     return ReadFlag(piece, 'Y', 'N');
 }
 
+// A "Y" or "N" that the editor writes right after `key`. When the text before held the key too,
+// the value was cut at that earlier copy, so the flag is the letter after the last copy.
+FlagField ReadYesNoAfter(const Piece& piece, std::string_view key) {
+    FlagField field = ReadYesNo(piece);
+    const std::string_view t = piece.text;
+    if (piece.present && !field.value && t.size() > key.size() &&
+        t.substr(t.size() - 1 - key.size(), key.size()) == key)
+        field.value = ReadYesNo(Piece{t.substr(t.size() - 1)}).value;
+    return field;
+}
+
 std::optional<ShiftOrWindows> ShiftOrWindowsOf(std::string_view t) {
     if (t.size() != 1)
         return std::nullopt;
@@ -146,7 +157,7 @@ SendKeysFields ParseSendKeys(std::string_view body, NumberField& delay) {
     f.key = ReadText(key);
     delay = ReadNumber(p[1]);
     f.destination = ReadText(p[2]);
-    f.keepActive = ReadYesNo(p[3]);
+    f.keepActive = ReadYesNoAfter(p[3], kKeepActive);
     return f;
 }
 
@@ -178,14 +189,15 @@ MouseControlFields ParseMouseControl(std::string_view body, NumberField& delay) 
 ExecuteProgramFields ParseExecuteProgram(std::string_view body, NumberField& delay) {
     const auto p = SplitAtKeys(body, {kTry, kFilename, kParams, kSuspend, kDelay});
     delay = ReadNumber(p[4]);
-    return ExecuteProgramFields{ReadText(p[0]), ReadText(p[1]), ReadText(p[2]), ReadYesNo(p[3])};
+    return ExecuteProgramFields{ReadText(p[0]), ReadText(p[1]), ReadText(p[2]),
+                                ReadYesNoAfter(p[3], kSuspend)};
 }
 
 PostMessageFields ParsePostMessage(std::string_view body, NumberField& delay) {
     const auto p = SplitAtKeys(body, {"", kWParam, kLParam, kDelay, kDestWnd, kKeepActive});
     delay = ReadNumber(p[3]);
     return PostMessageFields{ReadText(p[0]), ReadText(p[1]), ReadText(p[2]), ReadText(p[4]),
-                             ReadYesNo(p[5])};
+                             ReadYesNoAfter(p[5], kKeepActive)};
 }
 
 MixerFields ParseMixer(std::string_view body, NumberField& delay) {

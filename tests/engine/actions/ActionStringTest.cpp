@@ -290,3 +290,39 @@ TEST(ActionStringFields, KeysAreFoundInOrderAndValuesAreNotEscaped) {
     EXPECT_FALSE(abs.x.present);
     EXPECT_EQ(abs.x.text, "x1");
 }
+
+TEST(ActionStringFields, TrailingFlagsReadWhatTheEditorWroteWhenATextHoldsTheirKey) {
+    // A window title holding "KeepActive:" cuts the destination short, but the flag is still the
+    // letter the editor wrote last.
+    ActionFields keys{MakeSendKeys({}, std::string("a"), "Panel KeepActive:off", true),
+                      NumberValue(0)};
+    const std::string keysText = ComposeAction(keys);
+    const ActionFields k = Parsed(keysText);
+    EXPECT_EQ(As<SendKeysFields>(k).destination.value, "Panel ");
+    EXPECT_EQ(As<SendKeysFields>(k).keepActive.value, true);
+    EXPECT_TRUE(IsWellFormed(k));
+    EXPECT_EQ(ComposeAction(k), keysText);
+
+    const std::string post = "\xA1PostMessage\xA1WM_CLOSEwParam:0lParam:0Delay:0"
+                             "DestWnd:KeepActive:YesKeepActive:N";
+    const ActionFields p = Parsed(post);
+    EXPECT_EQ(As<PostMessageFields>(p).keepActive.value, false);
+    EXPECT_TRUE(IsWellFormed(p));
+    EXPECT_EQ(ComposeAction(p), post);
+
+    // Parameters holding "Suspend:" cut themselves short; the flag is the one before "Delay:".
+    ActionFields program{ExecuteProgramFields{TextValue(""), TextValue("tool.exe"),
+                                              TextValue("/Suspend:Y"), YesNoValue(false)},
+                         NumberValue(0)};
+    const std::string programText = ComposeAction(program);
+    const ActionFields e = Parsed(programText);
+    EXPECT_EQ(As<ExecuteProgramFields>(e).params.value, "/");
+    EXPECT_EQ(As<ExecuteProgramFields>(e).suspend.value, false);
+    EXPECT_EQ(e.delay.value, 0);
+    EXPECT_TRUE(IsWellFormed(e));
+    EXPECT_EQ(ComposeAction(e), programText);
+
+    // Only the editor's own key right before the letter counts.
+    EXPECT_EQ(InvalidActionFields(Parsed("\xA1SendKeys\xA1NNNNaDelay:0DestWnd:KeepActive:xY")),
+              std::vector<std::string>{"KeepActive:"});
+}
