@@ -81,11 +81,21 @@ TEST(QuelEncryption, CodeZeroComesBackAs255) {
 TEST(QuelEncryption, MalformedCipherTextFailsWithoutOutput) {
     TQuelEncryption q;
     q.SetAction(TActionType::atDecryption);
-    for (const char* bad : {"12", "123", "12345", "12G4", "12 4", "zz00"}) {
+    for (const char* bad : {"1", "12", "12G4", "12 4", "zz00", "12345G"}) {
         q.SetOutput("stale");
         q.SetInput(bad);
         EXPECT_FALSE(q.Execute()) << bad;
         EXPECT_EQ(q.Output(), "") << bad;
         EXPECT_FALSE(q.Crypt(bad, "", false)) << bad;
     }
+}
+
+TEST(QuelEncryption, OddLengthReadsTheLastDigitAlone) {
+    TQuelEncryption q;
+    // b = 0x12; the lone "3" is the value 3: 3 ^ 'k' (0x6B) = 0x68, 0x68 - 0x12 = 0x56.
+    EXPECT_EQ(q.Crypt("123", "k", false), std::string("\x56"));
+    // The pairs as usual, then "5" against the second key character.
+    const std::string pairs = *q.Crypt("1234", "kz", false);
+    const unsigned last = (5u ^ 'z') + 255u - 0x34u;
+    EXPECT_EQ(q.Crypt("12345", "kz", false), pairs + static_cast<char>(last % 255));
 }

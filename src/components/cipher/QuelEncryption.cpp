@@ -19,18 +19,20 @@ int HexValue(char c) {
     return -1;
 }
 
-// Decodes pairs of hexadecimal digits; no value for an odd count or a non-digit.
+// Decodes pairs of hexadecimal digits; a lone last digit is a value of its own. No value for a
+// non-digit.
 std::optional<std::string> HexBytes(std::string_view text) {
-    if (text.size() % 2 != 0)
-        return std::nullopt;
     std::string bytes;
-    bytes.reserve(text.size() / 2);
+    bytes.reserve(text.size() / 2 + 1);
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int hi = HexValue(text[i]);
-        const int lo = HexValue(text[i + 1]);
-        if (hi < 0 || lo < 0)
-            return std::nullopt;
-        bytes.push_back(static_cast<char>(hi * 16 + lo));
+        int value = 0;
+        for (char c : text.substr(i, 2)) {
+            const int digit = HexValue(c);
+            if (digit < 0)
+                return std::nullopt;
+            value = value * 16 + digit;
+        }
+        bytes.push_back(static_cast<char>(value));
     }
     return bytes;
 }
@@ -106,8 +108,9 @@ std::optional<std::string> TQuelEncryption::Crypt(std::string_view text, std::st
         return out;
     }
 
-    const auto bytes = HexBytes(text);
-    if (!bytes || bytes->size() < 2)
+    // The leading byte and at least one more digit; shorter texts hold no character.
+    const auto bytes = text.size() < 3 ? std::nullopt : HexBytes(text);
+    if (!bytes)
         return std::nullopt;
     unsigned b = static_cast<unsigned char>((*bytes)[0]);
     std::string out;

@@ -35,8 +35,8 @@ public:
     // Replaces the generator, which otherwise is seeded once when the component is made.
     void SetRandomSource(RandomSource source) { random_ = std::move(source); }
 
-    // Output becomes the result for Input. A cipher text that is not an even number (at least
-    // four) of hexadecimal digits leaves Output empty and returns false.
+    // Output becomes the result for Input. A cipher text of fewer than three digits, or with
+    // any character that is no hexadecimal digit, leaves Output empty and returns false.
     bool Execute();
     // The enciphered or deciphered text; no value for a malformed cipher text.
     std::optional<std::string> Crypt(std::string_view text, std::string_view key, bool encrypt);

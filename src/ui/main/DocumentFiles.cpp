@@ -136,6 +136,10 @@ void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:
         ReportLoadFailure(result.Status, result.Message, result.Title);
+        // At start-up the panel names the file that failed, not the document in use; a save
+        // must not go over it. The setting keeps the name, so the next start tries again.
+        if (kind == TOpenKind::StartUp)
+            view_.SetFileNamePanel("");
         return;
     }
     document_.TakeContentFrom(*result.Document);

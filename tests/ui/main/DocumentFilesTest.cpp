@@ -130,6 +130,24 @@ TEST_F(DocumentFilesTest, StartUpLoadForgetsAFileThatIsGone) {
     EXPECT_TRUE(view.errors.empty());
 }
 
+// The empty document left after a failed start-up load must not be saved over that file.
+TEST_F(DocumentFilesTest, StartUpLoadOfAForeignFileLeavesNoFileName) {
+    TempPath foreign(".tvr");
+    const std::string bytes = "[Something]\r\nElse=1\r\n";
+    test::WriteBytes(foreign.str(), bytes);
+    settings.SetStr("LastTVRFile", foreign.str());
+    view.panel = foreign.str();
+    files.LoadNamedFile();
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.panel, "");
+    EXPECT_EQ(settings.Str("LastTVRFile"), foreign.str()); // tried again at the next start
+
+    AddRemoteWithCommand("TV", "Power");
+    view.saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(files.Save());
+    EXPECT_EQ(test::ReadBytes(foreign.str()), bytes);
+}
+
 TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
     AddRemoteWithCommand("TV", "Power");
 
