@@ -243,6 +243,8 @@ TRadioGroup::TRadioGroup(TComponent* owner, TControl* parent, std::string name)
     PublishCaption();
     PublishList(
         "Items", [this] { return items_; }, [this](const StringList& v) { SetItems(v); });
+    PublishInteger(
+        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
 }
 
 void TRadioGroup::SetItems(const StringList& items) {
@@ -402,6 +404,8 @@ TComboBox::TComboBox(TComponent* owner, TControl* parent, std::string name, TCom
     PublishCaption("Text");
     PublishList(
         "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
+    PublishInteger(
+        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
 }
 
 StringList TComboBox::Items() const {
@@ -472,6 +476,8 @@ TListBox::TListBox(TComponent* owner, TControl* parent, std::string name, bool s
                 WS_EX_CLIENTEDGE, 121, 97}) {
     PublishList(
         "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
+    PublishInteger(
+        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
 }
 
 StringList TListBox::Items() const {

@@ -133,7 +133,7 @@ void TLanguage::SetPropertyValue(TComponent* instance, std::string_view propName
             property->setInteger(*number);
         break;
     case PropertyKind::StringList:
-        SetListProperty(*property, value);
+        SetListProperty(instance, *property, value);
         break;
     case PropertyKind::None:
         break;
@@ -155,7 +155,8 @@ bool TLanguage::IsIntegerProperty(const TComponent* instance, std::string_view p
     return instance != nullptr && instance->PropertyKindOf(propName) == PropertyKind::Integer;
 }
 
-void TLanguage::SetListProperty(const PublishedProperty& property, const std::string& value) {
+void TLanguage::SetListProperty(TComponent* instance, const PublishedProperty& property,
+                                const std::string& value) {
     StringList items;
     std::string rest = value;
     if (!separator_.empty()) {
@@ -169,7 +170,13 @@ void TLanguage::SetListProperty(const PublishedProperty& property, const std::st
         items.push_back(std::move(last));
     if (!property.getList || !property.setList || property.getList().size() != items.size())
         return;
+    const PublishedProperty* selection =
+        IsIntegerProperty(instance, "ItemIndex") ? instance->FindProperty("ItemIndex") : nullptr;
+    const bool keepSelection = selection && selection->getInteger && selection->setInteger;
+    const int selected = keepSelection ? selection->getInteger() : -1;
     property.setList(items);
+    if (keepSelection)
+        selection->setInteger(selected);
 }
 
 } // namespace tav

@@ -86,10 +86,12 @@ public:
     static bool IsStringProperty(const TComponent* instance, std::string_view propName);
     static bool IsIntegerProperty(const TComponent* instance, std::string_view propName);
     // Splits `value` at Separator into items (each trimmed; a trailing empty item is dropped)
-    // and assigns them only when their number equals the property's current number of items:
-    // stored action strings refer to items by index, so a list of another length is refused.
-    // A list setter given the same number of items keeps the control's selected index.
-    void SetListProperty(const PublishedProperty& property, const std::string& value);
+    // and assigns them to the list property of `instance` only when their number equals its
+    // current number of items: stored settings and action strings refer to items by index, so
+    // a list of another length is refused. The selection (an integer property "ItemIndex",
+    // where the control has one) is put back after the assignment, which may have cleared it.
+    void SetListProperty(TComponent* instance, const PublishedProperty& property,
+                         const std::string& value);
 
 private:
     std::string languageFile_;

@@ -12,8 +12,8 @@ using namespace tav;
 
 namespace {
 
-// A control with a caption, an item list with a selection, and an integer property. Like the
-// real list controls, it keeps its selection when given a list of the same length.
+// A control with a caption, an item list with a selection, and an integer property. Like a
+// combo box, it loses its selection whenever its items are replaced.
 struct FakeControl : TComponent {
     FakeControl(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {
         PublishString(
@@ -21,11 +21,12 @@ struct FakeControl : TComponent {
         PublishList(
             "Items", [this] { return items; },
             [this](const StringList& v) {
-                if (v.size() != items.size())
-                    itemIndex = -1;
+                itemIndex = -1;
                 items = v;
                 ++listAssignments;
             });
+        PublishInteger(
+            "ItemIndex", [this] { return itemIndex; }, [this](int v) { itemIndex = v; });
         PublishInteger(
             "Width", [this] { return width; }, [this](int v) { width = v; });
     }
@@ -108,7 +109,7 @@ TEST_F(LanguageTest, ListValuesSplitAtTheSeparator) {
     };
     for (const auto& c : cases) {
         list->items.assign(c.expected.size(), "old");
-        lang->SetListProperty(items, c.value);
+        lang->SetListProperty(list, items, c.value);
         EXPECT_EQ(list->items, c.expected) << c.value;
     }
 }
@@ -122,14 +123,14 @@ TEST_F(LanguageTest, SeparatorSetterAndEmptySeparator) {
     lang->SetSeparator(" ; ");
     EXPECT_EQ(lang->Separator(), " ; ");
     list->items = {"x", "y"};
-    lang->SetListProperty(items, "a;b ; c");
+    lang->SetListProperty(list, items, "a;b ; c");
     EXPECT_EQ(list->items, (StringList{"a;b", "c"}));
 
     // A component whose separator was never set (the TCP/IP dialog's) never splits.
     TLanguage plain(form.get(), "Plain");
     EXPECT_EQ(plain.Separator(), "");
     list->items = {"x"};
-    plain.SetListProperty(items, " a,b ");
+    plain.SetListProperty(list, items, " a,b ");
     EXPECT_EQ(list->items, (StringList{"a,b"}));
 }
 
