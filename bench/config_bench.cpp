@@ -17,11 +17,11 @@ constexpr int kItemsPerLayout = 100;
 
 std::unique_ptr<tav::TDocument> LargeDocument() {
     auto doc = std::make_unique<tav::TDocument>();
-    std::vector<tav::TTreeNode*> commands;
+    std::vector<tav::TCommandNode*> commands;
     for (int r = 0; r < kRemotes; ++r) {
-        tav::TTreeNode* remote = doc->AddRemote("Remote control " + std::to_string(r));
+        tav::TCommandNode* remote = doc->AddRemote("Remote control " + std::to_string(r));
         for (int c = 0; c < kCommandsPerRemote; ++c) {
-            tav::TTreeNode* node = doc->AddCommand(remote, "Button " + std::to_string(c));
+            tav::TCommandNode* node = doc->AddCommand(remote, "Button " + std::to_string(c));
             tav::TCommand& record = *node->Data();
             for (int v = 0; v < kValues; ++v)
                 record.Code[static_cast<std::size_t>(v)] = (r * 7919 + c * 104729 + v * 31) % 4096;

@@ -34,7 +34,7 @@ struct QuietPorts : IRecognitionSettings,
     void Start() override { running = true; }
     void Stop() override { running = false; }
     bool Running() const override { return running; }
-    void Select(TTreeNode*) override {}
+    void Select(TCommandNode*) override {}
     TWindowNames Names() const override { return {}; }
     void PlayWave(const std::string&) override {}
     bool DdeOpen() const override { return false; }
@@ -65,7 +65,7 @@ constexpr int kValues = 100;
 void Recognise(benchmark::State& state, bool sharedPrefix) {
     const int commands = static_cast<int>(state.range(0));
     TDocument doc;
-    TTreeNode* remote = doc.AddRemote("Remote");
+    TCommandNode* remote = doc.AddRemote("Remote");
     std::mt19937 rng(42);
     std::uniform_int_distribution<int> value(0, 1000000);
     std::vector<std::int32_t> received(kValues);

@@ -6,7 +6,6 @@ source "$(dirname "$0")/lib/common.sh"
 
 seconds=${FUZZ_SECONDS:-20}
 out="$BUILD/fuzz"
-mkdir -p "$out"
 shopt -s nullglob
 targets=("$ROOT"/fuzz/*.cpp)
 if [ ${#targets[@]} -eq 0 ]; then
@@ -14,33 +13,20 @@ if [ ${#targets[@]} -eq 0 ]; then
     exit 0
 fi
 
-mapfile -t portable < <(cd "$ROOT" && find src -name '*.cpp' -not -path '*/win32/*' \
-    -not -path 'src/app/*' -not -path 'src/plugin/*' -not -path 'src/keyboard-hook/*' | sort)
-
-# One library object set shared by every target.
-objs=()
-for src in "${portable[@]}"; do
-    obj="$out/obj/${src//\//_}.o"
-    mkdir -p "$out/obj"
-    if [ ! -f "$obj" ] || [ "$ROOT/$src" -nt "$obj" ]; then
-        clang++ -std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined \
-            -I"$ROOT/src" -c "$ROOT/$src" -o "$obj"
-    fi
-    objs+=("$obj")
-done
+cmake -S "$ROOT" -B "$out" -G Ninja -DTAVRILO_FUZZ=ON -DCMAKE_BUILD_TYPE=None \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$out" -j "$JOBS"
 
 status=0
 for target in "${targets[@]}"; do
     name=$(basename "$target" .cpp)
-    bin="$out/$name"
-    clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$ROOT/src" \
-        "$target" "${objs[@]}" -o "$bin"
     corpus="$out/corpus-$name"
     mkdir -p "$corpus"
-    seeds="$ROOT/fuzz/corpus/$name"
     echo "fuzz: $name for ${seconds}s"
-    if ! UBSAN_OPTIONS=halt_on_error=1 "$bin" -max_total_time="$seconds" -rss_limit_mb=2048 \
-        -print_final_stats=0 "$corpus" "$seeds" >"$out/$name.log" 2>&1; then
+    # Run inside the build tree so that crash files never land in the work tree.
+    if ! (cd "$out" && UBSAN_OPTIONS=halt_on_error=1 "./$name" -max_total_time="$seconds" \
+        -rss_limit_mb=2048 -print_final_stats=0 "$corpus" "$ROOT/fuzz/corpus/$name" \
+        >"$out/$name.log" 2>&1); then
         echo "fuzz: $name FAILED"
         tail -n 40 "$out/$name.log"
         status=1

@@ -71,11 +71,11 @@ TEST_F(Document, StartsWithTheNamedDefaultLayoutOnly) {
 }
 
 TEST_F(Document, NewCommandGoesBeforeTheSelectedOneButIsRecognisedLast) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
-    TTreeNode* b = doc.AddCommand(tv, "B");
-    TTreeNode* vcr = doc.AddRemote("VCR");
-    TTreeNode* c = doc.AddCommand(a, "C");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* b = doc.AddCommand(tv, "B");
+    TCommandNode* vcr = doc.AddRemote("VCR");
+    TCommandNode* c = doc.AddCommand(a, "C");
     EXPECT_EQ(doc.AddCommand(nullptr, "D"), nullptr);
 
     ASSERT_EQ(tv->Children().size(), 3u);
@@ -93,9 +93,9 @@ TEST_F(Document, NewCommandGoesBeforeTheSelectedOneButIsRecognisedLast) {
 }
 
 TEST_F(Document, DeletingACommandRemovesEveryOccurrenceAndBackReference) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
-    TTreeNode* b = doc.AddCommand(tv, "B");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* b = doc.AddCommand(tv, "B");
     TAction* first = doc.AddAction(doc.DefaultLayout(), "first");
     for (int i = 0; i < 3; ++i)
         doc.AddTrigger(first, a);
@@ -118,11 +118,11 @@ TEST_F(Document, DeletingACommandRemovesEveryOccurrenceAndBackReference) {
 }
 
 TEST_F(Document, DeletingARemoteDeletesItsCommandsAndRenumbers) {
-    TTreeNode* tv = doc.AddRemote("TV");
+    TCommandNode* tv = doc.AddRemote("TV");
     doc.AddCommand(tv, "A");
     doc.AddCommand(tv, "B");
-    TTreeNode* vcr = doc.AddRemote("VCR");
-    TTreeNode* play = doc.AddCommand(vcr, "Play");
+    TCommandNode* vcr = doc.AddRemote("VCR");
+    TCommandNode* play = doc.AddCommand(vcr, "Play");
     TAction* item = doc.AddAction(doc.DefaultLayout(), "item");
     doc.AddTrigger(item, tv);
     EXPECT_EQ(item->TriggerCommands.size(), 2u);
@@ -137,10 +137,10 @@ TEST_F(Document, DeletingARemoteDeletesItsCommandsAndRenumbers) {
 }
 
 TEST_F(Document, TriggerEntriesDuplicateButBackReferencesDoNot) {
-    TTreeNode* a = doc.AddRemote("A");
-    TTreeNode* a1 = doc.AddCommand(a, "A1");
-    TTreeNode* a2 = doc.AddCommand(a, "A2");
-    TTreeNode* empty = doc.AddRemote("Empty");
+    TCommandNode* a = doc.AddRemote("A");
+    TCommandNode* a1 = doc.AddCommand(a, "A1");
+    TCommandNode* a2 = doc.AddCommand(a, "A2");
+    TCommandNode* empty = doc.AddRemote("Empty");
     TAction* item = doc.AddAction(doc.DefaultLayout(), "item");
     doc.AddTrigger(item, a);
     doc.AddTrigger(item, a);
@@ -159,8 +159,8 @@ TEST_F(Document, TriggerEntriesDuplicateButBackReferencesDoNot) {
 }
 
 TEST_F(Document, DeletingAnItemOrLayoutUnlinksAndDropsTheRunState) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
     TLayout* player = doc.AddLayout("Player", "Media", "PlayerClass");
     TAction* kept = doc.AddAction(doc.DefaultLayout(), "kept");
     doc.AddTrigger(kept, a);
@@ -188,8 +188,8 @@ TEST_F(Document, DeletingAnItemOrLayoutUnlinksAndDropsTheRunState) {
 }
 
 TEST_F(Document, ResetFreesEverythingButKeepsTheModifiedFlag) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
     TAction* item = doc.AddAction(doc.AddLayout("L", "", ""), "x");
     doc.AddTrigger(item, a);
     const std::int32_t v[] = {1, 2};
@@ -211,9 +211,9 @@ TEST_F(Document, ResetFreesEverythingButKeepsTheModifiedFlag) {
 }
 
 TEST_F(Document, SwitchesApplyToTheNodeAndItsCommands) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
-    TTreeNode* b = doc.AddCommand(tv, "B");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* b = doc.AddCommand(tv, "B");
     doc.SetRecognition(a, false);
     EXPECT_TRUE(b->Data()->Recognition);
     doc.SetRecognition(tv, false);
@@ -231,12 +231,12 @@ TEST_F(Document, SwitchesApplyToTheNodeAndItsCommands) {
 }
 
 TEST_F(Document, DragAndDropFollowsTheAttachRules) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* a = doc.AddCommand(tv, "A");
-    TTreeNode* b = doc.AddCommand(tv, "B");
-    TTreeNode* c = doc.AddCommand(tv, "C");
-    TTreeNode* vcr = doc.AddRemote("VCR");
-    TTreeNode* play = doc.AddCommand(vcr, "Play");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* a = doc.AddCommand(tv, "A");
+    TCommandNode* b = doc.AddCommand(tv, "B");
+    TCommandNode* c = doc.AddCommand(tv, "C");
+    TCommandNode* vcr = doc.AddRemote("VCR");
+    TCommandNode* play = doc.AddCommand(vcr, "Play");
 
     EXPECT_FALSE(doc.MoveNode(vcr, a, TDropPlace::OnLabel)); // a remote only on a remote
     EXPECT_TRUE(doc.MoveNode(c, a, TDropPlace::OnLabel));    // just before A
@@ -257,7 +257,7 @@ TEST_F(Document, DragAndDropFollowsTheAttachRules) {
 }
 
 TEST_F(Document, StaleIndexesFindNoNode) {
-    TTreeNode* tv = doc.AddRemote("TV");
+    TCommandNode* tv = doc.AddRemote("TV");
     TCommand stray;
     stray.NodeIndex = 0; // points at TV's place, but is not TV's record
     EXPECT_EQ(doc.NodeOf(&stray), nullptr);

@@ -37,8 +37,8 @@ struct FakeTimer : ITimer {
 };
 
 struct FakeTree : ITreeSelection {
-    std::vector<TTreeNode*> selections;
-    void Select(TTreeNode* node) override { selections.push_back(node); }
+    std::vector<TCommandNode*> selections;
+    void Select(TCommandNode* node) override { selections.push_back(node); }
 };
 
 struct FakeForeground : IForegroundWindow {

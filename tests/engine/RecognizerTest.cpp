@@ -11,27 +11,27 @@ struct Recognition : ::testing::Test {
     TDocument doc;
     FakePorts fake;
     TRecognizer engine{doc, fake.Ports(doc)};
-    TTreeNode* tv = doc.AddRemote("TV");
+    TCommandNode* tv = doc.AddRemote("TV");
 
     Recognition() { fake.settings.values.Compare.Tolerance = 20; }
 
-    TTreeNode* Command(const char* name, std::initializer_list<std::int32_t> code) {
-        TTreeNode* node = doc.AddCommand(tv, name);
+    TCommandNode* Command(const char* name, std::initializer_list<std::int32_t> code) {
+        TCommandNode* node = doc.AddCommand(tv, name);
         Learn(*node->Data(), code);
         return node;
     }
     // One code through the whole road, with the time-out over afterwards.
-    void Press(TTreeNode* node) {
+    void Press(TCommandNode* node) {
         const TCommand& c = *node->Data();
         for (int i = 0; i <= c.LastIndex; ++i)
             doc.ReceivedCode.AppendUpTo1000(c.Code[static_cast<std::size_t>(i)]);
         engine.ProcessReceivedCode();
         engine.TypematicTimerTimer();
     }
-    TAction* Item(TLayout* layout, const char* name, std::vector<TTreeNode*> triggers,
+    TAction* Item(TLayout* layout, const char* name, std::vector<TCommandNode*> triggers,
                   int type = 0) {
         TAction* item = doc.AddAction(layout, name);
-        for (TTreeNode* t : triggers)
+        for (TCommandNode* t : triggers)
             doc.AddTrigger(item, t);
         item->TrigType = type;
         item->ActionStrings.push_back("\xA1OSD\xA1");
@@ -42,8 +42,8 @@ struct Recognition : ::testing::Test {
 } // namespace
 
 TEST_F(Recognition, TheEarlierOfTwoEqualCodesFiresUnlessItIsDisabled) {
-    TTreeNode* first = Command("First", {1, 2, 3});
-    TTreeNode* second = Command("Second", {1, 2, 3});
+    TCommandNode* first = Command("First", {1, 2, 3});
+    TCommandNode* second = Command("Second", {1, 2, 3});
     Feed(doc, {1, 2, 3});
     engine.ProcessReceivedCode();
     EXPECT_EQ(doc.LastFiredCommand, first->Data());
@@ -63,7 +63,7 @@ TEST_F(Recognition, TheEarlierOfTwoEqualCodesFiresUnlessItIsDisabled) {
 }
 
 TEST_F(Recognition, NothingIsComparedWhileTheTimeOutRuns) {
-    TTreeNode* a = Command("A", {1, 2, 3});
+    TCommandNode* a = Command("A", {1, 2, 3});
     doc.SetTypematic(a, false);
     Feed(doc, {1, 2, 3});
     engine.ProcessReceivedCode();
@@ -87,11 +87,11 @@ TEST_F(Recognition, NothingIsComparedWhileTheTimeOutRuns) {
 TEST_F(Recognition, EmptyCommandListClearsTheSelection) {
     Feed(doc, {1});
     engine.ProcessReceivedCode();
-    EXPECT_EQ(fake.tree.selections, std::vector<TTreeNode*>{nullptr});
+    EXPECT_EQ(fake.tree.selections, std::vector<TCommandNode*>{nullptr});
 }
 
 TEST_F(Recognition, FiringSeesAnEmptyBufferAndTheTimeOutAlreadyRunning) {
-    TTreeNode* a = Command("A", {1, 2, 3});
+    TCommandNode* a = Command("A", {1, 2, 3});
     Item(doc.DefaultLayout(), "run", {a}, 1);
     bool checked = false;
     fake.actions.onRun = [&] {
@@ -109,7 +109,7 @@ TEST_F(Recognition, FiringSeesAnEmptyBufferAndTheTimeOutAlreadyRunning) {
 }
 
 TEST_F(Recognition, RepeatFiresTheLastCommandOnlyWhileTypematic) {
-    TTreeNode* a = Command("A", {1, 2, 3});
+    TCommandNode* a = Command("A", {1, 2, 3});
     EXPECT_FALSE(engine.RepeatLastFired());
     Feed(doc, {1, 2, 3});
     engine.ProcessReceivedCode();
@@ -123,9 +123,9 @@ TEST_F(Recognition, RepeatFiresTheLastCommandOnlyWhileTypematic) {
 }
 
 TEST_F(Recognition, AndSequencesNeedTheirTriggersInOrder) {
-    TTreeNode* a = Command("A", {100, 100, 100});
-    TTreeNode* b = Command("B", {200, 200, 200});
-    TTreeNode* c = Command("C", {300, 300, 300});
+    TCommandNode* a = Command("A", {100, 100, 100});
+    TCommandNode* b = Command("B", {200, 200, 200});
+    TCommandNode* c = Command("C", {300, 300, 300});
     TAction* ab = Item(doc.DefaultLayout(), "AB", {a, b});
 
     Press(a);
@@ -150,8 +150,8 @@ TEST_F(Recognition, AndSequencesNeedTheirTriggersInOrder) {
 }
 
 TEST_F(Recognition, OrItemsCompleteAtEveryTrigger) {
-    TTreeNode* a = Command("A", {100, 100, 100});
-    TTreeNode* b = Command("B", {200, 200, 200});
+    TCommandNode* a = Command("A", {100, 100, 100});
+    TCommandNode* b = Command("B", {200, 200, 200});
     TAction* either = Item(doc.DefaultLayout(), "either", {a, b}, 1);
     Press(b);
     Press(a);
@@ -160,8 +160,8 @@ TEST_F(Recognition, OrItemsCompleteAtEveryTrigger) {
 }
 
 TEST_F(Recognition, ProgressPastTheEndOfAShortenedListRestarts) {
-    TTreeNode* a = Command("A", {100, 100, 100});
-    TTreeNode* b = Command("B", {200, 200, 200});
+    TCommandNode* a = Command("A", {100, 100, 100});
+    TCommandNode* b = Command("B", {200, 200, 200});
     TAction* item = Item(doc.DefaultLayout(), "item", {a, b, b});
     Press(a);
     Press(b);
@@ -176,8 +176,8 @@ TEST_F(Recognition, ProgressPastTheEndOfAShortenedListRestarts) {
 }
 
 TEST_F(Recognition, TheForegroundWindowChoosesTheLayout) {
-    TTreeNode* a = Command("A", {100, 100, 100});
-    TTreeNode* b = Command("B", {200, 200, 200});
+    TCommandNode* a = Command("A", {100, 100, 100});
+    TCommandNode* b = Command("B", {200, 200, 200});
     TLayout* player = doc.AddLayout("Player", "Media Player", "");
     TLayout* editor = doc.AddLayout("Editor", "", "EditClass");
     TAction* def = Item(doc.DefaultLayout(), "default", {a}, 1);
@@ -209,7 +209,7 @@ TEST_F(Recognition, TheForegroundWindowChoosesTheLayout) {
 }
 
 TEST_F(Recognition, ReportsLogAndDisplay) {
-    TTreeNode* vol = Command("Vol+", {0x1A, 0x2B});
+    TCommandNode* vol = Command("Vol+", {0x1A, 0x2B});
     doc.SetSound(vol, "BEEP");
     Item(doc.DefaultLayout(), "Volume up", {vol}, 1);
     auto& s = fake.settings.values;
@@ -243,7 +243,7 @@ TEST_F(Recognition, ReportsLogAndDisplay) {
 }
 
 TEST_F(Recognition, BareInfoLineAndNoDdeTextWithoutAnItem) {
-    TTreeNode* a = Command("A", {1, 2});
+    TCommandNode* a = Command("A", {1, 2});
     fake.settings.values.Tcp = {false, false, false, true};
     fake.settings.values.Dde = {false, false, false, true};
     fake.reports.ddeOpen = true;
@@ -254,7 +254,7 @@ TEST_F(Recognition, BareInfoLineAndNoDdeTextWithoutAnItem) {
 }
 
 TEST_F(Recognition, ALogErrorIsShownOnceAndTheFiringGoesOn) {
-    TTreeNode* a = Command("A", {1, 2});
+    TCommandNode* a = Command("A", {1, 2});
     Item(doc.DefaultLayout(), "item", {a}, 1);
     fake.settings.values.LogEnabled = true;
     fake.settings.values.Osd.Command = true;
@@ -272,7 +272,7 @@ TEST_F(Recognition, ALogErrorIsShownOnceAndTheFiringGoesOn) {
 }
 
 TEST_F(Recognition, MousePacketsMoveThePointerAndAreStillMatched) {
-    TTreeNode* a = Command("A", {0x43, 0x7F, 0x05});
+    TCommandNode* a = Command("A", {0x43, 0x7F, 0x05});
     fake.settings.values.UseSerialPort = true;
     fake.settings.values.SerialMode = 2;
     Feed(doc, {0x43, 0x7F, 0x05});

@@ -88,7 +88,7 @@ private:
     void ReadEntry(const std::string& section, const std::string& defaultName, const TreeKeys& keys,
                    const std::string* knownName) {
         std::string name = knownName ? *knownName : ini_.ReadString(section, "Name", defaultName);
-        TTreeNode* node = nullptr;
+        TCommandNode* node = nullptr;
         if (ini_.ReadInteger(section, "Level", 0) != 0) {
             // A command ahead of every remote still needs one to live in.
             if (!lastRemote_)
@@ -124,7 +124,7 @@ private:
         const int triggers = Bounded(ini_.ReadInteger(section, "TrigCount", 0), lines);
         for (int k = 0; k < triggers; ++k) {
             const std::int32_t index = ini_.ReadInteger(section, Numbered("TC", k), -1);
-            const TTreeNode* node =
+            const TCommandNode* node =
                 index >= 0 && static_cast<std::size_t>(index) < fileNodes_.size()
                     ? fileNodes_[static_cast<std::size_t>(index)]
                     : nullptr;
@@ -143,8 +143,8 @@ private:
     TBufferedIniFileEx& ini_;
     TDocument& doc_;
     std::int64_t entries_ = 0; // sections and lines of the file
-    TTreeNode* lastRemote_ = nullptr;
-    std::vector<TTreeNode*> fileNodes_; // the node made for each entry, in file order
+    TCommandNode* lastRemote_ = nullptr;
+    std::vector<TCommandNode*> fileNodes_; // the node made for each entry, in file order
     std::int64_t triggerEntries_ = 0;
     int skipped_ = 0;
 };
@@ -220,11 +220,11 @@ TConfigImportResult ImportConfigFile(const std::string& path, TDocument& documen
     if (loaded.Status != TConfigLoadStatus::Loaded)
         return result;
     for (const auto& remote : loaded.Document->Tree().Remotes()) {
-        TTreeNode* target = document.AddRemote(remote->Text);
+        TCommandNode* target = document.AddRemote(remote->Text);
         CopyLearned(*remote->Data(), *target->Data());
         ++result.AddedNodes;
         for (const auto& command : remote->Children()) {
-            TTreeNode* added = document.AddCommand(target, command->Text);
+            TCommandNode* added = document.AddCommand(target, command->Text);
             CopyLearned(*command->Data(), *added->Data());
             ++result.AddedNodes;
         }

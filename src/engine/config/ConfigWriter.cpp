@@ -70,7 +70,7 @@ std::string FormatConfig(const TDocument& document, const TConfigFileInfo& info)
     out.Key("Layouts", static_cast<long long>(layouts.size()));
 
     std::size_t i = 0;
-    for (const TTreeNode* node : document.Tree().Nodes()) {
+    for (const TCommandNode* node : document.Tree().Nodes()) {
         const TCommand& record = *node->Data();
         out.Section(Numbered("C", i++));
         out.Key("Name", node->Text);

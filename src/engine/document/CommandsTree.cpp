@@ -6,7 +6,8 @@ namespace tav {
 
 namespace {
 
-std::size_t PositionIn(const std::vector<std::unique_ptr<TTreeNode>>& list, const TTreeNode* n) {
+std::size_t PositionIn(const std::vector<std::unique_ptr<TCommandNode>>& list,
+                       const TCommandNode* n) {
     const auto it =
         std::find_if(list.begin(), list.end(), [n](const auto& p) { return p.get() == n; });
     return static_cast<std::size_t>(it - list.begin());
@@ -14,7 +15,7 @@ std::size_t PositionIn(const std::vector<std::unique_ptr<TTreeNode>>& list, cons
 
 } // namespace
 
-int NodeImageIndex(const TTreeNode& node) {
+int NodeImageIndex(const TCommandNode& node) {
     if (node.IsRemote())
         return 0;
     if (node.Data()->LastIndex < 0)
@@ -22,20 +23,20 @@ int NodeImageIndex(const TTreeNode& node) {
     return node.Data()->Recognition ? 3 : 2;
 }
 
-TTreeNode* TCommandsTree::NodeAt(int index) const {
+TCommandNode* TCommandsTree::NodeAt(int index) const {
     if (index < 0 || index >= count_)
         return nullptr;
     // Remotes are numbered in ascending order, so the owner of `index` is the last remote that
     // does not come after it.
     const auto it = std::upper_bound(remotes_.begin(), remotes_.end(), index,
                                      [](int i, const auto& r) { return i < r->AbsoluteIndex(); });
-    TTreeNode* remote = (it - 1)->get();
+    TCommandNode* remote = (it - 1)->get();
     const int offset = index - remote->AbsoluteIndex();
     return offset == 0 ? remote : remote->children_[static_cast<std::size_t>(offset - 1)].get();
 }
 
-std::vector<TTreeNode*> TCommandsTree::Nodes() const {
-    std::vector<TTreeNode*> nodes;
+std::vector<TCommandNode*> TCommandsTree::Nodes() const {
+    std::vector<TCommandNode*> nodes;
     nodes.reserve(static_cast<std::size_t>(count_));
     for (const auto& r : remotes_) {
         nodes.push_back(r.get());
@@ -45,7 +46,7 @@ std::vector<TTreeNode*> TCommandsTree::Nodes() const {
     return nodes;
 }
 
-bool TCommandsTree::CanDrop(const TTreeNode* dragged, const TTreeNode* target) {
+bool TCommandsTree::CanDrop(const TCommandNode* dragged, const TCommandNode* target) {
     return dragged && target && (target->IsRemote() || !dragged->IsRemote());
 }
 
@@ -65,20 +66,20 @@ void TCommandsTree::RenumberFrom(std::size_t remote) {
     count_ = i;
 }
 
-TTreeNode* TCommandsTree::AppendRemote(std::string text) {
-    auto node = std::make_unique<TTreeNode>();
+TCommandNode* TCommandsTree::AppendRemote(std::string text) {
+    auto node = std::make_unique<TCommandNode>();
     node->Text = std::move(text);
     node->data_->NodeIndex = count_++;
     remotes_.push_back(std::move(node));
     return remotes_.back().get();
 }
 
-TTreeNode* TCommandsTree::InsertCommand(TTreeNode* selected, std::string text) {
-    TTreeNode* remote = selected->IsRemote() ? selected : selected->parent_;
-    auto node = std::make_unique<TTreeNode>();
+TCommandNode* TCommandsTree::InsertCommand(TCommandNode* selected, std::string text) {
+    TCommandNode* remote = selected->IsRemote() ? selected : selected->parent_;
+    auto node = std::make_unique<TCommandNode>();
     node->Text = std::move(text);
     node->parent_ = remote;
-    TTreeNode* added = node.get();
+    TCommandNode* added = node.get();
     auto& kids = remote->children_;
     const auto at = selected->IsRemote()
                         ? kids.end()
@@ -88,26 +89,26 @@ TTreeNode* TCommandsTree::InsertCommand(TTreeNode* selected, std::string text) {
     return added;
 }
 
-std::vector<std::unique_ptr<TTreeNode>>& TCommandsTree::SiblingsOf(TTreeNode* node) {
+std::vector<std::unique_ptr<TCommandNode>>& TCommandsTree::SiblingsOf(TCommandNode* node) {
     return node->IsRemote() ? remotes_ : node->parent_->children_;
 }
 
-std::unique_ptr<TTreeNode> TCommandsTree::Remove(TTreeNode* node) {
+std::unique_ptr<TCommandNode> TCommandsTree::Remove(TCommandNode* node) {
     const std::size_t remote = PositionIn(remotes_, node->IsRemote() ? node : node->parent_);
     auto& siblings = SiblingsOf(node);
     const auto it = siblings.begin() + static_cast<std::ptrdiff_t>(PositionIn(siblings, node));
-    std::unique_ptr<TTreeNode> taken = std::move(*it);
+    std::unique_ptr<TCommandNode> taken = std::move(*it);
     siblings.erase(it);
     RenumberFrom(remote);
     return taken;
 }
 
-bool TCommandsTree::Move(TTreeNode* dragged, TTreeNode* target, TDropPlace place) {
+bool TCommandsTree::Move(TCommandNode* dragged, TCommandNode* target, TDropPlace place) {
     if (!CanDrop(dragged, target) || dragged == target)
         return false;
     auto& from = SiblingsOf(dragged);
     const auto fromIt = from.begin() + static_cast<std::ptrdiff_t>(PositionIn(from, dragged));
-    std::unique_ptr<TTreeNode> node = std::move(*fromIt);
+    std::unique_ptr<TCommandNode> node = std::move(*fromIt);
     from.erase(fromIt);
 
     if (target->IsRemote() && dragged->IsRemote()) {
@@ -118,7 +119,7 @@ bool TCommandsTree::Move(TTreeNode* dragged, TTreeNode* target, TDropPlace place
         node->parent_ = target;
         target->children_.insert(target->children_.begin(), std::move(node));
     } else {
-        TTreeNode* remote = target->parent_;
+        TCommandNode* remote = target->parent_;
         node->parent_ = remote;
         auto& kids = remote->children_;
         const auto at = place == TDropPlace::OnLabel

@@ -11,27 +11,27 @@
 
 namespace tav {
 
-class TTreeNode {
+class TCommandNode {
 public:
     std::string Text; // the remote's or command's name
 
     TCommand* Data() const { return data_.get(); }
-    TTreeNode* Parent() const { return parent_; }
+    TCommandNode* Parent() const { return parent_; }
     int Level() const { return parent_ ? 1 : 0; }
     bool IsRemote() const { return parent_ == nullptr; }
-    const std::vector<std::unique_ptr<TTreeNode>>& Children() const { return children_; }
+    const std::vector<std::unique_ptr<TCommandNode>>& Children() const { return children_; }
     int AbsoluteIndex() const { return data_->NodeIndex; }
 
 private:
     friend class TCommandsTree;
     std::unique_ptr<TCommand> data_ = std::make_unique<TCommand>();
-    TTreeNode* parent_ = nullptr;
-    std::vector<std::unique_ptr<TTreeNode>> children_;
+    TCommandNode* parent_ = nullptr;
+    std::vector<std::unique_ptr<TCommandNode>> children_;
 };
 
 // The image of a node in the commands and trigger trees: 0 remote, 1 command not learned,
 // 2 learned with recognition off, 3 learned with recognition on.
-int NodeImageIndex(const TTreeNode& node);
+int NodeImageIndex(const TCommandNode& node);
 
 // Where a dragged node lands on its target: on the target's label or icon, or beside it (the
 // indent area or no item part at all).
@@ -39,31 +39,31 @@ enum class TDropPlace { OnLabel, Beside };
 
 class TCommandsTree {
 public:
-    const std::vector<std::unique_ptr<TTreeNode>>& Remotes() const { return remotes_; }
+    const std::vector<std::unique_ptr<TCommandNode>>& Remotes() const { return remotes_; }
     int Count() const { return count_; }
     // The node at an absolute index, or nullptr when there is none.
-    TTreeNode* NodeAt(int index) const;
+    TCommandNode* NodeAt(int index) const;
     // Every node in absolute order.
-    std::vector<TTreeNode*> Nodes() const;
+    std::vector<TCommandNode*> Nodes() const;
     // A command may be dropped on any node, a remote only on a remote.
-    static bool CanDrop(const TTreeNode* dragged, const TTreeNode* target);
+    static bool CanDrop(const TCommandNode* dragged, const TCommandNode* target);
     // Sets every record's NodeIndex from the node's place.
     void RenumberTree();
 
 private:
     friend class TDocument;
-    TTreeNode* AppendRemote(std::string text);
+    TCommandNode* AppendRemote(std::string text);
     // Before `selected` when it is a command; as the last command when it is a remote.
-    TTreeNode* InsertCommand(TTreeNode* selected, std::string text);
+    TCommandNode* InsertCommand(TCommandNode* selected, std::string text);
     // Removes a command, or a remote without commands, and hands its node back.
-    std::unique_ptr<TTreeNode> Remove(TTreeNode* node);
-    bool Move(TTreeNode* dragged, TTreeNode* target, TDropPlace place);
+    std::unique_ptr<TCommandNode> Remove(TCommandNode* node);
+    bool Move(TCommandNode* dragged, TCommandNode* target, TDropPlace place);
     void Clear();
 
-    std::vector<std::unique_ptr<TTreeNode>>& SiblingsOf(TTreeNode* node);
+    std::vector<std::unique_ptr<TCommandNode>>& SiblingsOf(TCommandNode* node);
     void RenumberFrom(std::size_t remote);
 
-    std::vector<std::unique_ptr<TTreeNode>> remotes_;
+    std::vector<std::unique_ptr<TCommandNode>> remotes_;
     int count_ = 0;
 };
 

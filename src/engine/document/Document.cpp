@@ -51,27 +51,27 @@ void TDocument::TakeContentFrom(TDocument& loaded) {
     DropRunState(TRunStateChange::Reset);
 }
 
-TTreeNode* TDocument::NodeOf(const TCommand* command) const {
-    TTreeNode* node = command ? tree_.NodeAt(command->NodeIndex) : nullptr;
+TCommandNode* TDocument::NodeOf(const TCommand* command) const {
+    TCommandNode* node = command ? tree_.NodeAt(command->NodeIndex) : nullptr;
     return node && node->Data() == command ? node : nullptr;
 }
 
-TTreeNode* TDocument::AddRemote(std::string name) {
-    TTreeNode* node = tree_.AppendRemote(std::move(name));
+TCommandNode* TDocument::AddRemote(std::string name) {
+    TCommandNode* node = tree_.AppendRemote(std::move(name));
     Touch();
     return node;
 }
 
-TTreeNode* TDocument::AddCommand(TTreeNode* selected, std::string name) {
+TCommandNode* TDocument::AddCommand(TCommandNode* selected, std::string name) {
     if (!selected)
         return nullptr;
-    TTreeNode* node = tree_.InsertCommand(selected, std::move(name));
+    TCommandNode* node = tree_.InsertCommand(selected, std::move(name));
     commands_.push_back(node->Data());
     Touch();
     return node;
 }
 
-void TDocument::DeleteNode(TTreeNode* node) {
+void TDocument::DeleteNode(TCommandNode* node) {
     if (!node)
         return;
     while (!node->Children().empty())
@@ -80,7 +80,7 @@ void TDocument::DeleteNode(TTreeNode* node) {
     DropRunState(TRunStateChange::CommandDeleted);
 }
 
-void TDocument::DeleteTreeNode(TTreeNode* node) {
+void TDocument::DeleteTreeNode(TCommandNode* node) {
     TCommand* record = node->Data();
     const auto pos = std::find(commands_.begin(), commands_.end(), record);
     if (pos != commands_.end()) {
@@ -92,31 +92,31 @@ void TDocument::DeleteTreeNode(TTreeNode* node) {
     Touch();
 }
 
-void TDocument::RenameNode(TTreeNode* node, std::string name) {
+void TDocument::RenameNode(TCommandNode* node, std::string name) {
     node->Text = std::move(name);
     Touch();
 }
 
-void TDocument::SetRecognition(TTreeNode* node, bool on) {
+void TDocument::SetRecognition(TCommandNode* node, bool on) {
     node->Data()->Recognition = on;
     for (const auto& child : node->Children())
         child->Data()->Recognition = on;
     Touch();
 }
 
-void TDocument::SetTypematic(TTreeNode* node, bool on) {
+void TDocument::SetTypematic(TCommandNode* node, bool on) {
     node->Data()->Typematic = on;
     for (const auto& child : node->Children())
         child->Data()->Typematic = on;
     Touch();
 }
 
-void TDocument::SetSound(TTreeNode* node, std::string sound) {
+void TDocument::SetSound(TCommandNode* node, std::string sound) {
     node->Data()->Sound = std::move(sound);
     Touch();
 }
 
-bool TDocument::MoveNode(TTreeNode* dragged, TTreeNode* target, TDropPlace place) {
+bool TDocument::MoveNode(TCommandNode* dragged, TCommandNode* target, TDropPlace place) {
     if (!tree_.Move(dragged, target, place))
         return false;
     Touch();
@@ -178,7 +178,7 @@ void TDocument::FreeAction(TAction* action) {
         curAction_ = nullptr;
 }
 
-void TDocument::AddTrigger(TAction* action, const TTreeNode* node) {
+void TDocument::AddTrigger(TAction* action, const TCommandNode* node) {
     if (!action || !node)
         return;
     auto add = [action](TCommand* command) {

@@ -47,7 +47,7 @@ public:
     const std::vector<std::unique_ptr<TLayout>>& Layouts() const { return layouts_; }
     TLayout* DefaultLayout() const { return layouts_.front().get(); }
     // The owner node of a record, found by its NodeIndex; nullptr when it is stale.
-    TTreeNode* NodeOf(const TCommand* command) const;
+    TCommandNode* NodeOf(const TCommand* command) const;
 
     TLayout* CurLayout() const { return curLayout_; }
     void SetCurLayout(TLayout* layout) { curLayout_ = layout; }
@@ -59,20 +59,20 @@ public:
 
     // --- commands tree ---
     // A remote appended after the last one.
-    TTreeNode* AddRemote(std::string name);
+    TCommandNode* AddRemote(std::string name);
     // A command before the selected command, or as the last command of the selected remote;
     // appended to the recognition order. Nothing happens (nullptr) without a selection.
-    TTreeNode* AddCommand(TTreeNode* selected, std::string name);
+    TCommandNode* AddCommand(TCommandNode* selected, std::string name);
     // Deletes a command, or a remote with all its commands, unlinking every deleted command
     // from the trigger lists that name it.
-    void DeleteNode(TTreeNode* node);
-    void RenameNode(TTreeNode* node, std::string name);
+    void DeleteNode(TCommandNode* node);
+    void RenameNode(TCommandNode* node, std::string name);
     // The switches of a node apply to the node and its direct children.
-    void SetRecognition(TTreeNode* node, bool on);
-    void SetTypematic(TTreeNode* node, bool on);
-    void SetSound(TTreeNode* node, std::string sound);
+    void SetRecognition(TCommandNode* node, bool on);
+    void SetTypematic(TCommandNode* node, bool on);
+    void SetSound(TCommandNode* node, std::string sound);
     // Drag and drop inside the tree; false when the drop is refused.
-    bool MoveNode(TTreeNode* dragged, TTreeNode* target, TDropPlace place);
+    bool MoveNode(TCommandNode* dragged, TCommandNode* target, TDropPlace place);
 
     // --- layouts and action items ---
     TLayout* AddLayout(std::string name, std::string wndTitle, std::string application);
@@ -83,7 +83,7 @@ public:
     void DeleteAction(TAction* action);
     // Appends a command, or every command of a remote in tree order, to the trigger list, and
     // restarts the item's trigger sequence.
-    void AddTrigger(TAction* action, const TTreeNode* node);
+    void AddTrigger(TAction* action, const TCommandNode* node);
     void RemoveTriggerAt(TAction* action, std::size_t position);
     void ExchangeTriggers(TAction* action, std::size_t a, std::size_t b);
 
@@ -99,7 +99,7 @@ public:
     void RemoveRunStateListener(int id);
 
 private:
-    void DeleteTreeNode(TTreeNode* node);
+    void DeleteTreeNode(TCommandNode* node);
     void FreeAction(TAction* action);
     void DropRunState(TRunStateChange why);
     void Touch() { modified_ = true; }

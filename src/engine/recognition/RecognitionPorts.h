@@ -46,7 +46,7 @@ class ITreeSelection {
 public:
     virtual ~ITreeSelection() = default;
     // Selects the node as a user would; nullptr clears the selection.
-    virtual void Select(TTreeNode* node) = 0;
+    virtual void Select(TCommandNode* node) = 0;
 };
 
 struct TWindowNames {

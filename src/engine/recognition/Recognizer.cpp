@@ -92,7 +92,7 @@ void TRecognizer::Match() {
 }
 
 void TRecognizer::FireCommand(TCommand& command) {
-    TTreeNode* node = doc_.NodeOf(&command);
+    TCommandNode* node = doc_.NodeOf(&command);
     ports_.Tree->Select(node);
     const TRecognitionSettings settings = ports_.Settings->Read();
     const std::string commandName = node ? node->Text : std::string();

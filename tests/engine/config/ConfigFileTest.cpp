@@ -25,7 +25,7 @@ std::string Standard() {
     return "Standard";
 }
 
-void SetCode(TTreeNode* node, std::initializer_list<std::int32_t> values) {
+void SetCode(TCommandNode* node, std::initializer_list<std::int32_t> values) {
     TCommand& c = *node->Data();
     std::copy(values.begin(), values.end(), c.Code.begin());
     c.LastIndex = static_cast<std::int32_t>(values.size()) - 1;
@@ -35,11 +35,11 @@ void SetCode(TTreeNode* node, std::initializer_list<std::int32_t> values) {
 // twice, and an item in the default layout.
 std::unique_ptr<TDocument> Sample() {
     auto doc = std::make_unique<TDocument>(Standard);
-    TTreeNode* tv = doc->AddRemote("TV");
-    TTreeNode* up = doc->AddCommand(tv, "Up");
-    TTreeNode* down = doc->AddCommand(tv, "Down");
-    TTreeNode* vcr = doc->AddRemote("VCR");
-    TTreeNode* play = doc->AddCommand(vcr, "Play");
+    TCommandNode* tv = doc->AddRemote("TV");
+    TCommandNode* up = doc->AddCommand(tv, "Up");
+    TCommandNode* down = doc->AddCommand(tv, "Down");
+    TCommandNode* vcr = doc->AddRemote("VCR");
+    TCommandNode* play = doc->AddCommand(vcr, "Play");
     SetCode(up, {5, 419, 32});
     SetCode(down, {-1});
     down->Data()->Sound = "ding";
@@ -66,7 +66,7 @@ TConfigLoadResult Parse(const std::string& text) {
 
 std::vector<std::string> NodeNames(const TDocument& doc) {
     std::vector<std::string> names;
-    for (const TTreeNode* n : doc.Tree().Nodes())
+    for (const TCommandNode* n : doc.Tree().Nodes())
         names.push_back((n->IsRemote() ? "" : "  ") + n->Text);
     return names;
 }
@@ -136,8 +136,8 @@ TEST(ConfigFile, ReadsBackWhatItWrites) {
 
 TEST(ConfigFile, LongCodesAndActionStringsSurviveSaveAndOpen) {
     auto doc = std::make_unique<TDocument>(Standard);
-    TTreeNode* remote = doc->AddRemote("R");
-    TTreeNode* command = doc->AddCommand(remote, "C");
+    TCommandNode* remote = doc->AddRemote("R");
+    TCommandNode* command = doc->AddCommand(remote, "C");
     TCommand& c = *command->Data();
     for (int i = 0; i < kCodeCapacity; ++i)
         c.Code[static_cast<std::size_t>(i)] = (i * 37) % 256;
@@ -251,7 +251,7 @@ TEST(ConfigFile, ImportAddsCommandsOnly) {
     TempPath file(".tvr");
     ASSERT_TRUE(SaveConfigFile(*Sample(), file.str(), Info()).Ok);
     TDocument doc(Standard);
-    TTreeNode* own = doc.AddRemote("Own");
+    TCommandNode* own = doc.AddRemote("Own");
     doc.AddCommand(own, "Key");
     doc.SetModified(false);
 

@@ -78,8 +78,8 @@ struct Win32Recognition : ::testing::Test {
 } // namespace
 
 TEST_F(Win32Recognition, AFedCodeFiresInTheForegroundWindowsLayout) {
-    TTreeNode* tv = doc.AddRemote("TV");
-    TTreeNode* play = doc.AddCommand(tv, "Play");
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* play = doc.AddCommand(tv, "Play");
     Learn(*play->Data(), {0x10, 0x20, 0x30});
     TLayout* byTitle = doc.AddLayout("By title", "Probe Title", "");
     TLayout* byClass = doc.AddLayout("By class", "", "LayoutProbe");

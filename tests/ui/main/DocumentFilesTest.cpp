@@ -62,12 +62,12 @@ struct DocumentFilesTest : ::testing::Test {
     TDocumentFiles files{document, settings, view};
 
     void AddRemoteWithCommand(const std::string& remote, const std::string& command) {
-        TTreeNode* r = document.AddRemote(remote);
+        TCommandNode* r = document.AddRemote(remote);
         document.AddCommand(r, command);
     }
     std::string Names() const {
         std::string out;
-        for (TTreeNode* n : document.Tree().Nodes())
+        for (TCommandNode* n : document.Tree().Nodes())
             out += n->Text + ";";
         return out;
     }
