@@ -84,8 +84,15 @@ TCommandNode* TCommandsTree::InsertCommand(TCommandNode* selected, std::string t
     const auto at = selected->IsRemote()
                         ? kids.end()
                         : kids.begin() + static_cast<std::ptrdiff_t>(PositionIn(kids, selected));
+    const bool appendedLast = at == kids.end() && remote == remotes_.back().get();
     kids.insert(at, std::move(node));
-    RenumberFrom(PositionIn(remotes_, remote));
+    if (appendedLast) {
+        // The file reader adds every command this way: numbering the whole remote again for
+        // each one would make loading a large remote quadratic.
+        added->data_->NodeIndex = count_++;
+    } else {
+        RenumberFrom(PositionIn(remotes_, remote));
+    }
     return added;
 }
 
