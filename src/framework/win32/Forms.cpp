@@ -68,6 +68,8 @@ TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
                              400, 300}) {
     PublishCaption();
     TApplication& app = Application();
+    if (app.Icon() != nullptr)
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
     app.forms_.push_back(this);
     // Forms announce themselves to every component of the application (the theme manager
     // learns of new forms this way), also those that the application does not own.

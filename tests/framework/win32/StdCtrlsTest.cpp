@@ -153,3 +153,39 @@ TEST_F(StdCtrlsTest, AlignedControlsShareTheClientArea) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StdCtrlsTest, OwnerDrawnSortedComboBoxDrawsThroughItsHandler) {
+    auto* combo = new TComboBox(form, form, "ActionTypeCoBx", TComboStyle::OwnerDrawFixed, true);
+    combo->SetItems({"Send keys", "Mixer", "Execute"});
+    EXPECT_EQ(combo->Items(), (StringList{"Execute", "Mixer", "Send keys"}));
+    std::vector<int> drawn;
+    combo->OnDrawItem = [&](TControl* c, int index, HDC, const RECT&, UINT) {
+        EXPECT_EQ(c, combo);
+        drawn.push_back(index);
+    };
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_COMBOBOX;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(combo->Handle()));
+    item.itemID = 1;
+    item.hwndItem = combo->Handle();
+    item.hDC = GetDC(combo->Handle());
+    EXPECT_EQ(
+        SendMessageA(form->Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)),
+        TRUE);
+    ReleaseDC(combo->Handle(), item.hDC);
+    EXPECT_EQ(drawn, (std::vector<int>{1}));
+}
+
+TEST_F(StdCtrlsTest, MemoLinesRoundTripThroughItsText) {
+    auto* memo = new TMemo(form, form, "Log");
+    memo->SetLines({"first", "", "third"});
+    EXPECT_EQ(memo->Text(), "first\r\n\r\nthird\r\n");
+    memo->AddLine("fourth");
+    EXPECT_EQ(memo->Lines(), (StringList{"first", "", "third", "fourth"}));
+    memo->SetText("");
+    EXPECT_TRUE(memo->Lines().empty());
+}
+
+} // namespace

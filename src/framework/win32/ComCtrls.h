@@ -1,0 +1,146 @@
+#pragma once
+// The common controls: up-down bound to an edit, progress bar, track bar, status bar with
+// panels, page control with tab sheets, and image lists.
+
+#include "framework/win32/Controls.h"
+
+#include <commctrl.h>
+
+namespace tav {
+
+class TEdit;
+
+// Positions are 16-bit signed, as the controls' own. Moving the position (by code or by the
+// arrows) writes it into the associated edit, whose OnChange then fires.
+class TUpDown : public TControl {
+public:
+    TUpDown(TComponent* owner, TControl* parent, std::string name = {});
+    // The edit that shows the position; the up-down sits at its right edge.
+    TEdit* Associate() const { return associate_; }
+    void SetAssociate(TEdit* edit);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void SetRange(int min, int max);
+    int Increment = 1;
+    // With an associate, the position is the number in its text (clamped to the range).
+    int Position() const;
+    void SetPosition(int position);
+    // After an arrow moved the position.
+    TNotifyEvent OnChange;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    int Clamp(int value) const;
+
+    TEdit* associate_ = nullptr;
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+};
+
+class TProgressBar : public TControl {
+public:
+    TProgressBar(TComponent* owner, TControl* parent, std::string name = {});
+    void SetRange(int min, int max);
+    int Position() const;
+    void SetPosition(int position);
+};
+
+// OnChange fires whenever the position changes, by code or by the user.
+class TTrackBar : public TControl {
+public:
+    TTrackBar(TComponent* owner, TControl* parent, std::string name = {});
+    void SetRange(int min, int max);
+    int Position() const;
+    void SetPosition(int position);
+    void SetFrequency(int frequency);
+    TNotifyEvent OnChange;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    int lastPosition_ = 0;
+};
+
+// Aligned to the bottom of its parent; each panel holds a text.
+class TStatusBar : public TControl {
+public:
+    TStatusBar(TComponent* owner, TControl* parent, std::string name = {});
+    int PanelCount() const { return static_cast<int>(widths_.size()); }
+    // One panel per width; -1 makes a panel reach the right edge.
+    void SetPanels(const std::vector<int>& widths);
+    std::string PanelText(int index) const;
+    void SetPanelText(int index, const std::string& text);
+
+private:
+    std::vector<int> widths_;
+};
+
+class TPageControl;
+
+// A page of a page control; its controls are shown while it is the active page. Its caption
+// is the tab's text.
+class TTabSheet : public TControl {
+public:
+    TTabSheet(TComponent* owner, TPageControl* pageControl, std::string name = {});
+    ~TTabSheet() override;
+    TPageControl* PageControl() const { return pageControl_; }
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool visible);
+    int PageIndex() const;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TPageControl;
+    TPageControl* pageControl_;
+    bool tabVisible_ = true;
+};
+
+// Choosing a tab (by the user) fires OnChanging (which may refuse) and OnChange; setting the
+// active page from code fires nothing.
+class TPageControl : public TControl {
+public:
+    TPageControl(TComponent* owner, TControl* parent, std::string name = {});
+    ~TPageControl() override;
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TTabSheet* Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
+    TTabSheet* ActivePage() const { return active_; }
+    void SetActivePage(TTabSheet* page);
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+    TNotifyEvent OnChange;
+    std::function<void(TObject* sender, bool& allowChange)> OnChanging;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TTabSheet;
+    void Rebuild();
+    void PlacePages();
+
+    std::vector<TTabSheet*> pages_;
+    TTabSheet* active_ = nullptr;
+};
+
+class TImageList : public TComponent {
+public:
+    TImageList(TComponent* owner, std::string name = {}, int width = 16, int height = 16);
+    ~TImageList() override;
+    HIMAGELIST Handle() const { return handle_; }
+    int Count() const;
+    // Adds a copy of the icon; returns its index.
+    int AddIcon(HICON icon);
+    void Clear();
+
+private:
+    HIMAGELIST handle_;
+};
+
+} // namespace tav

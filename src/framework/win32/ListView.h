@@ -1,0 +1,79 @@
+#pragma once
+// A list view in report style: columns, and rows with a caption, sub-items, a data pointer
+// and an image.
+
+#include "framework/win32/Controls.h"
+
+#include <memory>
+
+namespace tav {
+
+class TListView;
+class TImageList;
+
+class TListItem {
+public:
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    const StringList& SubItems() const { return subItems_; }
+    void SetSubItems(const StringList& subItems);
+    void AddSubItem(const std::string& text);
+    void* Data = nullptr; // not owned
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    int Index() const;
+    bool Selected() const;
+    void SetSelected(bool selected);
+    TListView* ListView() const { return view_; }
+
+private:
+    friend class TListView;
+    explicit TListItem(TListView* view) : view_(view) {}
+    void Update();
+
+    TListView* view_;
+    std::string caption_;
+    StringList subItems_;
+    int imageIndex_ = -1;
+};
+
+using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+
+class TListView : public TControl {
+public:
+    TListView(TComponent* owner, TControl* parent, std::string name = {});
+    ~TListView() override;
+
+    int AddColumn(const std::string& caption, int width);
+    int ColumnCount() const;
+    std::string ColumnCaption(int index) const;
+    void SetColumnCaption(int index, const std::string& caption);
+
+    TListItem* AddItem();
+    TListItem* InsertItem(int index);
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    TListItem* Item(int index) const { return items_.at(static_cast<size_t>(index)).get(); }
+    void DeleteItem(int index);
+    void Clear();
+    // The first selected row, or none.
+    TListItem* Selected() const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    TListItem* GetItemAt(int x, int y) const;
+
+    void SetRowSelect(bool rowSelect);
+    void SetMultiSelect(bool multiSelect);
+    void SetSmallImages(TImageList* images);
+
+    // A row became selected or unselected (by the user or by code).
+    TLVSelectItemEvent OnSelectItem;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TListItem;
+    std::vector<std::unique_ptr<TListItem>> items_;
+};
+
+} // namespace tav
