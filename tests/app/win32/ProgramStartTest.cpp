@@ -17,6 +17,31 @@ template <typename Find> HWND WaitForWindow(Find find, DWORD limitMs) {
     return nullptr;
 }
 
+// The top-level window of process `pid` with exactly this title; other tests running at the
+// same time may show windows of the same title.
+HWND FindProcessWindow(DWORD pid, const char* title) {
+    struct Search {
+        DWORD pid;
+        const char* title;
+        HWND found;
+    } search{pid, title, nullptr};
+    EnumWindows(
+        [](HWND wnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            char text[64] = {};
+            GetWindowTextA(wnd, text, sizeof(text));
+            if (owner == s->pid && std::string(text) == s->title) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 struct Program {
     PROCESS_INFORMATION info{};
     bool started = false;
@@ -40,7 +65,8 @@ struct Program {
 TEST(ProgramStart, MainWindowComesUpWithItsStatusBarAndClosesCleanly) {
     Program program;
     ASSERT_TRUE(program.started);
-    HWND main = WaitForWindow([] { return FindWindowA(nullptr, "Tavrilo 4.0b"); }, 30000);
+    const DWORD pid = program.info.dwProcessId;
+    HWND main = WaitForWindow([pid] { return FindProcessWindow(pid, "Tavrilo 4.0b"); }, 30000);
     ASSERT_NE(main, nullptr);
     HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
     ASSERT_NE(bar, nullptr);
