@@ -326,3 +326,29 @@ TEST(ActionStringFields, TrailingFlagsReadWhatTheEditorWroteWhenATextHoldsTheirK
     EXPECT_EQ(InvalidActionFields(Parsed("\xA1SendKeys\xA1NNNNaDelay:0DestWnd:KeepActive:xY")),
               std::vector<std::string>{"KeepActive:"});
 }
+
+TEST(ActionStringFields, FlagsReadAsWrittenWhateverKeyATextHolds) {
+    const char* const keys[] = {"Delay:",  "DestWnd:", "KeepActive:", "Try:",    "Filename:",
+                                "Params:", "Suspend:", "wParam:",     "lParam:", "X"};
+    for (const std::string key : keys) {
+        const std::string text = "a" + key + "Y";
+        for (const bool flag : {false, true}) {
+            const ActionFields keysAction{MakeSendKeys({.alt = true}, text, text, flag),
+                                          NumberValue(0)};
+            const ActionFields program{ExecuteProgramFields{TextValue(text), TextValue(text),
+                                                            TextValue(text), YesNoValue(flag)},
+                                       NumberValue(0)};
+            const ActionFields post{PostMessageFields{TextValue(text), TextValue("0"),
+                                                      TextValue("0"), TextValue(text),
+                                                      YesNoValue(flag)},
+                                    NumberValue(0)};
+            const ActionFields k = Parsed(ComposeAction(keysAction));
+            EXPECT_EQ(As<SendKeysFields>(k).alt.value, true) << key;
+            EXPECT_EQ(As<SendKeysFields>(k).keepActive.value, flag) << key;
+            EXPECT_EQ(As<ExecuteProgramFields>(Parsed(ComposeAction(program))).suspend.value, flag)
+                << key;
+            EXPECT_EQ(As<PostMessageFields>(Parsed(ComposeAction(post))).keepActive.value, flag)
+                << key;
+        }
+    }
+}
