@@ -30,6 +30,8 @@ TComponent::~TComponent() {
 }
 
 void TComponent::InsertComponent(TComponent* child) {
+    if (child->owner_ != nullptr)
+        child->owner_->RemoveComponent(child);
     child->owner_ = this;
     components_.push_back(child);
     Notification(child, TOperation::Insert);

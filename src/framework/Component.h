@@ -46,6 +46,10 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
+    // Makes this component the owner of `child` (taking it from its previous owner).
+    void InsertComponent(TComponent* child);
+    void RemoveComponent(TComponent* child);
+
     // Owned components in creation order.
     const std::vector<TComponent*>& Components() const { return components_; }
     // First owned component whose name equals `name` without regard to letter case.
@@ -85,9 +89,6 @@ protected:
                      std::function<void(const StringList&)> set);
 
 private:
-    void InsertComponent(TComponent* child);
-    void RemoveComponent(TComponent* child);
-
     TComponent* owner_ = nullptr;
     std::string name_;
     std::vector<TComponent*> components_;

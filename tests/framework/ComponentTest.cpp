@@ -70,3 +70,13 @@ TEST(Component, FreeNotificationTellsTheOtherSideWhicheverGoesFirst) {
     delete l; // `later` must not keep a dangling reference to l
     delete later;
 }
+
+TEST(Component, InsertingTakesTheComponentFromItsPreviousOwner) {
+    TComponent first(nullptr, "First");
+    TComponent second(nullptr, "Second");
+    auto* c = new TComponent(&first, "C");
+    second.InsertComponent(c);
+    EXPECT_EQ(c->Owner(), &second);
+    EXPECT_TRUE(first.Components().empty());
+    EXPECT_EQ(second.FindComponent("c"), c);
+}

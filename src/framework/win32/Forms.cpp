@@ -60,8 +60,8 @@ DWORD TForm::BorderStyleBits(TBorderStyle border) {
 }
 
 TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
-    : TControl((RegisterClasses(), owner != nullptr ? owner : &Application()), nullptr,
-               std::move(name),
+    // The owner takes the form once it is one, so that those told about it can see so.
+    : TControl((RegisterClasses(), nullptr), nullptr, std::move(name),
                TCreateParams{kFormClass, BorderStyleBits(border) | WS_CLIPCHILDREN,
                              WS_EX_CONTROLPARENT |
                                  (border == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0u),
@@ -71,10 +71,9 @@ TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
     if (app.Icon() != nullptr)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
     app.forms_.push_back(this);
-    // Forms announce themselves to every component of the application (the theme manager
-    // learns of new forms this way), also those that the application does not own.
-    if (Owner() != &app)
-        app.Notification(this, TOperation::Insert);
+    // Inserting tells every component below the owner; for the application's forms that is
+    // every component of every form (the theme manager learns of new forms this way).
+    (owner != nullptr ? owner : &app)->InsertComponent(this);
 }
 
 TForm::~TForm() {
@@ -88,8 +87,6 @@ TForm::~TForm() {
     std::erase(app.forms_, this);
     if (app.mainForm_ == this)
         app.mainForm_ = nullptr;
-    if (Owner() != &app && !app.Destroying())
-        app.Notification(this, TOperation::Remove);
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {

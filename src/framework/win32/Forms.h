@@ -32,7 +32,8 @@ using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 class TForm : public TControl {
 public:
     // Forms are top-level windows; `owner` frees the form (the application when none is
-    // given). Every form is listed by the application in creation order.
+    // given) and every component below the owner is told of it. Every form is listed by the
+    // application in creation order.
     explicit TForm(TComponent* owner, std::string name = {},
                    TBorderStyle border = TBorderStyle::Sizeable);
     ~TForm() override;

@@ -1,4 +1,5 @@
 #include "Pump.h"
+#include "framework/win32/Menus.h"
 #include "framework/win32/StdCtrls.h"
 #include "framework/win32/Timer.h"
 
@@ -254,6 +255,87 @@ TEST_F(TimerTest, EnablingARunningTimerDoesNotRestartItButDisablingAndEnablingDo
     auto restart = std::chrono::steady_clock::now();
     EXPECT_TRUE(test::PumpUntil([&] { return ticks > 0; }, 2000ms));
     EXPECT_GE(std::chrono::steady_clock::now() - restart, 140ms);
+}
+
+} // namespace
+
+namespace {
+
+struct Watcher : TComponent {
+    using TComponent::TComponent;
+    std::vector<std::pair<std::string, TOperation>> seen;
+    void Notification(TComponent* c, TOperation op) override {
+        if (c->Name().ends_with("Form"))
+            seen.emplace_back(c->Name(), op);
+        TComponent::Notification(c, op);
+    }
+};
+
+TEST_F(FormsTest, ComponentsOfEveryFormHearOfTheApplicationsNewForms) {
+    auto* watcher = new Watcher(form, "StyleManager1");
+    auto* owned = new TForm(nullptr, "SettingsForm");
+    auto* unowned = new TForm(form, "ActionForm");
+    delete owned;
+    using S = std::pair<std::string, TOperation>;
+    EXPECT_EQ(watcher->seen, (std::vector<S>{S{"SettingsForm", TOperation::Insert},
+                                             S{"ActionForm", TOperation::Insert},
+                                             S{"SettingsForm", TOperation::Remove}}));
+    (void)unowned; // freed with `form`
+}
+
+TEST_F(FormsTest, KeysReachPreviewThenMenuShortcutsBeforeTheFocusedControl) {
+    auto* menu = new TMainMenu(form, "MainMenu1");
+    auto* commands = new TMenuItem(form, menu, "CommandsMenu");
+    auto* rename = new TMenuItem(form, commands, "RenameMenu");
+    rename->SetShortCut(ShortCut(VK_F5, 0));
+    form->SetMenu(menu);
+    auto* edit = new TEdit(form, form, "Edit");
+    std::vector<std::string> seen;
+    rename->OnClick = [&](TObject*) { seen.push_back("rename"); };
+    edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        seen.push_back(std::to_string(key));
+    };
+    form->KeyPreview = true;
+    form->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        if (key == VK_F2) {
+            seen.push_back("preview F2");
+            key = 0;
+        }
+    };
+    form->Show();
+    edit->SetFocus();
+    for (int key : {VK_F2, VK_F5, int{'A'}})
+        PostMessageA(edit->Handle(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    test::PumpFor(30ms);
+    EXPECT_EQ(seen, (std::vector<std::string>{"preview F2", "rename", "65"}));
+}
+
+TEST_F(FormsTest, TimerHandlerExceptionsReachTheApplication) {
+    std::vector<std::string> shown;
+    Scoped box(TApplication::ShowException,
+               std::function<void(const std::string&)>(
+                   [&](const std::string& text) { shown.push_back(text); }));
+    auto* timer = new TTimer(form, "Failing");
+    timer->SetInterval(5);
+    timer->OnTimer = [](TObject* sender) {
+        static_cast<TTimer*>(sender)->SetEnabled(false);
+        throw std::runtime_error("tick failed");
+    };
+    EXPECT_TRUE(test::PumpUntil([&] { return !shown.empty(); }, 2000ms));
+    EXPECT_EQ(shown.front(), "tick failed");
+}
+
+TEST_F(FormsTest, HourglassCursorShowsOverTheProgramsWindows) {
+    form->Show();
+    Application().SetCursor(TCursor::HourGlass);
+    LRESULT handled = SendMessageA(form->Handle(), WM_SETCURSOR,
+                                   reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT);
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+    Application().SetCursor(TCursor::Default);
+    EXPECT_TRUE(handled);
+    EXPECT_FALSE(SendMessageA(form->Handle(), WM_SETCURSOR,
+                              reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT) &&
+                 GetCursor() == LoadCursorA(nullptr, IDC_WAIT));
 }
 
 } // namespace
