@@ -1,16 +1,41 @@
 #include "framework/win32/Forms.h"
+#include "framework/win32/HandOver.h"
+#include "ui/lang/Lang.h"
+#include "ui/lang/win32/WinProfileFile.h"
 #include "ui/main/win32/MainForm.h"
 
 #include <windows.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> CommandLineArguments() {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < __argc; ++i)
+        arguments.emplace_back(__argv[i]);
+    return arguments;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace tav;
     bool ran = false;
     GuardCallback([&] {
         TApplication& app = Application();
+        // Errors of work handed over from other threads reach the same handler as the rest.
+        SetExceptionHandler([](const std::string& message) {
+            const std::runtime_error error(message);
+            Application().HandleException(&error);
+        });
+        TLanguage::SetProfileOpener(&OpenWinProfileFile);
         app.SetTitle("Tavrilo");
         app.SetIcon(LoadIconA(instance, "APPICON"));
-        app.SetMainForm(new TMainForm(&app));
+        app.SetMainForm(new TMainForm(&app, kSettingsKey, CommandLineArguments()));
         app.Run();
         ran = true;
     });

@@ -1,83 +1,89 @@
-#include <windows.h>
+#include "ProgramProcess.h"
+
+#include "engine/settings/SettingsTable.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstdint>
+#include <optional>
+
+using namespace tav;
+using tav::test::ProgramProcess;
 
 namespace {
 
-// Polls `find` every 50 ms for at most `limitMs`.
-template <typename Find> HWND WaitForWindow(Find find, DWORD limitMs) {
-    for (DWORD waited = 0; waited < limitMs; waited += 50) {
-        if (HWND wnd = find())
-            return wnd;
-        Sleep(50);
-    }
-    return nullptr;
+std::optional<DWORD> StoredType(const std::string& name) {
+    DWORD type = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", name.c_str(), RRF_RT_ANY, &type,
+                     nullptr, nullptr) != ERROR_SUCCESS)
+        return std::nullopt;
+    return type;
 }
 
-// The top-level window of process `pid` with exactly this title; other tests running at the
-// same time may show windows of the same title.
-HWND FindProcessWindow(DWORD pid, const char* title) {
-    struct Search {
-        DWORD pid;
-        const char* title;
-        HWND found;
-    } search{pid, title, nullptr};
-    EnumWindows(
-        [](HWND wnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            char text[64] = {};
-            GetWindowTextA(wnd, text, sizeof(text));
-            if (owner == s->pid && std::string(text) == s->title) {
-                s->found = wnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+std::string StoredString(const std::string& name) {
+    char text[512] = {};
+    DWORD size = sizeof(text);
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", name.c_str(), RRF_RT_REG_SZ, nullptr, text,
+                 &size);
+    return text;
 }
 
-struct Program {
-    PROCESS_INFORMATION info{};
-    bool started = false;
-    Program() {
-        std::string command = std::string("\"") + TAVRILO_EXE_DIR + "/Tavrilo.exe\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 nullptr, &startup, &info) != FALSE;
-    }
-    ~Program() {
-        if (!started)
-            return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(info.hProcess, 99);
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-};
+std::int32_t StoredDword(const std::string& name) {
+    DWORD value = 0xDEADBEEF;
+    DWORD size = sizeof(value);
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", name.c_str(), RRF_RT_REG_DWORD, nullptr,
+                 &value, &size);
+    return static_cast<std::int32_t>(value);
+}
 
 TEST(ProgramStart, MainWindowComesUpWithItsStatusBarAndClosesCleanly) {
-    Program program;
+    ProgramProcess program;
     ASSERT_TRUE(program.started);
-    const DWORD pid = program.info.dwProcessId;
-    HWND main = WaitForWindow([pid] { return FindProcessWindow(pid, "Tavrilo 4.0b"); }, 30000);
+    HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(SendMessageA(bar, SB_GETPARTS, 0, 0), 2);
     EXPECT_NE(GetMenu(main), nullptr);
+    EXPECT_EQ(program.CloseAndWait(main), 0);
+}
 
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(program.info.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(program.info.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+// The program's own settings key: other programs started by tests at the same time only ever
+// add the same defaults, never change a stored value.
+TEST(ProgramStart, FirstStartStoresEveryDefaultAndALaterStartKeepsTheUsersValues) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
+    {
+        ProgramProcess program;
+        ASSERT_TRUE(program.started);
+        HWND main = program.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_EQ(program.CloseAndWait(main), 0);
+    }
+    EXPECT_EQ(StoredString("Version"), "4.0.0.1");
+    for (const TSettingDef& def : SettingsTable()) {
+        if (!def.HasDefault)
+            continue;
+        const std::string name(def.Name);
+        if (def.Type == TSettingType::String) {
+            EXPECT_EQ(StoredType(name), REG_SZ) << name;
+            EXPECT_EQ(StoredString(name), def.DefaultStr) << name;
+        } else {
+            EXPECT_EQ(StoredType(name), REG_DWORD) << name;
+            EXPECT_EQ(StoredDword(name), def.DefaultInt) << name;
+        }
+    }
+
+    const DWORD tolerance = 5;
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", "Tolerance", REG_DWORD, &tolerance,
+                    sizeof tolerance);
+    {
+        ProgramProcess program;
+        HWND main = program.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_EQ(program.CloseAndWait(main), 0);
+    }
+    EXPECT_EQ(StoredDword("Tolerance"), 5);
 }
 
 } // namespace

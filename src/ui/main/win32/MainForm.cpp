@@ -1,57 +1,193 @@
 #include "ui/main/win32/MainForm.h"
 
+#include "engine/settings/VersionReset.h"
+#include "engine/settings/win32/FileAssociation.h"
+#include "engine/settings/win32/FileVersion.h"
+#include "engine/settings/win32/LaunchAtLogon.h"
+#include "framework/win32/Seams.h"
+#include "ui/lang/FormTranslations.h"
+#include "ui/main/StartupFile.h"
+
 namespace tav {
 
 const char* const kMainCaption = "Tavrilo 4.0b";
 
 namespace {
 
-TMenuItem* MenuItem(TComponent* owner, TMenuItem* parent, const char* name, const char* caption) {
+const char* const kFileFilter = "Tavrilo files (*.tvr)|*.tvr|All files (*.*)|*.*";
+
+TMenuItem* MenuItem(TComponent* owner, TMenuItem* parent, const char* name, const char* caption,
+                    TShortCut shortCut = 0) {
     auto* item = new TMenuItem(owner, parent, name);
     item->SetCaption(caption);
+    item->SetShortCut(shortCut);
     return item;
+}
+
+std::string LocalDateTime(DWORD dateFlags) {
+    char date[128] = {};
+    char time[128] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, dateFlags, nullptr, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+    return std::string(date) + " " + time;
 }
 
 } // namespace
 
-TMainForm::TMainForm(TComponent* owner) : TForm(owner, "MainForm") {
+TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std::string> arguments)
+    : TForm(owner, "MainForm"), store_(std::move(settingsKey)), settings_(store_),
+      // The document makes its default layout before the translation component exists.
+      document_([this] {
+          const std::string name(msg::Default);
+          return Lang != nullptr ? Lang->GetMessageText(name) : name;
+      }),
+      files_(document_, settings_, *this), arguments_(std::move(arguments)) {
     // The design caption; FormCreate gives the running one after the single-instance check.
     SetCaption("TVRL");
     SetClientSize(620, 420);
-
-    MainMenu1 = new TMainMenu(this, "MainMenu1");
-    FileMenu = MenuItem(this, MainMenu1->Items(), "FileMenu", "&File");
-    NewMenu = MenuItem(this, FileMenu, "NewMenu", "&New");
-    OpenMenu = MenuItem(this, FileMenu, "OpenMenu", "&Open...");
-    SaveMenu = MenuItem(this, FileMenu, "SaveMenu", "&Save");
-    SaveAsMenu = MenuItem(this, FileMenu, "SaveAsMenu", "Save &As...");
-    ImportMenu = MenuItem(this, FileMenu, "ImportMenu", "&Import...");
-    SettingsMenu = MenuItem(this, FileMenu, "SettingsMenu", "&Settings...");
-    ExitMenu = MenuItem(this, FileMenu, "ExitMenu", "E&xit");
-    // The Save item's enabled state is the document's modified flag.
-    SaveMenu->SetEnabled(false);
-    ExitMenu->OnClick = [this](TObject* sender) { ExitMenuClick(sender); };
-    SetMenu(MainMenu1);
+    CreateMenu();
 
     StatBar = new TStatusBar(this, this, "StatBar");
     StatBar->SetPanels({300, 200});
+    Lang = CreateFormLanguage(this, MainFormTranslations);
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
+    OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
     FormCreate(this);
 }
 
+void TMainForm::CreateMenu() {
+    MainMenu1 = new TMainMenu(this, "MainMenu1");
+    FileMenu = MenuItem(this, MainMenu1->Items(), "FileMenu", "&File");
+    NewMenu = MenuItem(this, FileMenu, "NewMenu", "&New", ShortCut('N', scCtrl));
+    OpenMenu = MenuItem(this, FileMenu, "OpenMenu", "&Open...", ShortCut('O', scCtrl));
+    SaveMenu = MenuItem(this, FileMenu, "SaveMenu", "&Save", ShortCut('S', scCtrl));
+    SaveAsMenu = MenuItem(this, FileMenu, "SaveAsMenu", "Save &As...");
+    ImportMenu =
+        MenuItem(this, FileMenu, "ImportMenu", "&Import commands...", ShortCut('I', scCtrl));
+    SettingsMenu = MenuItem(this, FileMenu, "SettingsMenu", "S&ettings...", ShortCut('E', scCtrl));
+    ExitMenu = MenuItem(this, FileMenu, "ExitMenu", "E&xit");
+    // The Save item's enabled state is the document's modified flag.
+    SaveMenu->SetEnabled(false);
+    NewMenu->OnClick = [this](TObject* sender) { NewMenuClick(sender); };
+    OpenMenu->OnClick = [this](TObject* sender) { OpenMenuClick(sender); };
+    ImportMenu->OnClick = [this](TObject* sender) { ImportMenuClick(sender); };
+    SaveMenu->OnClick = [this](TObject* sender) { SaveMenuClick(sender); };
+    SaveAsMenu->OnClick = [this](TObject* sender) { SaveAsMenuClick(sender); };
+    ExitMenu->OnClick = [this](TObject* sender) { ExitMenuClick(sender); };
+    SetMenu(MainMenu1);
+}
+
 void TMainForm::FormCreate(TObject* sender) {
-    if (sender == nullptr)
+    if (sender == nullptr) {
+        document_.Reset();
         return;
+    }
     SetCaption(kMainCaption);
 }
 
 void TMainForm::FormShow(TObject*) {
-    // Start-up's settings load joins here once the settings dialog exists.
+    if (startedUp_)
+        return;
+    startedUp_ = true;
+    const std::string program = ProgramFileName();
+    TRegistryFileAssociation association(program);
+    TRunKeyLaunchAtLogon launchAtLogon(program);
+    RunVersionReset(store_, GetFileVersionStr(program), association, launchAtLogon);
+    settings_.Load();
+    SetFileNamePanel(ChooseStartupFile(arguments_, settings_.Str("LastTVRFile"), ProgramFolder()));
+    files_.LoadNamedFile();
 }
 
+void TMainForm::FormCloseQuery(TObject*, bool& canClose) {
+    canClose = files_.CloseQuery();
+}
+
+void TMainForm::NewMenuClick(TObject*) {
+    files_.New();
+}
+void TMainForm::OpenMenuClick(TObject* sender) {
+    if (sender == nullptr)
+        files_.LoadNamedFile();
+    else
+        files_.Open();
+}
+void TMainForm::ImportMenuClick(TObject*) {
+    files_.Import();
+}
+void TMainForm::SaveMenuClick(TObject*) {
+    files_.Save();
+}
+void TMainForm::SaveAsMenuClick(TObject*) {
+    files_.SaveAs();
+}
 void TMainForm::ExitMenuClick(TObject*) {
     Close();
+}
+
+std::string TMainForm::ProgramFolder() const {
+    return ExtractFilePath(ProgramFileName());
+}
+
+std::string TMainForm::FileNamePanel() const {
+    return StatBar->PanelText(0);
+}
+void TMainForm::SetFileNamePanel(const std::string& name) {
+    StatBar->SetPanelText(0, name);
+}
+
+std::optional<std::string> TMainForm::AskOpenFileName() {
+    return OpenFileDialog({{}, kFileFilter, "tvr", ProgramFolder(), {}});
+}
+
+std::optional<std::string> TMainForm::AskSaveFileName() {
+    return SaveFileDialog({{}, kFileFilter, "tvr", ProgramFolder(), {}});
+}
+
+TSaveChangesAnswer TMainForm::AskSaveChanges() {
+    const std::string question = Lang->GetMessageText(std::string(msg::SaveChanges));
+    switch (ShowMessageBox(question, "Tavrilo", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+        return TSaveChangesAnswer::Yes;
+    case IDNO:
+        return TSaveChangesAnswer::No;
+    default:
+        return TSaveChangesAnswer::Cancel;
+    }
+}
+
+void TMainForm::ShowFileError(const std::string& text, const std::string& title) {
+    ShowMessageBox(text, title, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void TMainForm::ShowFileNotice(const std::string& text) {
+    ShowMessageBox(text, "Tavrilo", MB_OK | MB_ICONINFORMATION);
+}
+
+std::string TMainForm::SaveDateText() {
+    return LocalDateTime(DATE_SHORTDATE);
+}
+
+std::string TMainForm::Translate(const std::string& english) {
+    return Lang->GetMessageText(english);
+}
+
+void TMainForm::CloseOrigins() {
+    // No input origin can be open yet: the origins join the program later, and the close
+    // query stops them here.
+}
+
+void TMainForm::DocumentReloaded() {
+    // The commands tree and the action panel show the document once they exist; until then
+    // the file name in the status bar is all the window shows of it.
+}
+
+void TMainForm::ModifiedChanged() {
+    SaveMenu->SetEnabled(document_.Modified());
+}
+
+void TMainForm::SetBusy(bool busy) {
+    Application().SetCursor(busy ? TCursor::HourGlass : TCursor::Default);
 }
 
 } // namespace tav

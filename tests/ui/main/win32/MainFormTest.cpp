@@ -1,19 +1,34 @@
 #include "ui/main/win32/MainForm.h"
 
+#include "components/TempPath.h"
+#include "framework/win32/Seams.h"
+#include "framework/win32/TestRegistryKey.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace tav;
 
-TEST(MainForm, FileMenuItemsAreFoundByNameAndExitCloses) {
-    auto* form = new TMainForm(nullptr);
+namespace {
+
+struct MainFormTest : ::testing::Test {
+    test::TestRegistryKey key;
+    TMainForm* form = new TMainForm(nullptr, key.Path());
+    ~MainFormTest() override { delete form; }
+
+    void Click(TMenuItem* item) { SendMessageA(form->Handle(), WM_COMMAND, item->Command(), 0); }
+};
+
+TEST_F(MainFormTest, FileMenuItemsAreFoundByNameAndExitCloses) {
     const std::pair<const char*, const char*> items[] = {
         {"FileMenu", "&File"},
         {"NewMenu", "&New"},
         {"OpenMenu", "&Open..."},
         {"SaveMenu", "&Save"},
         {"SaveAsMenu", "Save &As..."},
-        {"ImportMenu", "&Import..."},
-        {"SettingsMenu", "&Settings..."},
+        {"ImportMenu", "&Import commands..."},
+        {"SettingsMenu", "S&ettings..."},
         {"ExitMenu", "E&xit"},
     };
     for (const auto& [name, caption] : items) {
@@ -25,7 +40,48 @@ TEST(MainForm, FileMenuItemsAreFoundByNameAndExitCloses) {
     EXPECT_FALSE(form->SaveMenu->Enabled()); // nothing modified yet
     EXPECT_EQ(form->Caption(), "Tavrilo 4.0b");
     form->Show();
-    SendMessageA(form->Handle(), WM_COMMAND, form->ExitMenu->Command(), 0);
+    Click(form->ExitMenu);
     EXPECT_FALSE(form->Visible()); // not the program's main form here: closing hides it
-    delete form;
 }
+
+TEST_F(MainFormTest, FirstShowStoresTheDefaultsAndOpensTheFileUsedLast) {
+    test::TempPath file(".tvr");
+    form->Document().AddRemote("TV");
+    TSeamScope saveAs(SaveFileDialogSeam(), [&](const TFileDialogRequest& request) {
+        EXPECT_EQ(request.DefaultExt, "tvr");
+        return std::optional<std::string>(file.str());
+    });
+    form->Document().SetModified(true);
+    Click(form->SaveAsMenu);
+    ASSERT_TRUE(std::filesystem::exists(file.str()));
+    EXPECT_FALSE(form->SaveMenu->Enabled());
+
+    // A new window on the same settings comes up with the remembered file.
+    auto* second = new TMainForm(nullptr, key.Path());
+    second->Show();
+    EXPECT_EQ(key.TypeOf("Tolerance"), REG_DWORD);
+    EXPECT_EQ(key.TypeOf("Version"), REG_SZ);
+    EXPECT_EQ(second->StatBar->PanelText(0), file.str());
+    ASSERT_EQ(second->Document().Tree().Count(), 1);
+    EXPECT_EQ(second->Document().Tree().Remotes().front()->Text, "TV");
+    delete second;
+}
+
+TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow) {
+    form->Show();
+    form->Document().AddRemote("TV");
+    int asked = 0;
+    TSeamScope answer(MessageBoxSeam(),
+                      [&](const std::string& text, const std::string& caption, UINT flags) {
+                          ++asked;
+                          EXPECT_EQ(text, "Save changes to the configuration file?");
+                          EXPECT_EQ(caption, "Tavrilo");
+                          EXPECT_EQ(flags, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+                          return IDCANCEL;
+                      });
+    form->Close();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(form->Visible());
+}
+
+} // namespace

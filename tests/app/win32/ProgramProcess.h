@@ -1,0 +1,82 @@
+#pragma once
+// Starts Tavrilo.exe for a test, finds its main window and makes sure it ends with the test.
+
+#include <windows.h>
+
+#include <string>
+
+namespace tav::test {
+
+// Polls `find` every 50 ms for at most `limitMs`.
+template <typename Find> HWND WaitForWindow(Find find, DWORD limitMs) {
+    for (DWORD waited = 0; waited < limitMs; waited += 50) {
+        if (HWND wnd = find())
+            return wnd;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// The top-level window of process `pid` with exactly this title; other tests running at the
+// same time may show windows of the same title.
+inline HWND FindProcessWindow(DWORD pid, const char* title) {
+    struct Search {
+        DWORD pid;
+        const char* title;
+        HWND found;
+    } search{pid, title, nullptr};
+    EnumWindows(
+        [](HWND wnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            char text[64] = {};
+            GetWindowTextA(wnd, text, sizeof(text));
+            if (owner == s->pid && std::string(text) == s->title) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct ProgramProcess {
+    PROCESS_INFORMATION info{};
+    bool started = false;
+
+    ProgramProcess() {
+        std::string command = std::string("\"") + TAVRILO_EXE_DIR + "/Tavrilo.exe\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &info) != FALSE;
+    }
+    ~ProgramProcess() {
+        if (!started)
+            return;
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(info.hProcess, 99);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    HWND WaitForMainWindow() const {
+        const DWORD pid = info.dwProcessId;
+        return WaitForWindow([pid] { return FindProcessWindow(pid, "Tavrilo 4.0b"); }, 30000);
+    }
+    // Closes the main window and waits for the end; the exit code, or -1 when it did not end.
+    long CloseAndWait(HWND main) const {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(info.hProcess, 30000) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 1;
+        GetExitCodeProcess(info.hProcess, &code);
+        return static_cast<long>(code);
+    }
+};
+
+} // namespace tav::test
