@@ -111,3 +111,12 @@ TEST(ReportText, PartsAndSeparators) {
               "FFFFFFFF 05 123 ");
     EXPECT_EQ(BuildReportText({false, false, false, true}, "TV", "Vol+", code, nullptr), "");
 }
+
+TEST(ReportText, ACodeWithoutValuesAddsNoSeparator) {
+    // A command fired by name before it was learned has no values to report.
+    TAction item;
+    item.Name = "Volume up";
+    EXPECT_EQ(BuildReportText({true, true, true, true}, "TV", "Vol+", Code({}), &item),
+              "TV, Vol+, Volume up");
+    EXPECT_EQ(BuildReportText({true, false, true, false}, "TV", "", Code({}), nullptr), "TV");
+}

@@ -18,7 +18,8 @@ std::string BuildReportText(const TReportParts& parts, const std::string& remote
         separate();
         text += commandName;
     }
-    if (parts.Data) {
+    // The separator stands before the first value, so a code without values adds nothing.
+    if (parts.Data && command.LastIndex >= 0) {
         separate();
         for (int i = 0; i <= command.LastIndex; ++i)
             text += IntToHex(command.Code[static_cast<std::size_t>(i)], 2) + " ";
