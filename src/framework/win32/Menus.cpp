@@ -261,6 +261,11 @@ void TMainMenu::RootChanged() {
     }
 }
 
+std::function<UINT(HMENU, int, int)> TPopupMenu::Track = [](HMENU menu, int x, int y) {
+    return static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0,
+                                            Application().Handle(), nullptr));
+};
+
 TPopupMenu::TPopupMenu(TComponent* owner, std::string name) : TMenu(owner, std::move(name)) {}
 
 void TPopupMenu::Popup(int x, int y, TComponent* sender) {
@@ -270,8 +275,7 @@ void TPopupMenu::Popup(int x, int y, TComponent* sender) {
     HMENU menu = CreatePopupMenu();
     Items()->Fill(menu);
     Popups()[menu] = Items();
-    UINT command = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0,
-                                                    Application().Handle(), nullptr));
+    const UINT command = Track(menu, x, y);
     Items()->ForgetPopups();
     Popups().erase(menu);
     DestroyMenu(menu);

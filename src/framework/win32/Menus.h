@@ -127,6 +127,9 @@ public:
     TComponent* PopupComponent = nullptr;
     // Fired before the menu appears.
     TNotifyEvent OnPopup;
+
+    // Shows a filled menu and returns the chosen command (0 for none); tests replace it.
+    static std::function<UINT(HMENU menu, int x, int y)> Track;
 };
 
 } // namespace tav

@@ -99,3 +99,28 @@ TEST_F(MenusTest, ItemsMoveFreeAndRadioItemsShowTheirKind) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MenusTest, PopupMenuShowsAFreshCopyAndRunsTheChosenItem) {
+    auto* popup = new TPopupMenu(form, "TrayPopUpMenu");
+    auto* restore = new TMenuItem(form, popup, "RestoreMenu");
+    restore->SetCaption("&Restore");
+    TObject* clickedBy = nullptr;
+    restore->OnClick = [&](TObject* sender) { clickedBy = sender; };
+    popup->OnPopup = [&](TObject*) { restore->SetChecked(true); };
+    auto saved = TPopupMenu::Track;
+    std::string shown;
+    TPopupMenu::Track = [&](HMENU menu, int, int) -> UINT {
+        shown = MenuText(menu, 0);
+        EXPECT_TRUE(MenuState(menu, 0) & MFS_CHECKED); // OnPopup ran before
+        return restore->Command();
+    };
+    popup->Popup(10, 10, form);
+    TPopupMenu::Track = saved;
+    EXPECT_EQ(shown, "&Restore");
+    EXPECT_EQ(clickedBy, restore);
+    EXPECT_EQ(popup->PopupComponent, form);
+}
+
+} // namespace
