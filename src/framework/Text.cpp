@@ -10,11 +10,16 @@ unsigned char AnsiUpperChar(unsigned char c) {
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return static_cast<unsigned char>(c - 0x20);
     switch (c) {
-    case 0x9A: return 0x8A; // s caron
-    case 0x9C: return 0x8C; // oe
-    case 0x9E: return 0x8E; // z caron
-    case 0xFF: return 0x9F; // y diaeresis
-    default: return c;
+    case 0x9A:
+        return 0x8A; // s caron
+    case 0x9C:
+        return 0x8C; // oe
+    case 0x9E:
+        return 0x8E; // z caron
+    case 0xFF:
+        return 0x9F; // y diaeresis
+    default:
+        return c;
     }
 }
 
@@ -24,11 +29,16 @@ unsigned char AnsiLowerChar(unsigned char c) {
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
         return static_cast<unsigned char>(c + 0x20);
     switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8E:
+        return 0x9E;
+    case 0x9F:
+        return 0xFF;
+    default:
+        return c;
     }
 }
 
@@ -64,7 +74,9 @@ bool AnsiSameText(std::string_view a, std::string_view b) {
 }
 
 namespace {
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 } // namespace
 
 std::string TrimLeft(std::string_view s) {
@@ -81,10 +93,11 @@ std::string TrimRight(std::string_view s) {
     return std::string(s.substr(0, n));
 }
 
-std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(std::string_view s) {
+    return TrimLeft(TrimRight(s));
+}
 
-namespace {
-int HexDigit(char c) {
+int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -94,12 +107,14 @@ int HexDigit(char c) {
     return -1;
 }
 
+namespace {
+
 std::optional<std::uint32_t> ParseHexDigits(std::string_view s) {
     if (s.empty())
         return std::nullopt;
     std::uint64_t v = 0;
     for (char c : s) {
-        const int d = HexDigit(c);
+        const int d = HexDigitValue(c);
         if (d < 0)
             return std::nullopt;
         v = v * 16 + static_cast<std::uint64_t>(d);
@@ -151,7 +166,8 @@ std::optional<std::int32_t> TryStrToInt(std::string_view s) {
     }
     if (negative)
         v = -v;
-    if (v > std::numeric_limits<std::int32_t>::max() || v < std::numeric_limits<std::int32_t>::min())
+    if (v > std::numeric_limits<std::int32_t>::max() ||
+        v < std::numeric_limits<std::int32_t>::min())
         return std::nullopt;
     return static_cast<std::int32_t>(v);
 }
@@ -161,7 +177,9 @@ std::int32_t StrToIntDef(std::string_view s, std::int32_t fallback) {
     return v ? *v : fallback;
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string IntToHex(std::int32_t value, int digits) {
     static const char kDigits[] = "0123456789ABCDEF";

@@ -20,7 +20,9 @@ std::string AnsiLowerCase(std::string_view s);
 int AnsiCompareText(std::string_view a, std::string_view b);
 bool AnsiSameText(std::string_view a, std::string_view b);
 // Case-sensitive byte comparison helper kept for symmetry with the above.
-inline bool SameStr(std::string_view a, std::string_view b) { return a == b; }
+inline bool SameStr(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 // Removes characters up to and including the blank (control characters too) at the ends.
 std::string Trim(std::string_view s);
@@ -33,6 +35,8 @@ std::string TrimRight(std::string_view s);
 //   hexadecimal values may use all 32 bits (they wrap to negative, two's complement).
 std::optional<std::int32_t> TryStrToInt(std::string_view s);
 std::int32_t StrToIntDef(std::string_view s, std::int32_t fallback);
+// The value of one hexadecimal digit (either case), or -1.
+int HexDigitValue(char c);
 // Hexadecimal digits only (either case, at most 8 significant digits after leading zeros).
 std::optional<std::int32_t> TryHexToInt(std::string_view s);
 

@@ -9,16 +9,6 @@ namespace tav {
 
 namespace {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Decodes pairs of hexadecimal digits; a lone last digit is a value of its own. No value for a
 // non-digit.
 std::optional<std::string> HexBytes(std::string_view text) {
@@ -27,7 +17,7 @@ std::optional<std::string> HexBytes(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); i += 2) {
         int value = 0;
         for (char c : text.substr(i, 2)) {
-            const int digit = HexValue(c);
+            const int digit = HexDigitValue(c);
             if (digit < 0)
                 return std::nullopt;
             value = value * 16 + digit;

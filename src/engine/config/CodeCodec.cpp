@@ -1,5 +1,7 @@
 #include "engine/config/CodeCodec.h"
 
+#include "framework/Text.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -17,14 +19,9 @@ int HexWidth(std::int32_t value) {
     return width;
 }
 
+// Any character that is no hexadecimal digit counts as 0.
 std::uint32_t DigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return static_cast<std::uint32_t>(c - '0');
-    if (c >= 'A' && c <= 'F')
-        return static_cast<std::uint32_t>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f')
-        return static_cast<std::uint32_t>(c - 'a' + 10);
-    return 0;
+    return static_cast<std::uint32_t>(std::max(HexDigitValue(c), 0));
 }
 
 } // namespace

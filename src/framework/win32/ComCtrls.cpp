@@ -11,19 +11,7 @@ namespace tav {
 namespace {
 
 const char* SheetClass() {
-    static const char* const name = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "TavTabSheet";
-        RegisterClassExA(&wc);
-        return "TavTabSheet";
-    }();
-    return name;
+    return RegisterFrameworkClass("TavTabSheet", CS_DBLCLKS);
 }
 
 constexpr int kMin16 = -32768, kMax16 = 32767;

@@ -161,4 +161,9 @@ private:
 // Shift, Ctrl and Alt as pressed now.
 TShiftState KeyboardShiftState();
 
+// Registers, once per name, a window class of the framework's own (forms, panels, tab sheets):
+// the default window procedure, since controls subclass their windows, the arrow cursor and the
+// button-face background. Returns `name`.
+const char* RegisterFrameworkClass(const char* name, UINT style);
+
 } // namespace tav

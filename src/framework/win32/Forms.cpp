@@ -1,6 +1,7 @@
 #include "framework/win32/Forms.h"
 
 #include "framework/win32/Menus.h"
+#include "framework/win32/Seams.h"
 #include "framework/win32/StdCtrls.h"
 
 #include <commctrl.h>
@@ -22,23 +23,15 @@ void RegisterClasses() {
                     ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES |
                     ICC_TREEVIEW_CLASSES;
         InitCommonControlsEx(&icc);
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kFormClass;
-        RegisterClassExA(&wc);
+        RegisterFrameworkClass(kFormClass, CS_DBLCLKS);
         return true;
     }();
     (void)done;
 }
 
+// Through the message-box seam, so that a test that provokes an error is answered by its script.
 void DefaultShowException(const std::string& text) {
-    MessageBoxA(Application().MainForm() != nullptr ? Application().MainForm()->Handle() : nullptr,
-                text.c_str(), Application().Title().c_str(), MB_OK | MB_ICONERROR);
+    ShowMessageBox(text, Application().Title(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace

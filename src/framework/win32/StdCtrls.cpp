@@ -13,20 +13,7 @@ namespace {
 const char* const kPanelClass = "TavPanel";
 
 const char* PanelClass() {
-    static bool registered = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kPanelClass;
-        RegisterClassExA(&wc);
-        return true;
-    }();
-    (void)registered;
-    return kPanelClass;
+    return RegisterFrameworkClass(kPanelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 
 // The list-like controls share their message numbers' shape; one helper per operation.

@@ -90,17 +90,20 @@ void TDocumentFiles::New() {
     view_.DocumentReloaded();
 }
 
-void TDocumentFiles::Open() {
+std::optional<std::string> TDocumentFiles::AskExistingFile() {
     if (document_.Modified() && !CloseQuery())
-        return;
-    const std::optional<std::string> path = view_.AskOpenFileName();
-    if (!path)
-        return;
-    if (!FileExists(*path)) {
+        return std::nullopt;
+    std::optional<std::string> path = view_.AskOpenFileName();
+    if (path && !FileExists(*path)) {
         ReportMissing(*path);
-        return;
+        return std::nullopt;
     }
-    OpenPath(*path, TOpenKind::Open);
+    return path;
+}
+
+void TDocumentFiles::Open() {
+    if (const std::optional<std::string> path = AskExistingFile())
+        OpenPath(*path, TOpenKind::Open);
 }
 
 void TDocumentFiles::LoadNamedFile() {
@@ -153,15 +156,9 @@ void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
 }
 
 void TDocumentFiles::Import() {
-    if (document_.Modified() && !CloseQuery())
-        return;
-    const std::optional<std::string> path = view_.AskOpenFileName();
+    const std::optional<std::string> path = AskExistingFile();
     if (!path)
         return;
-    if (!FileExists(*path)) {
-        ReportMissing(*path);
-        return;
-    }
     TConfigImportResult result;
     {
         TBusy busy(view_);

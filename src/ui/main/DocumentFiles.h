@@ -71,6 +71,8 @@ public:
 
 private:
     enum class TOpenKind { Open, StartUp };
+    // Asks about unsaved changes, then for a file; reports a name that does not exist.
+    std::optional<std::string> AskExistingFile();
     void OpenPath(const std::string& path, TOpenKind kind);
     void ReportMissing(const std::string& path);
     void ReportLoadFailure(TConfigLoadStatus status, const std::string& message,

@@ -2,10 +2,15 @@
 // Helpers (no tests) shared by the hand-over, thread and seam tests: a message pump with a
 // deadline and a driver that answers the modal dialog of this thread from inside its loop.
 
+#include "framework/win32/HandOver.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace tav::test {
 
@@ -29,6 +34,26 @@ private:
     UINT_PTR timer_ = 0;
     int ticks_ = 0;
     bool acted_ = false;
+};
+
+// A hand-over for the length of a test, with the errors it passes on collected in `reported`.
+class HandOverFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousHandler_ = SetExceptionHandler(
+            [this](const std::string& message) { reported.push_back(message); });
+        handOver = std::make_unique<THandOver>();
+    }
+    void TearDown() override {
+        handOver.reset();
+        SetExceptionHandler(previousHandler_);
+    }
+
+    std::unique_ptr<THandOver> handOver;
+    std::vector<std::string> reported;
+
+private:
+    ExceptionHandler previousHandler_;
 };
 
 // The text of a window, as Windows-1252 bytes.

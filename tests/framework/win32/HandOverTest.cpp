@@ -17,24 +17,7 @@ using tav::test::PumpUntil;
 
 namespace {
 
-class HandOverTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previousHandler_ = SetExceptionHandler(
-            [this](const std::string& message) { reported.push_back(message); });
-        handOver = std::make_unique<THandOver>();
-    }
-    void TearDown() override {
-        handOver.reset();
-        SetExceptionHandler(previousHandler_);
-    }
-
-    std::unique_ptr<THandOver> handOver;
-    std::vector<std::string> reported;
-
-private:
-    ExceptionHandler previousHandler_;
-};
+class HandOverTest : public test::HandOverFixture {};
 
 // Counts live copies, so a callable that is dropped without being freed shows up.
 struct Counted {

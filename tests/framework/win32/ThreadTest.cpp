@@ -39,24 +39,7 @@ void WaitForTerminate(TBodyThread& t) {
         WaitForSingleObject(t.TerminateEvent(), INFINITE);
 }
 
-class ThreadTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previousHandler_ = SetExceptionHandler(
-            [this](const std::string& message) { reported.push_back(message); });
-        handOver = std::make_unique<THandOver>();
-    }
-    void TearDown() override {
-        handOver.reset();
-        SetExceptionHandler(previousHandler_);
-    }
-
-    std::unique_ptr<THandOver> handOver;
-    std::vector<std::string> reported;
-
-private:
-    ExceptionHandler previousHandler_;
-};
+class ThreadTest : public test::HandOverFixture {};
 
 } // namespace
 
