@@ -99,21 +99,28 @@ void TButton::WndProc(TMessage& m) {
 
 // ---------------------------------------------------------------------------------------
 
-TCheckBox::TCheckBox(TComponent* owner, TControl* parent, std::string name)
-    : TControl(owner, parent, std::move(name),
-               {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 120, 17}) {
-    PublishCaption();
-}
-
-bool TCheckBox::Checked() const {
+bool TButtonControl::Checked() const {
     return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TCheckBox::SetChecked(bool checked) {
+bool TButtonControl::ChangeCheck(bool checked) {
     if (Checked() == checked)
-        return;
+        return false;
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    Click();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* owner, TControl* parent, std::string name)
+    : TButtonControl(owner, parent, std::move(name),
+                     {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 120, 17}) {
+    PublishCaption();
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (ChangeCheck(checked))
+        Click();
 }
 
 void TCheckBox::WndProc(TMessage& m) {
@@ -127,20 +134,13 @@ void TCheckBox::WndProc(TMessage& m) {
 // ---------------------------------------------------------------------------------------
 
 TRadioButton::TRadioButton(TComponent* owner, TControl* parent, std::string name)
-    : TControl(owner, parent, std::move(name),
-               {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, 0, 120, 17}) {
+    : TButtonControl(owner, parent, std::move(name),
+                     {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, 0, 120, 17}) {
     PublishCaption();
 }
 
-bool TRadioButton::Checked() const {
-    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 void TRadioButton::SetChecked(bool checked) {
-    if (Checked() == checked)
-        return;
-    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (!checked)
+    if (!ChangeCheck(checked) || !checked)
         return;
     if (Parent() != nullptr)
         for (TControl* sibling : Parent()->Controls())

@@ -23,10 +23,20 @@ protected:
 };
 
 // Setting Checked from code fires OnClick when the state changes, as a user's click does.
-class TCheckBox : public TControl {
+// Check boxes and radio buttons: the check mark is the button's own state.
+class TButtonControl : public TControl {
+public:
+    bool Checked() const;
+
+protected:
+    using TControl::TControl;
+    // Sets the mark; false when it was already so.
+    bool ChangeCheck(bool checked);
+};
+
+class TCheckBox : public TButtonControl {
 public:
     TCheckBox(TComponent* owner, TControl* parent, std::string name = {});
-    bool Checked() const;
     void SetChecked(bool checked);
 
 protected:
@@ -35,10 +45,9 @@ protected:
 
 // Becoming checked (by code or click) unchecks the sibling radio buttons and fires OnClick;
 // becoming unchecked fires nothing.
-class TRadioButton : public TControl {
+class TRadioButton : public TButtonControl {
 public:
     TRadioButton(TComponent* owner, TControl* parent, std::string name = {});
-    bool Checked() const;
     void SetChecked(bool checked);
 
 protected:
