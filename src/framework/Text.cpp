@@ -4,6 +4,8 @@
 
 namespace tav {
 
+namespace {
+
 unsigned char AnsiUpperChar(unsigned char c) {
     if (c >= 'a' && c <= 'z')
         return static_cast<unsigned char>(c - 0x20);
@@ -42,6 +44,8 @@ unsigned char AnsiLowerChar(unsigned char c) {
     }
 }
 
+} // namespace
+
 std::string AnsiUpperCase(std::string_view s) {
     std::string out(s);
     for (char& ch : out)
@@ -77,7 +81,6 @@ namespace {
 bool IsTrimmed(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
-} // namespace
 
 std::string TrimLeft(std::string_view s) {
     std::size_t i = 0;
@@ -92,6 +95,8 @@ std::string TrimRight(std::string_view s) {
         --n;
     return std::string(s.substr(0, n));
 }
+
+} // namespace
 
 std::string Trim(std::string_view s) {
     return TrimLeft(TrimRight(s));

@@ -10,24 +10,16 @@
 
 namespace tav {
 
-// Upper-case mapping of one Windows-1252 byte (letters of the code page, not only ASCII).
-unsigned char AnsiUpperChar(unsigned char c);
-unsigned char AnsiLowerChar(unsigned char c);
+// Case mapping over the letters of the code page, not only ASCII.
 std::string AnsiUpperCase(std::string_view s);
 std::string AnsiLowerCase(std::string_view s);
 
 // Case-insensitive comparison over the code page's letters; <0, 0 or >0.
 int AnsiCompareText(std::string_view a, std::string_view b);
 bool AnsiSameText(std::string_view a, std::string_view b);
-// Case-sensitive byte comparison helper kept for symmetry with the above.
-inline bool SameStr(std::string_view a, std::string_view b) {
-    return a == b;
-}
 
 // Removes characters up to and including the blank (control characters too) at the ends.
 std::string Trim(std::string_view s);
-std::string TrimLeft(std::string_view s);
-std::string TrimRight(std::string_view s);
 
 // Integer grammar shared by every reader of stored numbers:
 //   optional blanks, optional sign, then decimal digits, or "$", "0x", "0X", "x", "X" followed by
