@@ -16,57 +16,82 @@ const char* PanelClass() {
     return RegisterFrameworkClass(kPanelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 
-// The list-like controls share their message numbers' shape; one helper per operation.
-struct ListMessages {
-    UINT count, getTextLen, getText, add, reset;
-};
-constexpr ListMessages kComboMsgs{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING,
-                                  CB_RESETCONTENT};
-constexpr ListMessages kListMsgs{LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING,
-                                 LB_RESETCONTENT};
+constexpr TListMessages kComboMsgs{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING,
+                                   CB_RESETCONTENT, CB_DELETESTRING, CB_GETCURSEL, CB_SETCURSEL};
+constexpr TListMessages kListMsgs{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING,
+                                  LB_RESETCONTENT, LB_DELETESTRING, LB_GETCURSEL, LB_SETCURSEL};
 
-int ListCount(HWND w, const ListMessages& m) {
-    return static_cast<int>(SendMessageA(w, m.count, 0, 0));
+} // namespace
+
+TListControl::TListControl(TComponent* owner, TControl* parent, std::string name,
+                           const TCreateParams& params, const TListMessages& messages)
+    : TControl(owner, parent, std::move(name), params), messages_(messages) {
+    PublishList(
+        "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
+    PublishInteger(
+        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
 }
 
-std::string ListItem(HWND w, const ListMessages& m, int index) {
-    LRESULT length = SendMessageA(w, m.getTextLen, static_cast<WPARAM>(index), 0);
+int TListControl::ItemCount() const {
+    return static_cast<int>(SendMessageA(Handle(), messages_.count, 0, 0));
+}
+
+std::string TListControl::Item(int index) const {
+    const LRESULT length =
+        SendMessageA(Handle(), messages_.getTextLen, static_cast<WPARAM>(index), 0);
     if (length < 0)
         return {};
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(w, m.getText, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got = SendMessageA(Handle(), messages_.getText, static_cast<WPARAM>(index),
+                                     reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
     return text;
 }
 
-StringList ListItems(HWND w, const ListMessages& m) {
+StringList TListControl::Items() const {
     StringList items;
-    for (int i = 0, n = ListCount(w, m); i < n; ++i)
-        items.push_back(ListItem(w, m, i));
+    for (int i = 0, n = ItemCount(); i < n; ++i)
+        items.push_back(Item(i));
     return items;
 }
 
-int ListAdd(HWND w, const ListMessages& m, const std::string& item) {
-    return static_cast<int>(SendMessageA(w, m.add, 0, reinterpret_cast<LPARAM>(item.c_str())));
+int TListControl::AddItem(const std::string& item) {
+    return static_cast<int>(
+        SendMessageA(Handle(), messages_.add, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
-void ListSet(HWND w, const ListMessages& m, const StringList& items) {
-    SendMessageA(w, m.reset, 0, 0);
+void TListControl::SetItems(const StringList& items) {
+    ClearItems();
     for (const std::string& item : items)
-        ListAdd(w, m, item);
+        AddItem(item);
+}
+
+void TListControl::DeleteItem(int index) {
+    SendMessageA(Handle(), messages_.remove, static_cast<WPARAM>(index), 0);
+}
+
+void TListControl::ClearItems() {
+    SendMessageA(Handle(), messages_.reset, 0, 0);
 }
 
 // The exact-match search of the controls ignores case; this one respects it, as a list of
 // names does.
-int ListIndexOf(HWND w, const ListMessages& m, const std::string& item) {
-    for (int i = 0, n = ListCount(w, m); i < n; ++i)
-        if (ListItem(w, m, i) == item)
+int TListControl::IndexOf(const std::string& item) const {
+    for (int i = 0, n = ItemCount(); i < n; ++i)
+        if (Item(i) == item)
             return i;
     return -1;
 }
 
-} // namespace
+int TListControl::ItemIndex() const {
+    return static_cast<int>(SendMessageA(Handle(), messages_.getCurSel, 0, 0));
+}
+
+void TListControl::SetItemIndex(int index) {
+    SendMessageA(Handle(), messages_.setCurSel, static_cast<WPARAM>(index), 0);
+}
+
+// ---------------------------------------------------------------------------------------
 
 TLabel::TLabel(TComponent* owner, TControl* parent, std::string name)
     : TControl(owner, parent, std::move(name),
@@ -385,46 +410,12 @@ DWORD ComboStyleBits(TComboStyle style, bool sorted) {
 
 TComboBox::TComboBox(TComponent* owner, TControl* parent, std::string name, TComboStyle style,
                      bool sorted)
-    : TControl(owner, parent, std::move(name),
-               {WC_COMBOBOXA, ComboStyleBits(style, sorted), 0, 145, 200}),
+    : TListControl(owner, parent, std::move(name),
+                   {WC_COMBOBOXA, ComboStyleBits(style, sorted), 0, 145, 200}, kComboMsgs),
       style_(style) {
     PublishCaption("Text");
-    PublishList(
-        "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
-    PublishInteger(
-        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
 }
 
-StringList TComboBox::Items() const {
-    return ListItems(Handle(), kComboMsgs);
-}
-void TComboBox::SetItems(const StringList& items) {
-    ListSet(Handle(), kComboMsgs, items);
-}
-int TComboBox::AddItem(const std::string& item) {
-    return ListAdd(Handle(), kComboMsgs, item);
-}
-void TComboBox::DeleteItem(int index) {
-    SendMessageA(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-void TComboBox::ClearItems() {
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-}
-int TComboBox::ItemCount() const {
-    return ListCount(Handle(), kComboMsgs);
-}
-std::string TComboBox::Item(int index) const {
-    return ListItem(Handle(), kComboMsgs, index);
-}
-int TComboBox::IndexOf(const std::string& item) const {
-    return ListIndexOf(Handle(), kComboMsgs, item);
-}
-int TComboBox::ItemIndex() const {
-    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-}
-void TComboBox::SetItemIndex(int index) {
-    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
 void TComboBox::SetItemHeight(int height) {
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, height);
 }
@@ -456,47 +447,12 @@ void TComboBox::WndProc(TMessage& m) {
 // ---------------------------------------------------------------------------------------
 
 TListBox::TListBox(TComponent* owner, TControl* parent, std::string name, bool sorted)
-    : TControl(owner, parent, std::move(name),
-               {WC_LISTBOXA,
-                WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                    (sorted ? LBS_SORT : 0u),
-                WS_EX_CLIENTEDGE, 121, 97}) {
-    PublishList(
-        "Items", [this] { return Items(); }, [this](const StringList& v) { SetItems(v); });
-    PublishInteger(
-        "ItemIndex", [this] { return ItemIndex(); }, [this](int v) { SetItemIndex(v); });
-}
-
-StringList TListBox::Items() const {
-    return ListItems(Handle(), kListMsgs);
-}
-void TListBox::SetItems(const StringList& items) {
-    ListSet(Handle(), kListMsgs, items);
-}
-int TListBox::AddItem(const std::string& item) {
-    return ListAdd(Handle(), kListMsgs, item);
-}
-void TListBox::DeleteItem(int index) {
-    SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-void TListBox::ClearItems() {
-    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-}
-int TListBox::ItemCount() const {
-    return ListCount(Handle(), kListMsgs);
-}
-std::string TListBox::Item(int index) const {
-    return ListItem(Handle(), kListMsgs, index);
-}
-int TListBox::IndexOf(const std::string& item) const {
-    return ListIndexOf(Handle(), kListMsgs, item);
-}
-int TListBox::ItemIndex() const {
-    return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
-}
-void TListBox::SetItemIndex(int index) {
-    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
+    : TListControl(owner, parent, std::move(name),
+                   {WC_LISTBOXA,
+                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                        (sorted ? LBS_SORT : 0u),
+                    WS_EX_CLIENTEDGE, 121, 97},
+                   kListMsgs) {}
 
 void TListBox::WndProc(TMessage& m) {
     if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == LBN_SELCHANGE) {

@@ -139,11 +139,14 @@ enum class TComboStyle { DropDown, DropDownList, OwnerDrawFixed };
 using TDrawItemEvent =
     std::function<void(TControl* control, int index, HDC dc, const RECT& rect, UINT state)>;
 
-// Setting ItemIndex from code fires nothing; a user's choice fires OnClick, then OnChange.
-class TComboBox : public TControl {
+// The message numbers of one kind of Windows item list (combo box or list box).
+struct TListMessages {
+    UINT count, getTextLen, getText, add, reset, remove, getCurSel, setCurSel;
+};
+
+// The item list of a combo box or list box. Setting ItemIndex from code fires nothing.
+class TListControl : public TControl {
 public:
-    TComboBox(TComponent* owner, TControl* parent, std::string name = {},
-              TComboStyle style = TComboStyle::DropDownList, bool sorted = false);
     StringList Items() const;
     // Replaces the items; the selection is lost.
     void SetItems(const StringList& items);
@@ -152,9 +155,25 @@ public:
     void ClearItems();
     int ItemCount() const;
     std::string Item(int index) const;
+    // The first item equal to `item`, letter case included; -1 when none.
     int IndexOf(const std::string& item) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
+
+protected:
+    // Publishes Items and ItemIndex.
+    TListControl(TComponent* owner, TControl* parent, std::string name, const TCreateParams& params,
+                 const TListMessages& messages);
+
+private:
+    const TListMessages& messages_;
+};
+
+// Setting ItemIndex from code fires nothing; a user's choice fires OnClick, then OnChange.
+class TComboBox : public TListControl {
+public:
+    TComboBox(TComponent* owner, TControl* parent, std::string name = {},
+              TComboStyle style = TComboStyle::DropDownList, bool sorted = false);
     void SetItemHeight(int height);
     TComboStyle Style() const { return style_; }
 
@@ -169,19 +188,9 @@ private:
 };
 
 // Setting ItemIndex from code fires nothing; a user's choice fires OnClick.
-class TListBox : public TControl {
+class TListBox : public TListControl {
 public:
     TListBox(TComponent* owner, TControl* parent, std::string name = {}, bool sorted = false);
-    StringList Items() const;
-    void SetItems(const StringList& items);
-    int AddItem(const std::string& item);
-    void DeleteItem(int index);
-    void ClearItems();
-    int ItemCount() const;
-    std::string Item(int index) const;
-    int IndexOf(const std::string& item) const;
-    int ItemIndex() const;
-    void SetItemIndex(int index);
 
 protected:
     void WndProc(TMessage& message) override;
