@@ -1,6 +1,7 @@
 #include "framework/win32/Forms.h"
 
 #include "framework/win32/Menus.h"
+#include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "framework/win32/StdCtrls.h"
 
@@ -320,12 +321,7 @@ TApplication::TApplication() : TComponent(nullptr, "Application") {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kAppClass;
     RegisterClassExA(&wc);
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string title = path;
-    title = title.substr(title.find_last_of("\\/") + 1);
-    title = title.substr(0, title.rfind('.'));
-    handle_ = CreateWindowExA(0, kAppClass, title.c_str(),
+    handle_ = CreateWindowExA(0, kAppClass, ProgramTitle().c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }

@@ -1,5 +1,7 @@
 #include "framework/win32/HandOver.h"
 
+#include "framework/win32/ProgramPath.h"
+
 #include "framework/win32/Seams.h"
 
 #include <mutex>
@@ -19,19 +21,6 @@ ExceptionHandler g_handler;
 
 constexpr UINT WakeMessage = WM_USER + 1;
 constexpr char WindowClass[] = "TavriloHandOver";
-
-std::string ProgramTitle() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    const size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    const size_t dot = name.rfind('.');
-    if (dot != std::string::npos)
-        name.erase(dot);
-    return name;
-}
 
 void ShowExceptionBox(const std::string& message) {
     ShowMessageBox(message, ProgramTitle(), MB_OK | MB_ICONERROR);

@@ -1,17 +1,12 @@
 #include "engine/recognition/win32/Win32Ports.h"
 
+#include "framework/win32/ProgramPath.h"
+
 #include <windows.h>
 
 namespace tav {
 
 namespace {
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    return folder.substr(0, folder.find_last_of("\\/:") + 1);
-}
 
 std::string SystemErrorText(DWORD code) {
     char* text = nullptr;

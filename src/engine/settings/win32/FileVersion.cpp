@@ -7,21 +7,6 @@
 
 namespace tav {
 
-std::string ProgramFileName() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2); // cut short: the path is longer than the buffer
-    }
-}
-
 std::string GetFileVersionStr(const std::string& fileName) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &ignored);

@@ -1,12 +1,9 @@
 #pragma once
-// The program's own file and version, as the version reset compares them.
+// A program file's version, as the version reset compares it with the stored one.
 
 #include <string>
 
 namespace tav {
-
-// Full path of the running program's file.
-std::string ProgramFileName();
 
 // The file's fixed version as "major.minor.release.build" in decimal; empty when the file has
 // no version resource or cannot be read.

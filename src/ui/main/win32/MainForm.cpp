@@ -4,6 +4,7 @@
 #include "engine/settings/win32/FileAssociation.h"
 #include "engine/settings/win32/FileVersion.h"
 #include "engine/settings/win32/LaunchAtLogon.h"
+#include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/main/StartupFile.h"
@@ -123,10 +124,6 @@ void TMainForm::SaveAsMenuClick(TObject*) {
 }
 void TMainForm::ExitMenuClick(TObject*) {
     Close();
-}
-
-std::string TMainForm::ProgramFolder() const {
-    return ExtractFilePath(ProgramFileName());
 }
 
 std::string TMainForm::FileNamePanel() const {

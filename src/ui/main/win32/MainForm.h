@@ -71,7 +71,6 @@ private:
     void SetBusy(bool busy) override;
 
     void CreateMenu();
-    std::string ProgramFolder() const;
 
     TRegistryStore store_;
     TSettings settings_;

@@ -1,6 +1,7 @@
 #include "engine/settings/win32/FileAssociation.h"
 #include "engine/settings/win32/FileVersion.h"
 #include "engine/settings/win32/LaunchAtLogon.h"
+#include "framework/win32/ProgramPath.h"
 
 #include "framework/win32/Registry.h"
 #include "framework/win32/TestRegistryKey.h"
