@@ -1,5 +1,6 @@
 #include "engine/actions/ActionDescription.h"
 
+#include "framework/FileNames.h"
 #include "framework/Text.h"
 
 #include <array>
@@ -23,12 +24,6 @@ std::string ItemOrText(const ActionLabels& labels, ActionList list, const Number
 
 std::string LowerOption(const ActionLabels& labels, ActionOption option) {
     return AnsiLowerCase(StripMenuCaption(labels.Caption(option)));
-}
-
-// The file name without its folder or drive.
-std::string_view FileNamePart(std::string_view path) {
-    const std::size_t cut = path.find_last_of("\\/:");
-    return cut == std::string_view::npos ? path : path.substr(cut + 1);
 }
 
 struct Describer {
@@ -67,7 +62,7 @@ struct Describer {
         return "x: " + m.x.text + ", y: " + m.y.text;
     }
     std::string operator()(const ExecuteProgramFields& f) const {
-        return std::string(FileNamePart(f.fileName.text)) + " " + f.params.text;
+        return ExtractFileName(f.fileName.text) + " " + f.params.text;
     }
     std::string operator()(const PostMessageFields& f) const {
         return f.message.text + ", " + f.wParam.text + ", " + f.lParam.text;

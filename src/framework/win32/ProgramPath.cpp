@@ -1,5 +1,7 @@
 #include "framework/win32/ProgramPath.h"
 
+#include "framework/FileNames.h"
+
 #include <windows.h>
 
 namespace tav {
@@ -20,13 +22,11 @@ std::string ProgramFileName() {
 }
 
 std::string ProgramFolder() {
-    const std::string path = ProgramFileName();
-    return path.substr(0, path.find_last_of("\\/:") + 1);
+    return ExtractFilePath(ProgramFileName());
 }
 
 std::string ProgramTitle() {
-    const std::string path = ProgramFileName();
-    std::string name = path.substr(path.find_last_of("\\/:") + 1);
+    std::string name = ExtractFileName(ProgramFileName());
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);

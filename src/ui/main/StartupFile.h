@@ -11,7 +11,4 @@ namespace tav {
 std::string ChooseStartupFile(const std::vector<std::string>& arguments,
                               const std::string& lastFile, const std::string& programFolder);
 
-// The folder part of a path, with its trailing separator; empty when there is none.
-std::string ExtractFilePath(const std::string& path);
-
 } // namespace tav

@@ -1,5 +1,6 @@
 #include "engine/recognition/win32/Win32Ports.h"
 
+#include "framework/FileNames.h"
 #include "framework/win32/ProgramPath.h"
 
 #include <windows.h>
@@ -30,9 +31,7 @@ TWin32LogWriter::TWin32LogWriter(std::string folder) : folder_(std::move(folder)
 }
 
 std::string TWin32LogWriter::PathOf(const std::string& fileName) const {
-    if (fileName.find_first_of("\\/:") != std::string::npos)
-        return fileName;
-    return folder_ + fileName;
+    return ExpandInFolder(fileName, folder_);
 }
 
 std::optional<std::string> TWin32LogWriter::AppendLine(const std::string& fileName,

@@ -1,0 +1,17 @@
+#pragma once
+// Splitting Windows paths: a folder part ends at the last "\", "/" or ":".
+
+#include <string>
+#include <string_view>
+
+namespace tav {
+
+// The folder part with its trailing separator; empty when there is none.
+std::string ExtractFilePath(std::string_view path);
+// The part after the folder.
+std::string ExtractFileName(std::string_view path);
+// A name without a folder part is taken from `folder` (which ends with a separator); a name
+// with one stays as it is.
+std::string ExpandInFolder(std::string_view name, std::string_view folder);
+
+} // namespace tav
