@@ -48,8 +48,19 @@ void TComponent::RemoveComponent(TComponent* child) {
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == TOperation::Remove)
+    if (operation == TOperation::Remove) {
         RemoveFreeNotification(component);
+        const std::vector<TComponentRefBase*> refs = refs_;
+        for (TComponentRefBase* ref : refs) {
+            if (ref->target_ != component ||
+                std::find(refs_.begin(), refs_.end(), ref) == refs_.end())
+                continue;
+            ref->target_ = nullptr;
+            ref->typed_ = nullptr;
+            if (ref->onCleared_)
+                ref->onCleared_();
+        }
+    }
     // A handler may free components; walk a copy and skip those gone meanwhile.
     const std::vector<TComponent*> owned = components_;
     for (TComponent* c : owned)
@@ -71,6 +82,37 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
         return;
     std::erase(freeNotifies_, other);
     std::erase(other->freeNotifies_, this);
+}
+
+bool TComponent::CanFireEvents() const {
+    for (const TComponent* c = this; c != nullptr; c = c->owner_)
+        if (c->destroying_)
+            return false;
+    return true;
+}
+
+TComponentRefBase::TComponentRefBase(TComponent* holder, std::function<void()> onCleared)
+    : holder_(holder), onCleared_(std::move(onCleared)) {
+    holder_->refs_.push_back(this);
+}
+
+TComponentRefBase::~TComponentRefBase() {
+    Set(nullptr, nullptr);
+    std::erase(holder_->refs_, this);
+}
+
+void TComponentRefBase::Set(TComponent* target, void* typed) {
+    typed_ = typed;
+    TComponent* old = std::exchange(target_, target);
+    if (old == target)
+        return;
+    // The holder stops listening only when none of its references names the old one.
+    if (old != nullptr &&
+        std::none_of(holder_->refs_.begin(), holder_->refs_.end(),
+                     [old](const TComponentRefBase* r) { return r->target_ == old; }))
+        holder_->RemoveFreeNotification(old);
+    if (target != nullptr)
+        holder_->FreeNotification(target);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {

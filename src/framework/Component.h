@@ -1,11 +1,16 @@
 #pragma once
 // The portable base of every component: an owner that frees what it owns, a name, lookup of
 // owned components by name, and published properties reachable by name (the translation
-// component sets captions and item lists through them).
+// component sets captions and item lists through them). Also the idioms every form uses:
+// references between components that clear themselves, events that stay quiet while their
+// component is being destroyed, member functions bound as handlers, and one way to make a
+// named component from an argument struct.
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tav {
@@ -22,6 +27,44 @@ enum class TOperation { Insert, Remove };
 enum class PropertyKind { None, String, Integer, StringList };
 
 using StringList = std::vector<std::string>;
+
+class TComponent;
+
+// What a component holds of another one (a default button, a popup menu, an up-down's edit):
+// the holder is told when the other is freed and the reference becomes none, so no component
+// keeps a dangling pointer. `onCleared` runs after such a clearing (not after an assignment).
+class TComponentRefBase {
+public:
+    TComponentRefBase(const TComponentRefBase&) = delete;
+    TComponentRefBase& operator=(const TComponentRefBase&) = delete;
+
+protected:
+    TComponentRefBase(TComponent* holder, std::function<void()> onCleared);
+    ~TComponentRefBase();
+    // `typed` is `target` as the derived reference's type, so that reading the reference
+    // needs no complete type.
+    void Set(TComponent* target, void* typed);
+    TComponent* target_ = nullptr;
+    void* typed_ = nullptr;
+
+private:
+    friend class TComponent;
+    TComponent* holder_;
+    std::function<void()> onCleared_;
+};
+
+template <class T> class TComponentRef : public TComponentRefBase {
+public:
+    explicit TComponentRef(TComponent* holder, std::function<void()> onCleared = {})
+        : TComponentRefBase(holder, std::move(onCleared)) {}
+    TComponentRef& operator=(T* target) {
+        Set(target, target);
+        return *this;
+    }
+    T* get() const { return static_cast<T*>(typed_); }
+    operator T*() const { return get(); }
+    T* operator->() const { return get(); }
+};
 
 // One published property: its kind and the accessors of that kind.
 struct PublishedProperty {
@@ -71,6 +114,9 @@ public:
 
     // True from the start of destruction on.
     bool Destroying() const { return destroying_; }
+    // False while this component or one of its owners is being destroyed: its events then
+    // stay quiet, so no handler runs on a half-destroyed form.
+    bool CanFireEvents() const;
 
     // Told when a component is inserted into or removed from the owner of this one (or any
     // owner above it), and when a component this one asked about is destroyed. The base
@@ -79,7 +125,23 @@ public:
 
     int Tag = 0;
 
+    // Runs an event handler if one is assigned and the component may fire events.
+    template <class Event, class... Args> void Fire(const Event& event, Args&&... args) const {
+        if (event && CanFireEvents())
+            event(std::forward<Args>(args)...);
+    }
+
 protected:
+    // Derived classes whose destructors tear down what still sends events call this first.
+    void BeginDestruction() { destroying_ = true; }
+
+    // Binds one of the derived class's member functions as an event handler:
+    // `.OnClick = Handler(&TSettingsForm::AcceptBtnClick)`.
+    template <class C, class R, class... A> auto Handler(R (C::*method)(A...)) {
+        C* self = static_cast<C*>(this);
+        return [self, method](A... args) -> R { return (self->*method)(std::forward<A>(args)...); };
+    }
+
     // Used by derived classes in their constructors to publish a property.
     void Publish(std::string name, PublishedProperty property);
     void PublishString(std::string name, std::function<std::string()> get,
@@ -89,13 +151,38 @@ protected:
                      std::function<void(const StringList&)> set);
 
 private:
+    friend class TComponentRefBase;
     TComponent* owner_ = nullptr;
     std::string name_;
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
+    std::vector<TComponentRefBase*> refs_;
     std::vector<std::pair<std::string, PublishedProperty>> properties_;
     bool loading_ = false;
     bool destroying_ = false;
 };
 
+// Makes a component of type T named `name` and owned by `owner` from its argument struct
+// (T::Args). Forms write TAV_CREATE(member, {...}) so that the member and the component's name,
+// which language files and lookups use, are one word written once.
+// A class whose constructor is not (owner, args.Parent, name) provides a static Construct.
+template <class T> T* CreateComponent(TComponent* owner, std::string name, typename T::Args args) {
+    T* made = nullptr;
+    if constexpr (requires { T::Construct(owner, std::move(name), args); })
+        made = T::Construct(owner, std::move(name), args);
+    else
+        made = new T(owner, args.Parent, std::move(name));
+    try {
+        made->ApplyArgs(args);
+    } catch (...) {
+        delete made;
+        throw;
+    }
+    return made;
+}
+
 } // namespace tav
+
+#define TAV_CREATE(member, ...)                                                                    \
+    (member = ::tav::CreateComponent<std::remove_pointer_t<decltype(member)>>(this, #member,       \
+                                                                              __VA_ARGS__))

@@ -234,4 +234,15 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
     }
 }
 
+char CaptionMnemonic(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] != '&')
+            return AnsiLowerCase(caption.substr(i + 1, 1))[0];
+        ++i;
+    }
+    return 0;
+}
+
 } // namespace tav

@@ -40,4 +40,8 @@ std::string IntToHex(std::int32_t value, int digits);
 std::vector<std::string> SplitString(std::string_view s, std::string_view separator);
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
 
+// The mnemonic of a caption: the letter after a single "&", in lower case ("&&" is a plain
+// ampersand); 0 when there is none.
+char CaptionMnemonic(std::string_view caption);
+
 } // namespace tav

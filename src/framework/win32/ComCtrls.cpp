@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
 
 namespace tav {
 namespace {
@@ -20,9 +22,15 @@ constexpr int kMin16 = -32768, kMax16 = 32767;
 
 TUpDown::TUpDown(TComponent* owner, TControl* parent, std::string name)
     : TControl(owner, parent, std::move(name),
-               {UPDOWN_CLASSA, WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 17,
-                21}) {
+               {UPDOWN_CLASSA, WS_VISIBLE | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 17, 21}) {
     SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(min_), max_);
+}
+
+void TUpDown::ApplyArgs(TControlArgs& args) {
+    if (args.Associate != nullptr)
+        SetAssociate(std::exchange(args.Associate, nullptr));
+    OnChange = std::exchange(args.OnChange, nullptr);
+    TControl::ApplyArgs(args);
 }
 
 int TUpDown::Clamp(int value) const {
@@ -30,21 +38,11 @@ int TUpDown::Clamp(int value) const {
 }
 
 void TUpDown::SetAssociate(TEdit* edit) {
-    if (associate_ != nullptr)
-        RemoveFreeNotification(associate_);
     associate_ = edit;
     SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit ? edit->Handle() : nullptr),
                  0);
-    if (associate_ != nullptr) {
-        FreeNotification(associate_);
+    if (associate_ != nullptr)
         associate_->SetText(IntToStr(position_));
-    }
-}
-
-void TUpDown::Notification(TComponent* component, TOperation operation) {
-    TControl::Notification(component, operation);
-    if (operation == TOperation::Remove && component == associate_)
-        associate_ = nullptr;
 }
 
 void TUpDown::SetRange(int min, int max) {
@@ -74,8 +72,8 @@ void TUpDown::WndProc(TMessage& m) {
         const auto* change = reinterpret_cast<NMUPDOWN*>(m.LParam);
         const int before = Position();
         SetPosition(before + change->iDelta * Increment);
-        if (position_ != before && OnChange)
-            OnChange(this);
+        if (position_ != before)
+            Fire(OnChange, this);
         m.Result = 1;
         return;
     }
@@ -121,9 +119,13 @@ void TTrackBar::SetPosition(int position) {
     SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
     if (Position() != lastPosition_) {
         lastPosition_ = Position();
-        if (OnChange)
-            OnChange(this);
+        Fire(OnChange, this);
     }
+}
+
+void TTrackBar::ApplyArgs(TControlArgs& args) {
+    OnChange = std::exchange(args.OnChange, nullptr);
+    TControl::ApplyArgs(args);
 }
 
 void TTrackBar::SetFrequency(int frequency) {
@@ -134,8 +136,7 @@ void TTrackBar::WndProc(TMessage& m) {
     if (m.Msg == CN_HSCROLL || m.Msg == CN_VSCROLL) {
         if (Position() != lastPosition_) {
             lastPosition_ = Position();
-            if (OnChange)
-                OnChange(this);
+            Fire(OnChange, this);
         }
         return;
     }
@@ -180,10 +181,19 @@ void TStatusBar::SetPanelText(int index, const std::string& text) {
 
 // ---------------------------------------------------------------------------------------
 
-TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, std::string name)
-    : TControl(owner, pageControl, std::move(name),
+namespace {
+TPageControl* RequirePageControl(TControl* parent) {
+    auto* pages = dynamic_cast<TPageControl*>(parent);
+    if (pages == nullptr)
+        throw std::invalid_argument("A tab sheet lies in a page control");
+    return pages;
+}
+} // namespace
+
+TTabSheet::TTabSheet(TComponent* owner, TControl* pageControl, std::string name)
+    : TControl(owner, RequirePageControl(pageControl), std::move(name),
                {SheetClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 100, 100}),
-      pageControl_(pageControl) {
+      pageControl_(static_cast<TPageControl*>(pageControl)) {
     PublishCaption();
     pageControl_->pages_.push_back(this);
     pageControl_->Rebuild();
@@ -250,6 +260,45 @@ void TPageControl::Rebuild() {
     PlacePages();
 }
 
+RECT TPageControl::PageFrame() const {
+    RECT window{0, 0, ToPixels(400), ToPixels(300)};
+    RECT page = window;
+    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    auto up = [this](LONG px) { return ToDesign(static_cast<int>(px)) + 1; };
+    return {up(page.left - window.left), up(page.top - window.top), up(window.right - page.right),
+            up(window.bottom - page.bottom)};
+}
+
+void TPageControl::ApplyArgs(TControlArgs& args) {
+    OnChange = std::exchange(args.OnChange, nullptr);
+    TControl::ApplyArgs(args);
+}
+
+void TPageControl::SelectPage(TTabSheet* page) {
+    if (page == nullptr || page == active_)
+        return;
+    bool allow = true;
+    if (OnChanging && CanFireEvents())
+        OnChanging(this, allow);
+    if (!allow)
+        return;
+    SetActivePage(page);
+    Fire(OnChange, this);
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+    std::vector<TTabSheet*> tabs;
+    std::copy_if(pages_.begin(), pages_.end(), std::back_inserter(tabs),
+                 [](const TTabSheet* p) { return p->tabVisible_; });
+    if (tabs.size() < 2)
+        return;
+    const auto at = std::find(tabs.begin(), tabs.end(), active_);
+    const size_t current = at == tabs.end() ? 0 : static_cast<size_t>(at - tabs.begin());
+    const size_t next =
+        forward ? (current + 1) % tabs.size() : (current + tabs.size() - 1) % tabs.size();
+    SelectPage(tabs[next]);
+}
+
 void TPageControl::PlacePages() {
     RECT r{};
     GetClientRect(Handle(), &r);
@@ -288,7 +337,7 @@ void TPageControl::WndProc(TMessage& m) {
         const UINT code = reinterpret_cast<NMHDR*>(m.LParam)->code;
         if (code == TCN_SELCHANGING) {
             bool allow = true;
-            if (OnChanging)
+            if (OnChanging && CanFireEvents())
                 OnChanging(this, allow);
             m.Result = allow ? FALSE : TRUE;
             return;
@@ -300,8 +349,7 @@ void TPageControl::WndProc(TMessage& m) {
             if (SendMessageA(Handle(), TCM_GETITEMA, static_cast<WPARAM>(tab),
                              reinterpret_cast<LPARAM>(&item)))
                 SetActivePage(reinterpret_cast<TTabSheet*>(item.lParam));
-            if (OnChange)
-                OnChange(this);
+            Fire(OnChange, this);
             return;
         }
     }

@@ -15,9 +15,10 @@ class TEdit;
 class TUpDown : public TControl {
 public:
     TUpDown(TComponent* owner, TControl* parent, std::string name = {});
-    // The edit that shows the position; the up-down sits at its right edge.
+    // The edit that shows the position; a layout puts the up-down at its right edge (Spin).
     TEdit* Associate() const { return associate_; }
     void SetAssociate(TEdit* edit);
+    void ApplyArgs(TControlArgs& args) override;
     int Min() const { return min_; }
     int Max() const { return max_; }
     void SetRange(int min, int max);
@@ -30,12 +31,11 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     int Clamp(int value) const;
 
-    TEdit* associate_ = nullptr;
+    TComponentRef<TEdit> associate_{this};
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
@@ -44,6 +44,7 @@ private:
 class TProgressBar : public TControl {
 public:
     TProgressBar(TComponent* owner, TControl* parent, std::string name = {});
+    bool FillsWidth() const override { return true; }
     void SetRange(int min, int max);
     int Position() const;
     void SetPosition(int position);
@@ -58,6 +59,8 @@ public:
     void SetPosition(int position);
     void SetFrequency(int frequency);
     TNotifyEvent OnChange;
+    bool FillsWidth() const override { return true; }
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -86,7 +89,8 @@ class TPageControl;
 // is the tab's text.
 class TTabSheet : public TControl {
 public:
-    TTabSheet(TComponent* owner, TPageControl* pageControl, std::string name = {});
+    // `pageControl` must be a TPageControl.
+    TTabSheet(TComponent* owner, TControl* pageControl, std::string name = {});
     ~TTabSheet() override;
     TPageControl* PageControl() const { return pageControl_; }
     bool TabVisible() const { return tabVisible_; }
@@ -116,6 +120,15 @@ public:
     void SetActivePageIndex(int index);
     TNotifyEvent OnChange;
     std::function<void(TObject* sender, bool& allowChange)> OnChanging;
+    // Switches to the next (or previous) page with a tab, or to `page`, as the user's choice:
+    // OnChanging may refuse, OnChange follows. Ctrl+Tab, Ctrl+Shift+Tab and a tab's mnemonic
+    // do this.
+    void SelectNextPage(bool forward);
+    void SelectPage(TTabSheet* page);
+    // What the tabs and frame take around a page, in design units (left, top, right, bottom).
+    RECT PageFrame() const;
+    bool FillsWidth() const override { return true; }
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace tav {
 namespace {
@@ -17,17 +18,6 @@ const char* const kControlProp = "TavControl";
 int NextControlId() {
     static int next = 1000;
     return next++;
-}
-
-HFONT GuiFont() {
-    static HFONT font = [] {
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-            return CreateFontIndirectA(&metrics.lfMessageFont);
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }();
-    return font;
 }
 
 struct DragState {
@@ -79,7 +69,8 @@ TShiftState KeyboardShiftState() {
 
 TControl::TControl(TComponent* owner, TControl* parent, std::string name,
                    const TCreateParams& params)
-    : TComponent(owner, std::move(name)), parent_(parent) {
+    : TComponent(owner, std::move(name)),
+      parent_(parent), design_{0, 0, params.width, params.height} {
     WindowProc = [this](TMessage& m) { WndProc(m); };
     DWORD style = params.style;
     HWND parentWnd = nullptr;
@@ -89,22 +80,27 @@ TControl::TControl(TComponent* owner, TControl* parent, std::string name,
         parentWnd = parent->Handle();
         id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()));
     }
-    handle_ = CreateWindowExA(params.exStyle, params.className, "", style, 0, 0, params.width,
-                              params.height, parentWnd, id, GetModuleHandleA(nullptr), nullptr);
+    handle_ =
+        CreateWindowExA(params.exStyle, params.className, "", style, 0, 0, ToPixels(params.width),
+                        ToPixels(params.height), parentWnd, id, GetModuleHandleA(nullptr), nullptr);
     if (handle_ == nullptr)
         throw std::runtime_error(std::string("Cannot create a window of class ") +
                                  params.className);
     SetPropA(handle_, kControlProp, this);
     classProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont(Dpi())), FALSE);
     if (parent != nullptr) {
         parent->controls_.push_back(this);
+        parent->tabList_.push_back(this);
         NotifyFormOfChange(true);
     }
 }
 
 TControl::~TControl() {
+    // From here on no event of this control or its children reaches a handler: the derived
+    // parts those handlers belong to may be gone already.
+    BeginDestruction();
     // Children go first, last placed first, as Delphi-style forms expect.
     while (!controls_.empty())
         delete controls_.back();
@@ -113,6 +109,7 @@ TControl::~TControl() {
     if (parent_ != nullptr) {
         NotifyFormOfChange(false);
         std::erase(parent_->controls_, this);
+        std::erase(parent_->tabList_, this);
     }
     DestroyHandle();
 }
@@ -217,12 +214,9 @@ void TControl::WndProc(TMessage& m) {
     const int y = GET_Y_LPARAM(m.LParam);
     switch (m.Msg) {
     case WM_COMMAND:
-        // Menu commands come with no control; they may reach any window of a form.
-        if (m.LParam == 0 && HIWORD(m.WParam) <= 1 && TMenuItem::DispatchCommand(LOWORD(m.WParam)))
-            return;
-        break;
     case WM_INITMENUPOPUP:
-        if (TMenuItem::DispatchPopup(reinterpret_cast<HMENU>(m.WParam)))
+        // Menu commands come with no control; they may reach any window of a form.
+        if (DispatchMenuMessage(m))
             return;
         break;
     case WM_HELP:
@@ -251,7 +245,7 @@ void TControl::WndProc(TMessage& m) {
             EndDrag(false);
             return;
         }
-        if (OnKeyDown) {
+        if (OnKeyDown && CanFireEvents()) {
             WORD key = static_cast<WORD>(m.WParam);
             OnKeyDown(this, key, KeyboardShiftState());
             if (key == 0)
@@ -261,7 +255,7 @@ void TControl::WndProc(TMessage& m) {
         break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (OnKeyUp) {
+        if (OnKeyUp && CanFireEvents()) {
             WORD key = static_cast<WORD>(m.WParam);
             OnKeyUp(this, key, KeyboardShiftState());
             if (key == 0)
@@ -270,7 +264,7 @@ void TControl::WndProc(TMessage& m) {
         }
         break;
     case WM_CHAR:
-        if (OnKeyPress) {
+        if (OnKeyPress && CanFireEvents()) {
             char key = static_cast<char>(m.WParam);
             OnKeyPress(this, key);
             if (key == 0)
@@ -282,12 +276,11 @@ void TControl::WndProc(TMessage& m) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         DefaultHandler(m);
-        if (OnMouseDown)
-            OnMouseDown(this,
-                        m.Msg == WM_LBUTTONDOWN   ? TMouseButton::Left
-                        : m.Msg == WM_RBUTTONDOWN ? TMouseButton::Right
-                                                  : TMouseButton::Middle,
-                        MouseShift(m.WParam), x, y);
+        Fire(OnMouseDown, this,
+             m.Msg == WM_LBUTTONDOWN   ? TMouseButton::Left
+             : m.Msg == WM_RBUTTONDOWN ? TMouseButton::Right
+                                       : TMouseButton::Middle,
+             MouseShift(m.WParam), x, y);
         return;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -297,17 +290,15 @@ void TControl::WndProc(TMessage& m) {
             return;
         }
         DefaultHandler(m);
-        if (OnMouseUp)
-            OnMouseUp(this,
-                      m.Msg == WM_LBUTTONUP   ? TMouseButton::Left
-                      : m.Msg == WM_RBUTTONUP ? TMouseButton::Right
-                                              : TMouseButton::Middle,
-                      MouseShift(m.WParam), x, y);
+        Fire(OnMouseUp, this,
+             m.Msg == WM_LBUTTONUP   ? TMouseButton::Left
+             : m.Msg == WM_RBUTTONUP ? TMouseButton::Right
+                                     : TMouseButton::Middle,
+             MouseShift(m.WParam), x, y);
         return;
     case WM_LBUTTONDBLCLK:
         DefaultHandler(m);
-        if (OnDblClick)
-            OnDblClick(this);
+        Fire(OnDblClick, this);
         return;
     case WM_MOUSEMOVE:
         if (g_drag.source == this) {
@@ -326,8 +317,7 @@ void TControl::WndProc(TMessage& m) {
                 Perform(CM_MOUSEENTER);
         }
         DefaultHandler(m);
-        if (OnMouseMove)
-            OnMouseMove(this, MouseShift(m.WParam), x, y);
+        Fire(OnMouseMove, this, MouseShift(m.WParam), x, y);
         return;
     case WM_MOUSELEAVE:
         mouseInside_ = false;
@@ -362,17 +352,24 @@ void TControl::WndProc(TMessage& m) {
         break;
     case WM_SETFOCUS:
         DefaultHandler(m);
-        if (OnEnter)
-            OnEnter(this);
+        if (TForm* form = ParentForm(); form != nullptr && form != this)
+            form->Perform(CM_FOCUSCHANGED, reinterpret_cast<WPARAM>(this));
+        Fire(OnEnter, this);
         return;
     case WM_KILLFOCUS:
         DefaultHandler(m);
-        if (OnExit)
-            OnExit(this);
+        Fire(OnExit, this);
         return;
     case WM_SIZE:
         DefaultHandler(m);
         AlignControls();
+        return;
+    case WM_WINDOWPOSCHANGED:
+        DefaultHandler(m);
+        if (!placing_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD)) {
+            // Moved by Windows or a parent's alignment: remember where, for a DPI change.
+            design_ = {Left(), Top(), Left() + Width(), Top() + Height()};
+        }
         return;
     default:
         break;
@@ -381,8 +378,32 @@ void TControl::WndProc(TMessage& m) {
 }
 
 void TControl::Click() {
-    if (OnClick)
-        OnClick(this);
+    Fire(OnClick, this);
+}
+
+void TControl::ApplyArgs(TControlArgs& a) {
+    if (!a.Caption.empty())
+        SetCaption(a.Caption);
+    if (a.Width > 0 || a.Height > 0)
+        SetBounds(Left(), Top(), a.Width > 0 ? a.Width : Width(),
+                  a.Height > 0 ? a.Height : Height());
+    if (a.PopupMenu != nullptr)
+        PopupMenu = a.PopupMenu;
+    HelpContext = a.HelpContext;
+    OnClick = std::move(a.OnClick);
+    OnDblClick = std::move(a.OnDblClick);
+    OnEnter = std::move(a.OnEnter);
+    OnExit = std::move(a.OnExit);
+    const char* unused = !a.Items.empty()            ? "Items"
+                         : a.ModalResult != 0        ? "ModalResult"
+                         : a.Default                 ? "Default"
+                         : a.Cancel                  ? "Cancel"
+                         : a.FocusControl != nullptr ? "FocusControl"
+                         : a.Associate != nullptr    ? "Associate"
+                         : a.OnChange                ? "OnChange"
+                                                     : nullptr;
+    if (unused != nullptr)
+        throw std::invalid_argument(Name() + ": this kind of control has no " + unused);
 }
 
 void TControl::PublishCaption(const char* name) {
@@ -399,8 +420,10 @@ std::string TControl::Caption() const {
 }
 
 void TControl::SetCaption(const std::string& text) {
-    if (Caption() != text)
-        SetWindowTextA(handle_, text.c_str());
+    if (Caption() == text)
+        return;
+    SetWindowTextA(handle_, text.c_str());
+    RequestLayout();
 }
 
 bool TControl::Visible() const {
@@ -434,34 +457,109 @@ RECT BoundsInParent(HWND wnd) {
 } // namespace
 
 int TControl::Left() const {
-    return BoundsInParent(handle_).left;
+    return ToDesign(BoundsInParent(handle_).left);
 }
 int TControl::Top() const {
-    return BoundsInParent(handle_).top;
+    return ToDesign(BoundsInParent(handle_).top);
 }
 int TControl::Width() const {
     RECT r = BoundsInParent(handle_);
-    return r.right - r.left;
+    return ToDesign(r.right - r.left);
 }
 int TControl::Height() const {
     RECT r = BoundsInParent(handle_);
-    return r.bottom - r.top;
+    return ToDesign(r.bottom - r.top);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    MoveWindow(handle_, left, top, width, height, TRUE);
+    design_ = {left, top, left + width, top + height};
+    SetPixelBounds(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+void TControl::SetPixelBounds(int left, int top, int width, int height) {
+    const bool wasPlacing = std::exchange(placing_, true);
+    MoveWindow(handle_, left, top, width, WindowHeightFor(height), TRUE);
+    placing_ = wasPlacing;
 }
 
 int TControl::ClientWidth() const {
     RECT r{};
     GetClientRect(handle_, &r);
-    return r.right;
+    return ToDesign(r.right);
 }
 
 int TControl::ClientHeight() const {
     RECT r{};
     GetClientRect(handle_, &r);
-    return r.bottom;
+    return ToDesign(r.bottom);
+}
+
+UINT TControl::Dpi() const {
+    const TControl* top = this;
+    while (top->parent_ != nullptr)
+        top = top->parent_;
+    const auto* form = dynamic_cast<const TForm*>(top);
+    return form != nullptr ? form->FormDpi() : SystemDpi();
+}
+
+TSize TControl::PreferredSize() const {
+    return {design_.right - design_.left, design_.bottom - design_.top};
+}
+
+TSize TControl::MeasureText(const std::string& text) const {
+    auto font = reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0));
+    const TSize pixels = TextExtent(font != nullptr ? font : MessageFont(Dpi()), text);
+    // Rounded up, so that text measured in design units never loses its last pixel.
+    auto up = [dpi = static_cast<int>(Dpi())](int px) {
+        return (px * static_cast<int>(kDesignDpi) + dpi - 1) / dpi;
+    };
+    return {up(pixels.Width), up(pixels.Height)};
+}
+
+void TControl::ApplyDpi() {
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont(Dpi())), TRUE);
+    for (TControl* c : controls_) {
+        c->ApplyDpi();
+        c->SetPixelBounds(ToPixels(c->design_.left), ToPixels(c->design_.top),
+                          ToPixels(c->design_.right - c->design_.left),
+                          ToPixels(c->design_.bottom - c->design_.top));
+    }
+    AlignControls();
+}
+
+void TControl::RequestLayout() {
+    if (TForm* form = ParentForm(); form != nullptr && !form->Destroying())
+        form->Realign();
+}
+
+int TControl::TabOrder() const {
+    if (parent_ == nullptr)
+        return -1;
+    const auto& list = parent_->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TControl::SetTabOrder(int order) {
+    if (parent_ == nullptr)
+        return;
+    auto& list = parent_->tabList_;
+    std::erase(list, this);
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+}
+
+std::vector<TControl*> TControl::TabList() const {
+    return tabList_;
+}
+
+bool TControl::TabStop() const {
+    return (GetWindowLongA(handle_, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+void TControl::SetTabStop(bool tabStop) {
+    LONG style = GetWindowLongA(handle_, GWL_STYLE);
+    style = tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+    SetWindowLongA(handle_, GWL_STYLE, style);
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -471,6 +569,14 @@ void TControl::SetAlign(TAlign align) {
 }
 
 void TControl::AlignControls() {
+    ArrangeAligned(true);
+}
+
+RECT TControl::AlignedArea() const {
+    return ArrangeAligned(false);
+}
+
+RECT TControl::ArrangeAligned(bool place) const {
     RECT area{};
     GetClientRect(handle_, &area);
     // Edges first in placing order, then what is left goes to the client-aligned ones.
@@ -478,31 +584,39 @@ void TControl::AlignControls() {
         for (TControl* c : controls_) {
             if (c->align_ != pass || !c->Visible())
                 continue;
-            const int w = c->Width(), h = c->Height();
+            const RECT now = BoundsInParent(c->handle_);
+            const int w = now.right - now.left, h = now.bottom - now.top;
             switch (pass) {
             case TAlign::Top:
-                c->SetBounds(area.left, area.top, area.right - area.left, h);
+                if (place)
+                    c->SetPixelBounds(area.left, area.top, area.right - area.left, h);
                 area.top += h;
                 break;
             case TAlign::Bottom:
-                c->SetBounds(area.left, area.bottom - h, area.right - area.left, h);
+                if (place)
+                    c->SetPixelBounds(area.left, area.bottom - h, area.right - area.left, h);
                 area.bottom -= h;
                 break;
             case TAlign::Left:
-                c->SetBounds(area.left, area.top, w, area.bottom - area.top);
+                if (place)
+                    c->SetPixelBounds(area.left, area.top, w, area.bottom - area.top);
                 area.left += w;
                 break;
             case TAlign::Right:
-                c->SetBounds(area.right - w, area.top, w, area.bottom - area.top);
+                if (place)
+                    c->SetPixelBounds(area.right - w, area.top, w, area.bottom - area.top);
                 area.right -= w;
                 break;
             default:
-                c->SetBounds(area.left, area.top, std::max<LONG>(area.right - area.left, 0),
-                             std::max<LONG>(area.bottom - area.top, 0));
+                if (place)
+                    c->SetPixelBounds(area.left, area.top,
+                                      std::max<LONG>(area.right - area.left, 0),
+                                      std::max<LONG>(area.bottom - area.top, 0));
                 break;
             }
         }
     }
+    return area;
 }
 
 void TControl::SetFocus() {

@@ -5,6 +5,7 @@
 // about it are reflected to it (see Messages.h).
 
 #include "framework/Component.h"
+#include "framework/win32/Dpi.h"
 #include "framework/win32/Messages.h"
 
 #include <string>
@@ -14,6 +15,8 @@ namespace tav {
 
 class TForm;
 class TPopupMenu;
+class TEdit;
+class TControl;
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
@@ -38,7 +41,7 @@ using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int 
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
 enum class THelpType { Context, Keyword };
 
-// What a control class passes to the base to make its window.
+// What a control class passes to the base to make its window; the size is in design units.
 struct TCreateParams {
     const char* className = nullptr;
     DWORD style = 0;
@@ -47,8 +50,37 @@ struct TCreateParams {
     int height = 25;
 };
 
+// Everything a form states when it declares a control, in this order (designated initializers
+// must keep it). A setting that the kind of control does not have is refused at creation, so a
+// slip (OnChange on a button) is an error instead of a handler that never runs.
+struct TControlArgs {
+    TControl* Parent = nullptr;
+    std::string Caption;
+    // Combo boxes, list boxes and radio groups.
+    StringList Items;
+    // Design size for controls without a natural one (lists, memos); 0 keeps the default.
+    int Width = 0;
+    int Height = 0;
+    // Buttons: the modal result a click sets, and whether the button answers Enter / Escape.
+    int ModalResult = 0;
+    bool Default = false;
+    bool Cancel = false;
+    // Labels: the control that the label's mnemonic focuses (else the next tab stop).
+    TControl* FocusControl = nullptr;
+    // Up-downs: the edit that shows the position.
+    TEdit* Associate = nullptr;
+    TPopupMenu* PopupMenu = nullptr;
+    int HelpContext = 0;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnChange;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+};
+
 class TControl : public TComponent {
 public:
+    using Args = TControlArgs;
     ~TControl() override;
 
     HWND Handle() const { return handle_; }
@@ -83,6 +115,8 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
 
+    // Positions and sizes are design units (1/96 inch); the control converts them for the DPI
+    // of its form. Mouse coordinates of events stay window pixels, as hit tests take them.
     int Left() const;
     int Top() const;
     int Width() const;
@@ -92,6 +126,31 @@ public:
     int ClientHeight() const;
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+
+    // The DPI the control is shown at (its form's) and conversions for it.
+    UINT Dpi() const;
+    int ToPixels(int design) const { return DesignToPixels(design, Dpi()); }
+    int ToDesign(int pixels) const { return PixelsToDesign(pixels, Dpi()); }
+    // The size the layout gives the control when it does not stretch it, in design units:
+    // measured from the caption where the control shows one.
+    virtual TSize PreferredSize() const;
+    // Whether the layout stretches the control to the width offered (edits, lists).
+    virtual bool FillsWidth() const { return false; }
+    // `text` in the control's font, in design units (rounded up).
+    TSize MeasureText(const std::string& text) const;
+    // Height of a line of text in the control's font, in design units.
+    int LineHeight() const { return MeasureText("Ag").Height; }
+    // Takes the font of the form's DPI and puts the control and its children back at their
+    // design positions; the form calls it when its DPI or the message font changed.
+    virtual void ApplyDpi();
+
+    // Tab order among the siblings: creation order unless set.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // Children in tab order.
+    std::vector<TControl*> TabList() const;
+    bool TabStop() const;
+    void SetTabStop(bool tabStop);
 
     void SetFocus();
     bool Focused() const;
@@ -105,7 +164,7 @@ public:
     // application's help command. Returns whether any help was asked for.
     bool InvokeHelp();
 
-    TPopupMenu* PopupMenu = nullptr;
+    TComponentRef<TPopupMenu> PopupMenu{this};
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -130,6 +189,16 @@ public:
 
     // Fires OnClick.
     virtual void Click();
+    // Whether the control takes `key` itself instead of the form's dialog keys (Enter in a
+    // memo, Escape in a dropped-down list).
+    virtual bool WantsDialogKey(WORD key) const {
+        (void)key;
+        return false;
+    }
+
+    // Takes the settings of a declaration (see TControlArgs); each kind of control takes its
+    // own and passes the rest on. Throws for a setting no kind took.
+    virtual void ApplyArgs(TControlArgs& args);
 
 protected:
     // `parent` may be none only for forms.
@@ -140,12 +209,20 @@ protected:
     void PublishCaption(const char* name = "Caption");
     // Lays out aligned children in the client area.
     void AlignControls();
-    // Destroys the window now; derived classes call it first when their own handlers must
-    // see the window's last messages.
+    // The client area that the aligned children leave, in pixels.
+    RECT AlignedArea() const;
+    // Destroys the window now (with its children's), while the object is still whole.
     void DestroyHandle();
+    // The caption or another measured property changed: the form places its controls again.
+    void RequestLayout();
+    // Sets the window's bounds in pixels of the parent's client area.
+    void SetPixelBounds(int left, int top, int width, int height);
+    // The height to give the window for a shown height (a combo box adds its drop-down list).
+    virtual int WindowHeightFor(int pixelHeight) const { return pixelHeight; }
 
 private:
     static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    RECT ArrangeAligned(bool place) const;
     bool ReflectToChild(TMessage& message);
     void NotifyFormOfChange(bool inserting);
     TShiftState MouseShift(WPARAM keys) const;
@@ -154,8 +231,12 @@ private:
     WNDPROC classProc_ = nullptr;
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
+    std::vector<TControl*> tabList_;
     TAlign align_ = TAlign::None;
     bool mouseInside_ = false;
+    // Where the control was put, in design units, to place it again at another DPI.
+    RECT design_{};
+    bool placing_ = false;
 };
 
 // Shift, Ctrl and Alt as pressed now.

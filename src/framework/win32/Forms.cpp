@@ -1,44 +1,35 @@
 #include "framework/win32/Forms.h"
 
 #include "framework/win32/Menus.h"
-#include "framework/win32/ProgramPath.h"
-#include "framework/win32/Seams.h"
 #include "framework/win32/StdCtrls.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace tav {
 namespace {
 
 const char* const kFormClass = "TavForm";
-const char* const kAppClass = "TavApplication";
 
-void RegisterClasses() {
-    static bool done = [] {
+} // namespace
+
+const char* FormClass() {
+    static const char* name = [] {
         INITCOMMONCONTROLSEX icc{};
         icc.dwSize = sizeof(icc);
         icc.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                     ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES |
                     ICC_TREEVIEW_CLASSES;
         InitCommonControlsEx(&icc);
-        RegisterFrameworkClass(kFormClass, CS_DBLCLKS);
-        return true;
+        return RegisterFrameworkClass(kFormClass, CS_DBLCLKS);
     }();
-    (void)done;
+    return name;
 }
-
-// Through the message-box seam, so that a test that provokes an error is answered by its script.
-void DefaultShowException(const std::string& text) {
-    ShowMessageBox(text, Application().Title(), MB_OK | MB_ICONERROR);
-}
-
-} // namespace
 
 std::function<int(TForm&)> TForm::ModalHook;
-std::function<void(const std::string&)> TApplication::ShowException = DefaultShowException;
 
 DWORD TForm::BorderStyleBits(TBorderStyle border) {
     switch (border) {
@@ -55,15 +46,19 @@ DWORD TForm::BorderStyleBits(TBorderStyle border) {
 
 TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
     // The owner takes the form once it is one, so that those told about it can see so.
-    : TControl((RegisterClasses(), nullptr), nullptr, std::move(name),
-               TCreateParams{kFormClass, BorderStyleBits(border) | WS_CLIPCHILDREN,
+    : TControl(nullptr, nullptr, std::move(name),
+               TCreateParams{FormClass(), BorderStyleBits(border) | WS_CLIPCHILDREN,
                              WS_EX_CONTROLPARENT |
                                  (border == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0u),
-                             400, 300}) {
+                             400, 300}),
+      border_(border), dpi_(WindowDpi(Handle())) {
     PublishCaption();
     TApplication& app = Application();
     if (app.Icon() != nullptr)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.Icon()));
+    // The window was made before the form knew its DPI.
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont(dpi_)), FALSE);
+    SetClientSize(400, 300);
     app.forms_.push_back(this);
     // Inserting tells every component below the owner; for the application's forms that is
     // every component of every form (the theme manager learns of new forms this way).
@@ -71,44 +66,37 @@ TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
 }
 
 TForm::~TForm() {
+    // No handler of the form or its controls runs from here on: the derived form that owns
+    // them is gone already. Its windows go now, while the form part is still whole.
+    BeginDestruction();
     // Destroying the window would destroy the menu bar under the menu's feet.
-    if (menu_ != nullptr) {
+    if (menu_ != nullptr)
         menu_->DetachFrom(this);
-        RemoveFreeNotification(menu_);
-        menu_ = nullptr;
-    }
+    menu_ = nullptr;
+    DestroyHandle();
     TApplication& app = Application();
     std::erase(app.forms_, this);
     if (app.mainForm_ == this)
         app.mainForm_ = nullptr;
 }
 
-void TForm::Notification(TComponent* component, TOperation operation) {
-    TControl::Notification(component, operation);
-    if (operation == TOperation::Remove && component == menu_) {
-        menu_ = nullptr;
-        ::SetMenu(Handle(), nullptr);
-    }
-}
-
 void TForm::SetMenu(TMainMenu* menu) {
     if (menu_ != nullptr)
         menu_->DetachFrom(this);
     menu_ = menu;
-    if (menu_ != nullptr) {
-        FreeNotification(menu_);
+    if (menu_ != nullptr)
         menu_->AttachTo(this);
-    } else {
+    else
         ::SetMenu(Handle(), nullptr);
-    }
 }
 
 void TForm::SetClientSize(int width, int height) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
-                       GetMenu(Handle()) != nullptr,
-                       static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
-    SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+    RECT r = WindowRectForClient({0, 0, ToPixels(width), ToPixels(height)},
+                                 static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
+                                 static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)),
+                                 GetMenu(Handle()) != nullptr, dpi_);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool TForm::StayOnTop() const {
@@ -133,9 +121,60 @@ void TForm::BringToFront() {
     SetForegroundWindow(Handle());
 }
 
+void TForm::SetLayout(TBox layout) {
+    layout->CheckContainer(this);
+    layout_ = std::move(layout);
+    Realign();
+}
+
+// The room the aligned controls (a status bar) take from the client area, in design units.
+TSize TForm::LayoutFrame() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const RECT area = AlignedArea();
+    return {ToDesign(client.right - (area.right - area.left)),
+            ToDesign(client.bottom - (area.bottom - area.top))};
+}
+
+void TForm::Realign() {
+    if (!layout_ || realigning_ || Destroying())
+        return;
+    realigning_ = true;
+    try {
+        const TSize need = (*layout_)->Measure();
+        const TSize frame = LayoutFrame();
+        int width = need.Width + 2 * kFormMargin + frame.Width;
+        int height = need.Height + 2 * kFormMargin + frame.Height;
+        if (border_ == TBorderStyle::Sizeable) {
+            width = std::max(width, ClientWidth());
+            height = std::max(height, ClientHeight());
+        }
+        if (width != ClientWidth() || height != ClientHeight())
+            SetClientSize(width, height);
+        const RECT area = AlignedArea();
+        (*layout_)->Place(ToDesign(area.left) + kFormMargin, ToDesign(area.top) + kFormMargin,
+                          ToDesign(area.right - area.left) - 2 * kFormMargin,
+                          ToDesign(area.bottom - area.top) - 2 * kFormMargin);
+    } catch (...) {
+        realigning_ = false;
+        throw;
+    }
+    realigning_ = false;
+}
+
+void TForm::ChangeDpi(UINT dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    ApplyDpi();
+    if (suggested != nullptr)
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    Realign();
+}
+
 bool TForm::CloseQuery() {
     bool canClose = true;
-    if (OnCloseQuery)
+    if (OnCloseQuery && CanFireEvents())
         OnCloseQuery(this, canClose);
     return canClose;
 }
@@ -149,7 +188,7 @@ void TForm::Close() {
     if (!CloseQuery())
         return;
     TCloseAction action = TCloseAction::Hide;
-    if (OnClose)
+    if (OnClose && CanFireEvents())
         OnClose(this, action);
     if (action == TCloseAction::None)
         return;
@@ -174,9 +213,26 @@ void TForm::Release() {
     PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }
 
+namespace {
+// The form a modal form belongs to: the active form of the program, else the main form.
+HWND ModalOwner(const TForm* modal) {
+    HWND active = GetActiveWindow();
+    if (dynamic_cast<TForm*>(TControl::FromHandle(active)) != nullptr && active != modal->Handle())
+        return active;
+    TForm* main = Application().MainForm();
+    return main != nullptr && main != modal && main->Visible() ? main->Handle() : nullptr;
+}
+} // namespace
+
 int TForm::ShowModal() {
     modal_ = true;
     ModalResult = mrNone;
+    // The dialog belongs to the form that opened it: no taskbar button of its own, never
+    // behind it. The previous owner comes back afterwards, so that the dialog's window does
+    // not die with a window that is freed before it.
+    HWND owner = ModalOwner(this);
+    const LONG_PTR previousOwner =
+        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     // Every other window of the program waits while the dialog runs.
     std::vector<HWND> disabled;
     for (TForm* f : Application().Forms())
@@ -188,22 +244,31 @@ int TForm::ShowModal() {
         for (HWND w : disabled)
             if (IsWindow(w))
                 EnableWindow(w, TRUE);
+        if (owner != nullptr && IsWindow(owner))
+            SetActiveWindow(owner);
+        Hide();
+        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, previousOwner);
         modal_ = false;
     };
     try {
         if (ModalHook) {
-            if (OnShow)
-                OnShow(this);
+            Fire(OnShow, this);
             ModalResult = ModalHook(*this);
         } else {
             if (Position == TPosition::ScreenCenter) {
-                RECT work{};
+                RECT work{}, window{};
                 SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-                SetBounds(work.left + (work.right - work.left - Width()) / 2,
-                          work.top + (work.bottom - work.top - Height()) / 2, Width(), Height());
+                GetWindowRect(Handle(), &window);
+                const int w = window.right - window.left, h = window.bottom - window.top;
+                SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - w) / 2,
+                             work.top + (work.bottom - work.top - h) / 2, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             }
             Show();
             SetForegroundWindow(Handle());
+            if (ActiveControl() == nullptr)
+                if (const auto chain = TabChain(); !chain.empty())
+                    FocusByKeyboard(chain.front());
             while (ModalResult == mrNone && !Application().Terminated()) {
                 Application().HandleMessage();
                 if (ModalResult != mrNone && !CloseQuery())
@@ -213,13 +278,11 @@ int TForm::ShowModal() {
         if (ModalResult == mrNone)
             ModalResult = mrCancel;
         TCloseAction action = TCloseAction::Hide;
-        if (OnClose)
+        if (OnClose && CanFireEvents())
             OnClose(this, action);
         restore();
-        Hide();
     } catch (...) {
         restore();
-        Hide();
         throw;
     }
     return ModalResult;
@@ -245,7 +308,7 @@ void TForm::WndProc(TMessage& m) {
     case CN_SYSKEYDOWN:
         if (m.WParam == VK_F1 && m.Msg == CN_KEYDOWN)
             break; // the base asks for help
-        if (KeyPreview && OnKeyDown) {
+        if (KeyPreview && OnKeyDown && CanFireEvents()) {
             WORD key = static_cast<WORD>(m.WParam);
             OnKeyDown(this, key, KeyboardShiftState());
             if (key == 0) {
@@ -259,33 +322,58 @@ void TForm::WndProc(TMessage& m) {
         Close();
         return;
     case WM_SHOWWINDOW:
-        if (m.WParam != 0 && OnShow && !(modal_ && ModalHook))
-            OnShow(this);
-        if (m.WParam == 0 && OnHide)
-            OnHide(this);
+        if (m.WParam != 0) {
+            UpdateDefaultLook();
+            if (!(modal_ && ModalHook))
+                Fire(OnShow, this);
+        } else {
+            Fire(OnHide, this);
+        }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(m.WParam) != WA_INACTIVE && OnActivate)
-            OnActivate(this);
-        if (LOWORD(m.WParam) == WA_INACTIVE && OnDeactivate)
-            OnDeactivate(this);
+        Fire(LOWORD(m.WParam) != WA_INACTIVE ? OnActivate : OnDeactivate, this);
         break;
     case WM_SIZE:
         TControl::WndProc(m);
-        if (OnResize)
-            OnResize(this);
+        Realign();
+        Fire(OnResize, this);
+        return;
+    case WM_GETMINMAXINFO:
+        // A sizeable form never gets smaller than its layout needs.
+        if (layout_) {
+            TControl::WndProc(m);
+            const TSize need = (*layout_)->Measure();
+            const TSize frame = LayoutFrame();
+            const RECT r =
+                WindowRectForClient({0, 0, ToPixels(need.Width + 2 * kFormMargin + frame.Width),
+                                     ToPixels(need.Height + 2 * kFormMargin + frame.Height)},
+                                    static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
+                                    static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)),
+                                    GetMenu(Handle()) != nullptr, dpi_);
+            auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+            info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
+            return;
+        }
+        break;
+    case WM_DPICHANGED:
+        ChangeDpi(LOWORD(m.WParam), reinterpret_cast<const RECT*>(m.LParam));
+        return;
+    case WM_NEXTDLGCTL:
+        NextDialogControl(m);
+        return;
+    case CM_FOCUSCHANGED:
+        UpdateDefaultLook();
         return;
     case DM_GETDEFID:
-        // Lets the dialog manager's Enter handling press the default button.
-        if (DefaultButton != nullptr && DefaultButton->Enabled()) {
-            m.Result = MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
+        // Lets Windows' own dialog handling find the button that Enter presses.
+        if (TButton* button = PressedByEnter()) {
+            m.Result = MAKELRESULT(GetDlgCtrlID(button->Handle()), DC_HASDEFID);
             return;
         }
         break;
     case WM_COMMAND:
         if (m.LParam == 0 && LOWORD(m.WParam) == IDCANCEL) {
-            if (CancelButton != nullptr && CancelButton->Enabled())
-                CancelButton->Click();
+            EscapeKey();
             return;
         }
         break;
@@ -296,197 +384,6 @@ void TForm::WndProc(TMessage& m) {
         break;
     }
     TControl::WndProc(m);
-}
-
-// ---------------------------------------------------------------------------------------
-
-namespace {
-// Set before the application window exists: its first messages arrive while the object that
-// Application() returns is still being made.
-TApplication* g_app = nullptr;
-} // namespace
-
-TApplication& Application() {
-    // Made on first use and never freed: forms are freed by Run, and tests free their own.
-    static TApplication* app = new TApplication();
-    return *app;
-}
-
-TApplication::TApplication() : TComponent(nullptr, "Application") {
-    g_app = this;
-    RegisterClasses();
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &AppWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kAppClass;
-    RegisterClassExA(&wc);
-    handle_ = CreateWindowExA(0, kAppClass, ProgramTitle().c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-TApplication::~TApplication() {
-    if (handle_ != nullptr)
-        DestroyWindow(handle_);
-}
-
-std::string TApplication::Title() const {
-    char text[512] = {};
-    GetWindowTextA(handle_, text, sizeof(text));
-    return text;
-}
-
-void TApplication::SetTitle(const std::string& title) {
-    SetWindowTextA(handle_, title.c_str());
-}
-
-void TApplication::SetIcon(HICON icon) {
-    icon_ = icon;
-    SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    for (TForm* f : forms_)
-        SendMessageA(f->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-}
-
-LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage m{msg, wParam, lParam, 0};
-    if (g_app == nullptr || g_app->handle_ != wnd) // messages sent while the window is made
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    GuardCallback([&] { g_app->WndProc(m); });
-    return m.Result;
-}
-
-void TApplication::WndProc(TMessage& m) {
-    // A hook may unhook itself (or others) while it runs: walk a copy, skip the removed.
-    const auto hooks = hooks_;
-    for (const auto& [id, hook] : hooks) {
-        bool stillHooked = std::any_of(hooks_.begin(), hooks_.end(),
-                                       [id = id](const auto& h) { return h.first == id; });
-        if (stillHooked && hook(m))
-            return;
-    }
-    switch (m.Msg) {
-    case WM_INITMENUPOPUP:
-        if (TMenuItem::DispatchPopup(reinterpret_cast<HMENU>(m.WParam)))
-            return;
-        break;
-    case WM_COMMAND:
-        if (m.LParam == 0 && TMenuItem::DispatchCommand(LOWORD(m.WParam)))
-            return;
-        break;
-    case WM_CLOSE:
-        if (mainForm_ != nullptr)
-            mainForm_->Close();
-        return;
-    default:
-        break;
-    }
-    m.Result = DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
-}
-
-int TApplication::HookMainWindow(TWindowHook hook) {
-    hooks_.emplace_back(nextHookId_, std::move(hook));
-    return nextHookId_++;
-}
-
-void TApplication::UnhookMainWindow(int id) {
-    std::erase_if(hooks_, [id](const auto& h) { return h.first == id; });
-}
-
-bool TApplication::PreTranslate(MSG& msg) {
-    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-        TControl* target = TControl::FindControl(msg.hwnd);
-        if (target != nullptr &&
-            target->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0)
-            return true;
-    }
-    HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-    if (top != nullptr && dynamic_cast<TForm*>(TControl::FromHandle(top)) != nullptr)
-        return IsDialogMessageA(top, &msg) != FALSE;
-    return false;
-}
-
-bool TApplication::ProcessMessage() {
-    MSG msg{};
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        return false;
-    if (msg.message == WM_QUIT) {
-        terminated_ = true;
-        return true;
-    }
-    bool handled = false;
-    GuardCallback([&] { handled = PreTranslate(msg); });
-    if (!handled) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return true;
-}
-
-void TApplication::ProcessMessages() {
-    while (ProcessMessage()) {
-    }
-}
-
-void TApplication::HandleMessage() {
-    if (!ProcessMessage())
-        WaitMessage();
-}
-
-void TApplication::Run() {
-    if (mainForm_ != nullptr && ShowMainForm)
-        mainForm_->Show();
-    while (!terminated_)
-        HandleMessage();
-    // Forms go last-made first, as owners free what they own.
-    while (!Components().empty())
-        delete Components().back();
-}
-
-void TApplication::Terminate() {
-    if (!terminated_)
-        PostQuitMessage(0);
-}
-
-void TApplication::HandleException(const std::exception* error) {
-    static const std::runtime_error unknown("An unknown error occurred.");
-    const std::exception& e = error != nullptr ? *error : unknown;
-    try {
-        if (OnException)
-            OnException(this, e);
-        else if (ShowException)
-            ShowException(e.what());
-    } catch (...) {
-        // The handler itself failed; there is no one left to tell.
-    }
-}
-
-bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
-    bool callHelp = true;
-    bool result = false;
-    if (OnHelp)
-        result = OnHelp(command, data, callHelp);
-    return result;
-}
-
-bool TApplication::HelpKeyword(const std::string& keyword) {
-    return HelpCommand(HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword.c_str()));
-}
-
-void TApplication::SetCursor(TCursor cursor) {
-    cursor_ = cursor;
-    ::SetCursor(LoadCursorA(nullptr, cursor == TCursor::HourGlass ? IDC_WAIT : IDC_ARROW));
-}
-
-// The main form stands for the program on the taskbar; the application window stays hidden.
-void TApplication::Minimize() {
-    if (mainForm_ != nullptr && mainForm_->Visible())
-        ShowWindow(mainForm_->Handle(), SW_MINIMIZE);
-}
-
-void TApplication::Restore() {
-    if (mainForm_ != nullptr && IsIconic(mainForm_->Handle()))
-        ShowWindow(mainForm_->Handle(), SW_RESTORE);
 }
 
 } // namespace tav

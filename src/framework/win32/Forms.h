@@ -3,13 +3,16 @@
 // message loop, owns the forms and answers for exceptions and help.
 
 #include "framework/win32/Controls.h"
+#include "framework/win32/Layout.h"
 
 #include <exception>
+#include <optional>
 
 namespace tav {
 
 class TMainMenu;
 class TButton;
+class TPageControl;
 
 enum TModalResult : int {
     mrNone = 0,
@@ -29,6 +32,10 @@ enum class TPosition { Designed, ScreenCenter };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
+// A form is a top-level window holding controls. Its controls are placed by the layout it
+// states (SetLayout), in design units that the form converts for its DPI; it behaves from the
+// keyboard like a Windows dialog (Tab order, mnemonics, Enter and Escape, arrows in radio
+// groups, Ctrl+Tab between pages).
 class TForm : public TControl {
 public:
     // Forms are top-level windows; `owner` frees the form (the application when none is
@@ -59,16 +66,37 @@ public:
     void SetMenu(TMainMenu* menu);
 
     TPosition Position = TPosition::Designed;
+    // The size of the client area, in design units.
     void SetClientSize(int width, int height);
     bool StayOnTop() const;
     void SetStayOnTop(bool onTop);
 
+    // The form's DPI: its monitor's when shown, else the system's.
+    UINT FormDpi() const { return dpi_; }
+    // The structure the form's controls are placed by; the form takes at least the room the
+    // layout measures (exactly that, unless it is sizeable) and places the controls again
+    // whenever a caption, the size, the DPI or the message font changes.
+    void SetLayout(TBox layout);
+    void Realign();
+
     // With KeyPreview the form's OnKeyDown sees keys before the focused control.
     bool KeyPreview = false;
-    // The buttons answering Enter and Escape.
-    TButton* DefaultButton = nullptr;
-    TButton* CancelButton = nullptr;
+    // The buttons answering Enter and Escape. While another push button has the focus, Enter
+    // presses that one, which then shows the default frame.
+    TComponentRef<TButton> DefaultButton{this, [this] { UpdateDefaultLook(); }};
+    TComponentRef<TButton> CancelButton{this};
     TControl* ActiveControl() const;
+
+    // Dialog keys of a message on its way to one of the form's windows: Tab and Shift+Tab,
+    // arrows in a radio group, Enter, Escape, Ctrl+Tab, and mnemonics (Alt+letter, or the
+    // letter alone where the focused control takes no characters). True when handled.
+    bool DialogKey(const MSG& message);
+    // The enabled, visible tab stops in the order Tab visits them.
+    std::vector<TControl*> TabChain() const;
+    // Focuses `control` as the keyboard does (an edit's text gets selected).
+    void FocusByKeyboard(TControl* control);
+    // Shows the default frame on the button that Enter presses now.
+    void UpdateDefaultLook();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -80,15 +108,30 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool CloseQuery();
     bool IsShortCut(WORD key);
     static DWORD BorderStyleBits(TBorderStyle border);
+    void ChangeDpi(UINT dpi, const RECT* suggested);
+    TSize LayoutFrame() const;
+    // Keyboard: each returns true when it used the key.
+    bool TabKey(bool backwards);
+    bool ArrowKey(WORD key);
+    bool EnterKey();
+    bool EscapeKey();
+    bool SwitchPage(bool backwards);
+    bool Mnemonic(char letter);
+    TButton* PressedByEnter() const;
+    TPageControl* PageControlForKeys() const;
+    void NextDialogControl(const TMessage& message);
 
-    TMainMenu* menu_ = nullptr;
+    TComponentRef<TMainMenu> menu_{this, [this] { ::SetMenu(Handle(), nullptr); }};
     bool modal_ = false;
+    TBorderStyle border_;
+    UINT dpi_ = kDesignDpi;
+    std::optional<TBox> layout_;
+    bool realigning_ = false;
 };
 
 enum class TCursor { Default, HourGlass };
@@ -173,6 +216,9 @@ private:
 
 // The one application object, made on first use.
 TApplication& Application();
+
+// The window class of forms, registered (with the common controls) on first use.
+const char* FormClass();
 
 // Runs `fn`, passing any exception to the application's handler; for callbacks.
 template <typename Fn> void GuardCallback(Fn&& fn) noexcept {

@@ -76,7 +76,8 @@ TListView::TListView(TComponent* owner, TControl* parent, std::string name)
                 WS_EX_CLIENTEDGE, 250, 150}) {}
 
 TListView::~TListView() {
-    OnSelectItem = nullptr;
+    // Deleting the rows sends selection notices that no handler should see.
+    BeginDestruction();
     SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
 }
 
@@ -85,7 +86,8 @@ int TListView::AddColumn(const std::string& caption, int width) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = text.data();
-    column.cx = width;
+    column.cx = ToPixels(width);
+    columnWidths_.push_back(width);
     return static_cast<int>(SendMessageA(Handle(), LVM_INSERTCOLUMNA,
                                          static_cast<WPARAM>(ColumnCount()),
                                          reinterpret_cast<LPARAM>(&column)));
@@ -186,7 +188,14 @@ void TListView::SetMultiSelect(bool multiSelect) {
                    multiSelect ? style & ~LVS_SINGLESEL : style | LVS_SINGLESEL);
 }
 
+void TListView::ApplyDpi() {
+    TControl::ApplyDpi();
+    for (size_t i = 0; i < columnWidths_.size(); ++i)
+        SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, i, ToPixels(columnWidths_[i]));
+}
+
 void TListView::SetSmallImages(TImageList* images) {
+    smallImages_ = images;
     SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
 }
@@ -200,8 +209,8 @@ void TListView::WndProc(TMessage& m) {
             const bool was = change->uOldState & LVIS_SELECTED;
             const bool is = change->uNewState & LVIS_SELECTED;
             if ((change->uChanged & LVIF_STATE) && was != is && change->iItem >= 0 &&
-                change->iItem < ItemCount() && OnSelectItem)
-                OnSelectItem(this, Item(change->iItem), is);
+                change->iItem < ItemCount())
+                Fire(OnSelectItem, this, Item(change->iItem), is);
             return;
         }
         case NM_CLICK:

@@ -4,6 +4,8 @@
 
 #include "framework/win32/Controls.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace tav {
@@ -44,6 +46,7 @@ public:
     TListView(TComponent* owner, TControl* parent, std::string name = {});
     ~TListView() override;
 
+    // `width` in design units.
     int AddColumn(const std::string& caption, int width);
     int ColumnCount() const;
     std::string ColumnCaption(int index) const;
@@ -67,13 +70,19 @@ public:
 
     // A row became selected or unselected (by the user or by code).
     TLVSelectItemEvent OnSelectItem;
+    bool FillsWidth() const override { return true; }
+    void ApplyDpi() override;
 
 protected:
     void WndProc(TMessage& message) override;
 
 private:
     friend class TListItem;
+    // Column widths in design units, to size them again at another DPI.
+    std::vector<int> columnWidths_;
     std::vector<std::unique_ptr<TListItem>> items_;
+    TComponentRef<TImageList> smallImages_{
+        this, [this] { SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, 0); }};
 };
 
 } // namespace tav

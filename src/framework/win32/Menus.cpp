@@ -93,8 +93,17 @@ void TMenuItem::SetShortCut(TShortCut shortCut) {
 }
 
 void TMenuItem::Click() {
-    if (OnClick)
-        OnClick(this);
+    Fire(OnClick, this);
+}
+
+void TMenuItem::ApplyArgs(TMenuItemArgs& a) {
+    caption_ = a.Caption;
+    shortCut_ = a.ShortCut;
+    enabled_ = a.Enabled;
+    checked_ = a.Checked;
+    radioItem_ = a.RadioItem;
+    OnClick = std::move(a.OnClick);
+    Changed();
 }
 
 int TMenuItem::IndexOf(const TMenuItem* item) const {
@@ -270,8 +279,7 @@ TPopupMenu::TPopupMenu(TComponent* owner, std::string name) : TMenu(owner, std::
 
 void TPopupMenu::Popup(int x, int y, TComponent* sender) {
     PopupComponent = sender;
-    if (OnPopup)
-        OnPopup(this);
+    Fire(OnPopup, this);
     HMENU menu = CreatePopupMenu();
     Items()->Fill(menu);
     Popups()[menu] = Items();
@@ -281,6 +289,19 @@ void TPopupMenu::Popup(int x, int y, TComponent* sender) {
     DestroyMenu(menu);
     if (command != 0)
         TMenuItem::DispatchCommand(command);
+}
+
+bool DispatchMenuMessage(const TMessage& m) {
+    switch (m.Msg) {
+    case WM_COMMAND:
+        // A high word of 0 comes from a menu, 1 from an accelerator; controls name themselves.
+        return m.LParam == 0 && HIWORD(m.WParam) <= 1 &&
+               TMenuItem::DispatchCommand(LOWORD(m.WParam));
+    case WM_INITMENUPOPUP:
+        return TMenuItem::DispatchPopup(reinterpret_cast<HMENU>(m.WParam));
+    default:
+        return false;
+    }
 }
 
 } // namespace tav

@@ -9,9 +9,23 @@
 namespace tav {
 
 class TMenu;
+class TMenuItem;
+
+// What a form states when it declares a menu item, in this order.
+struct TMenuItemArgs {
+    // The item whose submenu lists this one (a menu's Items() for the top level).
+    TMenuItem* Parent = nullptr;
+    std::string Caption;
+    TShortCut ShortCut = 0;
+    bool Enabled = true;
+    bool Checked = false;
+    bool RadioItem = false;
+    TNotifyEvent OnClick;
+};
 
 class TMenuItem : public TComponent {
 public:
+    using Args = TMenuItemArgs;
     // `owner` frees the item (the form, so that it is found by name); `parent` lists it.
     TMenuItem(TComponent* owner, TMenuItem* parent, std::string name = {});
     TMenuItem(TComponent* owner, TMenu* menu, std::string name = {});
@@ -35,6 +49,7 @@ public:
     TNotifyEvent OnClick;
     // Fires OnClick (for an item with a submenu: when the submenu opens).
     virtual void Click();
+    void ApplyArgs(TMenuItemArgs& args);
 
     TMenuItem* Parent() const { return parent_; }
     int Count() const { return static_cast<int>(items_.size()); }
@@ -104,7 +119,12 @@ private:
 
 class TMainMenu : public TMenu {
 public:
+    struct Args {};
     TMainMenu(TComponent* owner, std::string name = {});
+    static TMainMenu* Construct(TComponent* owner, std::string name, Args&) {
+        return new TMainMenu(owner, std::move(name));
+    }
+    void ApplyArgs(Args&) {}
     ~TMainMenu() override;
 
 private:
@@ -119,7 +139,14 @@ private:
 
 class TPopupMenu : public TMenu {
 public:
+    struct Args {
+        TNotifyEvent OnPopup;
+    };
     TPopupMenu(TComponent* owner, std::string name = {});
+    static TPopupMenu* Construct(TComponent* owner, std::string name, Args&) {
+        return new TPopupMenu(owner, std::move(name));
+    }
+    void ApplyArgs(Args& args) { OnPopup = std::move(args.OnPopup); }
 
     // Shows the menu at the screen point and runs the chosen item. `sender` becomes
     // PopupComponent (the control whose context menu this is).
@@ -131,5 +158,9 @@ public:
     // Shows a filled menu and returns the chosen command (0 for none); tests replace it.
     static std::function<UINT(HMENU menu, int x, int y)> Track;
 };
+
+// Runs the menu command or refreshes the submenu a window message is about (WM_COMMAND from a
+// menu or accelerator, WM_INITMENUPOPUP); false when the message is not such a one of ours.
+bool DispatchMenuMessage(const TMessage& message);
 
 } // namespace tav

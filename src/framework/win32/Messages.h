@@ -51,5 +51,7 @@ constexpr UINT CM_MOUSEENTER = CM_BASE + 2;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 3;
 // Posted to a form by Release: the form frees itself.
 constexpr UINT CM_RELEASE = CM_BASE + 4;
+// Performed on a form when one of its controls got the focus (WParam the TControl*).
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 5;
 
 } // namespace tav

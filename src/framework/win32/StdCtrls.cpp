@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace tav {
 namespace {
@@ -18,6 +19,12 @@ const char* PanelClass() {
 
 constexpr TListMessages kComboMsgs{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING,
                                    CB_RESETCONTENT, CB_DELETESTRING, CB_GETCURSEL, CB_SETCURSEL};
+// The list a combo box drops down, in design units.
+constexpr int kDropDownHeight = 200;
+// Inside the frame of a radio group, and between its buttons.
+constexpr int kGroupMargin = 8;
+constexpr int kRadioSpacing = 2;
+
 constexpr TListMessages kListMsgs{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING,
                                   LB_RESETCONTENT, LB_DELETESTRING, LB_GETCURSEL, LB_SETCURSEL};
 
@@ -91,12 +98,37 @@ void TListControl::SetItemIndex(int index) {
     SendMessageA(Handle(), messages_.setCurSel, static_cast<WPARAM>(index), 0);
 }
 
+void TListControl::ApplyArgs(TControlArgs& args) {
+    if (!args.Items.empty())
+        SetItems(std::exchange(args.Items, {}));
+    TControl::ApplyArgs(args);
+}
+
 // ---------------------------------------------------------------------------------------
 
 TLabel::TLabel(TComponent* owner, TControl* parent, std::string name)
     : TControl(owner, parent, std::move(name),
                {WC_STATICA, WS_VISIBLE | SS_LEFT | SS_NOTIFY, 0, 80, 16}) {
     PublishCaption();
+}
+
+TSize TLabel::PreferredSize() const {
+    return MeasureText(Caption());
+}
+
+void TLabel::ApplyArgs(TControlArgs& args) {
+    if (args.FocusControl != nullptr)
+        FocusControl = std::exchange(args.FocusControl, nullptr);
+    TControl::ApplyArgs(args);
+}
+
+void TLabel::WndProc(TMessage& m) {
+    TControl::WndProc(m);
+    if (m.Msg == WM_SETTEXT || m.Msg == WM_SETFONT) {
+        // The label keeps the size of its caption, also outside a layout.
+        const TSize size = PreferredSize();
+        SetBounds(Left(), Top(), size.Width, size.Height);
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -114,6 +146,26 @@ void TButton::Click() {
     TControl::Click();
 }
 
+void TButton::SetDefaultLook(bool isDefault) {
+    SendMessageA(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+TSize TButton::PreferredSize() const {
+    const TSize text = MeasureText(Caption());
+    return {std::max(75, text.Width + 20), std::max(23, text.Height + 10)};
+}
+
+void TButton::ApplyArgs(TControlArgs& args) {
+    ModalResult = std::exchange(args.ModalResult, 0);
+    if (TForm* form = ParentForm()) {
+        if (std::exchange(args.Default, false))
+            form->DefaultButton = this;
+        if (std::exchange(args.Cancel, false))
+            form->CancelButton = this;
+    }
+    TControl::ApplyArgs(args);
+}
+
 void TButton::WndProc(TMessage& m) {
     if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
         Click();
@@ -126,6 +178,11 @@ void TButton::WndProc(TMessage& m) {
 
 bool TButtonControl::Checked() const {
     return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+TSize TButtonControl::PreferredSize() const {
+    const TSize text = MeasureText(Caption());
+    return {kCheckMarkSpace + text.Width + 4, std::max(17, text.Height + 4)};
 }
 
 bool TButtonControl::ChangeCheck(bool checked) {
@@ -162,17 +219,41 @@ TRadioButton::TRadioButton(TComponent* owner, TControl* parent, std::string name
     : TButtonControl(owner, parent, std::move(name),
                      {WC_BUTTONA, WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, 0, 120, 17}) {
     PublishCaption();
+    UpdateGroupTabStops();
+}
+
+std::vector<TRadioButton*> TRadioButton::Group() const {
+    std::vector<TRadioButton*> group;
+    if (Parent() != nullptr)
+        for (TControl* sibling : Parent()->TabList())
+            if (auto* radio = dynamic_cast<TRadioButton*>(sibling))
+                group.push_back(radio);
+    return group;
 }
 
 void TRadioButton::SetChecked(bool checked) {
-    if (!ChangeCheck(checked) || !checked)
+    if (!ChangeCheck(checked))
         return;
-    if (Parent() != nullptr)
-        for (TControl* sibling : Parent()->Controls())
-            if (auto* radio = dynamic_cast<TRadioButton*>(sibling);
-                radio != nullptr && radio != this)
-                radio->SetChecked(false);
-    Click();
+    if (checked)
+        for (TRadioButton* radio : Group())
+            if (radio != this)
+                radio->ChangeCheck(false);
+    UpdateGroupTabStops();
+    if (checked)
+        Click();
+}
+
+// Tab reaches the group once, at its checked button (at the first while none is checked).
+void TRadioButton::UpdateGroupTabStops() {
+    const std::vector<TRadioButton*> group = Group();
+    const bool anyChecked =
+        std::any_of(group.begin(), group.end(), [](TRadioButton* r) { return r->Checked(); });
+    for (size_t i = 0; i < group.size(); ++i) {
+        group[i]->SetTabStop(anyChecked ? group[i]->Checked() : i == 0);
+        LONG style = GetWindowLongA(group[i]->Handle(), GWL_STYLE);
+        style = i == 0 ? (style | WS_GROUP) : (style & ~WS_GROUP);
+        SetWindowLongA(group[i]->Handle(), GWL_STYLE, style);
+    }
 }
 
 void TRadioButton::WndProc(TMessage& m) {
@@ -284,11 +365,38 @@ void TRadioGroup::SetItems(const StringList& items) {
 void TRadioGroup::SetItemIndex(int index) {
     if (index < -1 || index >= static_cast<int>(items_.size()))
         index = -1;
+    const bool checks = index != itemIndex_ && index >= 0;
     itemIndex_ = index;
     updating_ = true;
     for (size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i]->SetChecked(static_cast<int>(i) == index);
     updating_ = false;
+    // As a radio button does: the handler runs when an item becomes checked.
+    if (checks)
+        Click();
+}
+
+TSize TRadioGroup::PreferredSize() const {
+    TSize button{};
+    for (const TRadioButton* b : buttons_) {
+        const TSize s = b->PreferredSize();
+        button.Width = std::max(button.Width, s.Width);
+        button.Height = std::max(button.Height, s.Height);
+    }
+    const int rows = (static_cast<int>(buttons_.size()) + columns_ - 1) / columns_;
+    const int captionWidth = MeasureText(Caption()).Width + kGroupMargin;
+    return {std::max(captionWidth, columns_ * button.Width) + 2 * kGroupMargin,
+            ButtonsTop() + rows * (button.Height + kRadioSpacing) + kGroupMargin};
+}
+
+void TRadioGroup::ApplyArgs(TControlArgs& args) {
+    if (!args.Items.empty())
+        SetItems(std::exchange(args.Items, {}));
+    TControl::ApplyArgs(args);
+}
+
+int TRadioGroup::ButtonsTop() const {
+    return LineHeight() + kGroupMargin / 2;
 }
 
 void TRadioGroup::SetColumns(int columns) {
@@ -308,19 +416,18 @@ void TRadioGroup::ArrangeButtons() {
     if (buttons_.empty())
         return;
     const int rows = (static_cast<int>(buttons_.size()) + columns_ - 1) / columns_;
-    const int top = 16, margin = 8;
-    const int width = std::max(ClientWidth() - 2 * margin, 0) / columns_;
-    const int height = std::max(ClientHeight() - top - 4, 0) / rows;
+    const int width = std::max(ClientWidth() - 2 * kGroupMargin, 0) / columns_;
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const int col = static_cast<int>(i) / rows, row = static_cast<int>(i) % rows;
-        buttons_[i]->SetBounds(margin + col * width, top + row * height, width,
-                               std::min(height, 20));
+        const int height = buttons_[i]->PreferredSize().Height;
+        buttons_[i]->SetBounds(kGroupMargin + col * width,
+                               ButtonsTop() + row * (height + kRadioSpacing), width, height);
     }
 }
 
 void TRadioGroup::WndProc(TMessage& m) {
     TControl::WndProc(m);
-    if (m.Msg == WM_SIZE)
+    if (m.Msg == WM_SIZE || m.Msg == WM_SETFONT)
         ArrangeButtons();
 }
 
@@ -357,10 +464,18 @@ void TEdit::SelectAll() {
     SendMessageA(Handle(), EM_SETSEL, 0, -1);
 }
 
+TSize TEdit::PreferredSize() const {
+    return {TControl::PreferredSize().Width, LineHeight() + 8};
+}
+
+void TEdit::ApplyArgs(TControlArgs& args) {
+    OnChange = std::exchange(args.OnChange, nullptr);
+    TControl::ApplyArgs(args);
+}
+
 void TEdit::WndProc(TMessage& m) {
     if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == EN_CHANGE) {
-        if (OnChange)
-            OnChange(this);
+        Fire(OnChange, this);
         return;
     }
     TControl::WndProc(m);
@@ -417,7 +532,26 @@ TComboBox::TComboBox(TComponent* owner, TControl* parent, std::string name, TCom
 }
 
 void TComboBox::SetItemHeight(int height) {
-    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, height);
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, ToPixels(height));
+}
+
+TSize TComboBox::PreferredSize() const {
+    return {TControl::PreferredSize().Width, Height()};
+}
+
+void TComboBox::ApplyArgs(TControlArgs& args) {
+    OnChange = std::exchange(args.OnChange, nullptr);
+    TListControl::ApplyArgs(args);
+}
+
+// An open list takes Enter and Escape to close itself.
+bool TComboBox::WantsDialogKey(WORD key) const {
+    return (key == VK_RETURN || key == VK_ESCAPE) &&
+           SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+int TComboBox::WindowHeightFor(int pixelHeight) const {
+    return pixelHeight + ToPixels(kDropDownHeight);
 }
 
 void TComboBox::WndProc(TMessage& m) {
@@ -425,17 +559,15 @@ void TComboBox::WndProc(TMessage& m) {
         switch (HIWORD(m.WParam)) {
         case CBN_SELCHANGE:
             Click();
-            if (OnChange)
-                OnChange(this);
+            Fire(OnChange, this);
             return;
         case CBN_EDITCHANGE:
-            if (OnChange)
-                OnChange(this);
+            Fire(OnChange, this);
             return;
         default:
             break;
         }
-    } else if (m.Msg == CN_DRAWITEM && OnDrawItem) {
+    } else if (m.Msg == CN_DRAWITEM && OnDrawItem && CanFireEvents()) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
         OnDrawItem(this, static_cast<int>(item->itemID), item->hDC, item->rcItem, item->itemState);
         m.Result = TRUE;

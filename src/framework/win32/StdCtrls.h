@@ -6,9 +6,17 @@
 
 namespace tav {
 
+// A label sizes itself to its caption. An "&" in the caption makes a mnemonic that focuses
+// FocusControl, or else the next tab stop after the label.
 class TLabel : public TControl {
 public:
     TLabel(TComponent* owner, TControl* parent, std::string name = {});
+    TComponentRef<TControl> FocusControl{this};
+    TSize PreferredSize() const override;
+    void ApplyArgs(TControlArgs& args) override;
+
+protected:
+    void WndProc(TMessage& message) override;
 };
 
 class TButton : public TControl {
@@ -17,16 +25,26 @@ public:
     // When not mrNone, a click also sets the parent form's ModalResult (before OnClick).
     int ModalResult = 0;
     void Click() override;
+    // Shows the frame of the button that Enter presses (the form decides which one).
+    void SetDefaultLook(bool isDefault);
+    TSize PreferredSize() const override;
+    // Default and Cancel make the button the form's DefaultButton / CancelButton.
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;
 };
+
+// The room a check box or radio button gives its mark before the caption, in design units.
+constexpr int kCheckMarkSpace = 18;
 
 // Setting Checked from code fires OnClick when the state changes, as a user's click does.
 // Check boxes and radio buttons: the check mark is the button's own state.
 class TButtonControl : public TControl {
 public:
     bool Checked() const;
+    // The mark, a gap and the caption.
+    TSize PreferredSize() const override;
 
 protected:
     using TControl::TControl;
@@ -44,14 +62,20 @@ protected:
 };
 
 // Becoming checked (by code or click) unchecks the sibling radio buttons and fires OnClick;
-// becoming unchecked fires nothing.
+// becoming unchecked fires nothing. The radio buttons of one parent form a group: the first
+// starts it, only the checked one is a tab stop, and the arrow keys move the check.
 class TRadioButton : public TButtonControl {
 public:
     TRadioButton(TComponent* owner, TControl* parent, std::string name = {});
     void SetChecked(bool checked);
+    // The radio buttons of the same parent, in tab order.
+    std::vector<TRadioButton*> Group() const;
 
 protected:
     void WndProc(TMessage& message) override;
+
+private:
+    void UpdateGroupTabStops();
 };
 
 class TGroupBox : public TControl {
@@ -75,7 +99,8 @@ private:
     TBevel bevel_ = TBevel::Raised;
 };
 
-// A radio button for each item; a click fires OnClick, setting ItemIndex from code does not.
+// A radio button for each item, in columns. A click fires OnClick, and so does setting
+// ItemIndex from code when the checked item changes.
 class TRadioGroup : public TControl {
 public:
     TRadioGroup(TComponent* owner, TControl* parent, std::string name = {});
@@ -88,6 +113,9 @@ public:
     void SetColumns(int columns);
     // The radio button of item `index`.
     TRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+    TSize PreferredSize() const override;
+    bool FillsWidth() const override { return true; }
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -95,6 +123,7 @@ protected:
 private:
     void ArrangeButtons();
     void ButtonClicked(TRadioButton* button);
+    int ButtonsTop() const;
 
     StringList items_;
     std::vector<TRadioButton*> buttons_;
@@ -115,6 +144,9 @@ public:
     void SelectAll();
     // Fired whenever the text changes, by the user or by code.
     TNotifyEvent OnChange;
+    TSize PreferredSize() const override;
+    bool FillsWidth() const override { return true; }
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -131,6 +163,8 @@ public:
     void SetLines(const StringList& lines);
     // Appends a line at the end.
     void AddLine(const std::string& line);
+    TSize PreferredSize() const override { return TControl::PreferredSize(); }
+    bool WantsDialogKey(WORD key) const override { return key == VK_RETURN; }
 };
 
 enum class TComboStyle { DropDown, DropDownList, OwnerDrawFixed };
@@ -159,6 +193,8 @@ public:
     int IndexOf(const std::string& item) const;
     int ItemIndex() const;
     void SetItemIndex(int index);
+    bool FillsWidth() const override { return true; }
+    void ApplyArgs(TControlArgs& args) override;
 
 protected:
     // Publishes Items and ItemIndex.
@@ -179,9 +215,14 @@ public:
 
     TNotifyEvent OnChange;
     TDrawItemEvent OnDrawItem;
+    // The height of the closed box, which the box sets from its font.
+    TSize PreferredSize() const override;
+    void ApplyArgs(TControlArgs& args) override;
+    bool WantsDialogKey(WORD key) const override;
 
 protected:
     void WndProc(TMessage& message) override;
+    int WindowHeightFor(int pixelHeight) const override;
 
 private:
     TComboStyle style_;

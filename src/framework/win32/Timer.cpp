@@ -39,6 +39,12 @@ TTimer::~TTimer() {
     Timers().erase(id_);
 }
 
+void TTimer::ApplyArgs(Args& args) {
+    OnTimer = std::move(args.OnTimer);
+    SetInterval(args.Interval);
+    SetEnabled(args.Enabled);
+}
+
 void TTimer::SetEnabled(bool enabled) {
     if (enabled_ == enabled)
         return;
@@ -68,8 +74,8 @@ bool TTimer::Dispatch(UINT_PTR id) {
         return false;
     TTimer* timer = it->second;
     // A tick may still be queued after the timer was stopped.
-    if (timer->running_ && timer->OnTimer)
-        timer->OnTimer(timer);
+    if (timer->running_)
+        timer->Fire(timer->OnTimer, timer);
     return true;
 }
 

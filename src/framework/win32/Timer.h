@@ -9,9 +9,18 @@ namespace tav {
 
 class TTimer : public TComponent {
 public:
+    struct Args {
+        unsigned Interval = 1000;
+        bool Enabled = true;
+        TNotifyEvent OnTimer;
+    };
     // Enabled with an interval of 1000 ms, as made.
     explicit TTimer(TComponent* owner, std::string name = {});
     ~TTimer() override;
+    static TTimer* Construct(TComponent* owner, std::string name, Args&) {
+        return new TTimer(owner, std::move(name));
+    }
+    void ApplyArgs(Args& args);
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

@@ -182,9 +182,8 @@ TTreeView::TTreeView(TComponent* owner, TControl* parent, std::string name)
                 WS_EX_CLIENTEDGE, 121, 97}) {}
 
 TTreeView::~TTreeView() {
-    OnDeletion = nullptr;
-    OnChange = nullptr;
-    OnChanging = nullptr;
+    // Deleting the items sends selection and deletion notices that no handler should see.
+    BeginDestruction();
     SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     nodes_.clear();
 }
@@ -349,21 +348,9 @@ bool TTreeView::IsEditing() const {
 }
 
 void TTreeView::SetImages(TImageList* images) {
-    if (images_ != nullptr)
-        RemoveFreeNotification(images_);
     images_ = images;
-    if (images_ != nullptr)
-        FreeNotification(images_);
     SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
-}
-
-void TTreeView::Notification(TComponent* component, TOperation operation) {
-    TControl::Notification(component, operation);
-    if (operation == TOperation::Remove && component == images_) {
-        images_ = nullptr;
-        SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
-    }
 }
 
 void TTreeView::SetReadOnly(bool readOnly) {
@@ -383,30 +370,27 @@ void TTreeView::WndProc(TMessage& m) {
     case TVN_SELCHANGINGA:
     case TVN_SELCHANGINGW: {
         bool allow = true;
-        if (OnChanging)
-            OnChanging(this, NodeOf(tv->itemNew.hItem), allow);
+        Fire(OnChanging, this, NodeOf(tv->itemNew.hItem), allow);
         m.Result = allow ? FALSE : TRUE;
         return;
     }
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW:
-        if (OnChange)
-            OnChange(this, NodeOf(tv->itemNew.hItem));
+        Fire(OnChange, this, NodeOf(tv->itemNew.hItem));
         return;
     case TVN_DELETEITEMA:
     case TVN_DELETEITEMW:
         if (auto it = nodes_.find(tv->itemOld.hItem); it != nodes_.end()) {
             auto node = std::move(it->second);
             nodes_.erase(it);
-            if (OnDeletion)
-                OnDeletion(this, node.get());
+            Fire(OnDeletion, this, node.get());
         }
         return;
     case TVN_BEGINLABELEDITA:
     case TVN_BEGINLABELEDITW: {
         bool allow = true;
-        if (OnEditing)
-            OnEditing(this, NodeOf(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item.hItem), allow);
+        Fire(OnEditing, this, NodeOf(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item.hItem),
+             allow);
         m.Result = allow ? FALSE : TRUE;
         return;
     }
@@ -426,8 +410,7 @@ void TTreeView::WndProc(TMessage& m) {
             WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), n, nullptr, nullptr);
             text.resize(static_cast<size_t>(std::max(n - 1, 0)));
         }
-        if (OnEdited)
-            OnEdited(this, node, text);
+        Fire(OnEdited, this, node, text);
         if (NodeOf(item.hItem) == node)
             node->SetText(text);
         return;

@@ -118,10 +118,14 @@ public:
     TTVChangedEvent OnDeletion;
 
     TTreeNode* NodeOf(HTREEITEM item) const;
+    bool FillsWidth() const override { return true; }
+    // A label being edited takes Enter (to accept) and Escape (to cancel).
+    bool WantsDialogKey(WORD key) const override {
+        return (key == VK_RETURN || key == VK_ESCAPE) && IsEditing();
+    }
 
 protected:
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TTreeNode;
@@ -131,7 +135,8 @@ private:
     void MoveChildren(HTREEITEM from, HTREEITEM to);
 
     std::unordered_map<HTREEITEM, std::unique_ptr<TTreeNode>> nodes_;
-    TImageList* images_ = nullptr;
+    TComponentRef<TImageList> images_{
+        this, [this] { SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, 0); }};
 };
 
 } // namespace tav

@@ -99,18 +99,23 @@ TEST_F(StdCtrlsTest, ButtonClickSetsTheFormsModalResultBeforeItsHandler) {
     EXPECT_EQ(seen, mrOk);
 }
 
-TEST_F(StdCtrlsTest, RadioGroupClickFiresButItemIndexFromCodeDoesNot) {
+TEST_F(StdCtrlsTest, RadioGroupFiresWhenTheCheckedItemChangesByClickOrCode) {
     auto* group = new TRadioGroup(form, form, "TrigTypeRGrp");
     group->OnClick = countClick;
     group->SetItems({"AND", "OR"});
     group->SetItemIndex(1);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(group->Button(1)->Checked());
-    SendMessageA(group->Button(0)->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(group->Button(1)->Checked());
+    group->SetItemIndex(1); // shows the same: nothing to tell
+    group->SetItemIndex(-1);
+    EXPECT_EQ(clicks, 1);
+    group->SetItemIndex(1);
+    SendMessageA(group->Button(0)->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 3);
     EXPECT_EQ(group->ItemIndex(), 0);
-    // Translating the items keeps the choice.
+    // Translating the items keeps the choice and tells nobody.
     group->FindProperty("Items")->setList({"UND", "ODER"});
+    EXPECT_EQ(clicks, 3);
     EXPECT_EQ(group->ItemIndex(), 0);
     EXPECT_EQ(group->Button(1)->Caption(), "ODER");
     EXPECT_FALSE(group->Button(1)->Checked());

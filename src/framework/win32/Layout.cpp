@@ -1,0 +1,421 @@
+#include "framework/win32/Layout.h"
+
+#include "framework/win32/ComCtrls.h"
+#include "framework/win32/StdCtrls.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+namespace tav {
+namespace {
+
+void CheckParent(const TControl* control, const TControl* container) {
+    if (control->Parent() != container)
+        throw std::logic_error(
+            "The layout places " + control->Name() + " in " +
+            (container != nullptr ? container->Name() : std::string("nothing")) +
+            ", but it lies in " +
+            (control->Parent() != nullptr ? control->Parent()->Name() : std::string("no parent")));
+}
+
+// Whether a node takes the width it is offered: marked so, or a control that stretches, or a
+// container with such a child.
+class TNodeBase : public TLayoutNode {
+public:
+    virtual bool WantsWidth() const { return FillWidth; }
+    // Hidden controls take no room, not even the spacing around them.
+    virtual bool Hidden() const { return false; }
+};
+
+TNodeBase& Base(const TBox& box) {
+    return static_cast<TNodeBase&>(*box);
+}
+
+class TControlNode : public TNodeBase {
+public:
+    explicit TControlNode(TControl* control) : control_(control) {}
+    TSize Measure() override { return Hidden() ? TSize{} : control_->PreferredSize(); }
+    void Place(int left, int top, int width, int height) override {
+        const TSize preferred = control_->PreferredSize();
+        const int w = WantsWidth() ? width : std::min(preferred.Width, width);
+        const int h = Expand ? height : std::min(preferred.Height, height);
+        control_->SetBounds(left, top + (height - h) / 2, w, h);
+    }
+    void CheckContainer(const TControl* container) const override {
+        CheckParent(control_, container);
+    }
+    bool WantsWidth() const override { return FillWidth || control_->FillsWidth(); }
+    bool Hidden() const override { return !control_->Visible(); }
+
+private:
+    TControl* control_;
+};
+
+class TListNode : public TNodeBase {
+public:
+    TListNode(std::vector<TBox> children, int spacing)
+        : children_(std::move(children)), spacing_(spacing) {}
+    void CheckContainer(const TControl* container) const override {
+        for (const TBox& c : children_)
+            c->CheckContainer(container);
+    }
+    bool WantsWidth() const override {
+        return FillWidth || std::any_of(children_.begin(), children_.end(),
+                                        [](const TBox& c) { return Base(c).WantsWidth(); });
+    }
+
+protected:
+    std::vector<const TBox*> Shown() const {
+        std::vector<const TBox*> shown;
+        for (const TBox& c : children_)
+            if (!Base(c).Hidden())
+                shown.push_back(&c);
+        return shown;
+    }
+    int Gaps(size_t count) const { return count > 1 ? spacing_ * static_cast<int>(count - 1) : 0; }
+
+    std::vector<TBox> children_;
+    int spacing_;
+};
+
+// Extra space shared by `takers` of `count` items; the last taker gets the remainder.
+int Share(int extra, int takers, int index) {
+    if (takers == 0 || extra <= 0)
+        return 0;
+    return extra / takers + (index == takers - 1 ? extra % takers : 0);
+}
+
+class TColumnNode : public TListNode {
+public:
+    using TListNode::TListNode;
+    TSize Measure() override {
+        TSize size{};
+        const auto shown = Shown();
+        for (const TBox* c : shown) {
+            const TSize s = (*c)->Measure();
+            size.Width = std::max(size.Width, s.Width);
+            size.Height += s.Height;
+        }
+        size.Height += Gaps(shown.size());
+        return size;
+    }
+    void Place(int left, int top, int width, int height) override {
+        const auto shown = Shown();
+        std::vector<int> heights;
+        int needed = Gaps(shown.size());
+        int expanders = 0;
+        for (const TBox* c : shown) {
+            heights.push_back((*c)->Measure().Height);
+            needed += heights.back();
+            expanders += (*c)->Expand ? 1 : 0;
+        }
+        int y = top, expander = 0;
+        for (size_t i = 0; i < shown.size(); ++i) {
+            int h = heights[i];
+            if ((*shown[i])->Expand)
+                h += Share(height - needed, expanders, expander++);
+            (*shown[i])->Place(left, y, width, h);
+            y += h + spacing_;
+        }
+    }
+};
+
+class TRowNode : public TListNode {
+public:
+    using TListNode::TListNode;
+    TSize Measure() override {
+        TSize size{};
+        const auto shown = Shown();
+        for (const TBox* c : shown) {
+            const TSize s = (*c)->Measure();
+            size.Width += s.Width;
+            size.Height = std::max(size.Height, s.Height);
+        }
+        size.Width += Gaps(shown.size());
+        return size;
+    }
+    void Place(int left, int top, int width, int height) override {
+        const auto shown = Shown();
+        std::vector<int> widths;
+        int needed = Gaps(shown.size());
+        int takers = 0;
+        for (const TBox* c : shown) {
+            widths.push_back((*c)->Measure().Width);
+            needed += widths.back();
+            takers += Base(*c).WantsWidth() ? 1 : 0;
+        }
+        int x = left, taker = 0;
+        for (size_t i = 0; i < shown.size(); ++i) {
+            int w = widths[i];
+            if (Base(*shown[i]).WantsWidth())
+                w += Share(width - needed, takers, taker++);
+            (*shown[i])->Place(x, top, w, height);
+            x += w + spacing_;
+        }
+    }
+};
+
+class TLabelRowsNode : public TNodeBase {
+public:
+    explicit TLabelRowsNode(std::vector<TLabelRow> rows) : rows_(std::move(rows)) {
+        FillWidth = true;
+    }
+    TSize Measure() override {
+        const Columns c = Measured();
+        int height = 0;
+        for (int h : c.rowHeights)
+            height += h;
+        height +=
+            c.rowHeights.size() > 1 ? kSpacing * static_cast<int>(c.rowHeights.size() - 1) : 0;
+        return {c.labelWidth + kSpacing + c.controlWidth, height};
+    }
+    void Place(int left, int top, int width, int height) override {
+        (void)height;
+        const Columns c = Measured();
+        const int controlLeft = left + c.labelWidth + kSpacing;
+        const int controlWidth = std::max(width - c.labelWidth - kSpacing, 0);
+        int y = top;
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            const int h = c.rowHeights[i];
+            if (h == 0)
+                continue;
+            const TSize label = rows_[i].Label->PreferredSize();
+            rows_[i].Label->SetBounds(left, y + (h - label.Height) / 2, label.Width, label.Height);
+            rows_[i].Control->Place(controlLeft, y, controlWidth, h);
+            y += h + kSpacing;
+        }
+    }
+    void CheckContainer(const TControl* container) const override {
+        for (const TLabelRow& row : rows_) {
+            CheckParent(row.Label, container);
+            row.Control->CheckContainer(container);
+        }
+    }
+
+private:
+    struct Columns {
+        int labelWidth = 0;
+        int controlWidth = 0;
+        std::vector<int> rowHeights;
+    };
+    Columns Measured() const {
+        Columns c;
+        for (const TLabelRow& row : rows_) {
+            if (!row.Label->Visible() && Base(row.Control).Hidden()) {
+                c.rowHeights.push_back(0);
+                continue;
+            }
+            const TSize label = row.Label->PreferredSize();
+            const TSize control = row.Control->Measure();
+            c.labelWidth = std::max(c.labelWidth, label.Width);
+            c.controlWidth = std::max(c.controlWidth, control.Width);
+            c.rowHeights.push_back(std::max(label.Height, control.Height));
+        }
+        return c;
+    }
+
+    std::vector<TLabelRow> rows_;
+};
+
+class TGroupNode : public TNodeBase {
+public:
+    TGroupNode(TGroupBox* group, TBox inner) : group_(group), inner_(std::move(inner)) {
+        FillWidth = true;
+    }
+    TSize Measure() override {
+        const TSize inner = inner_->Measure();
+        const TSize caption = group_->MeasureText(group_->Caption());
+        return {std::max(inner.Width, caption.Width + kGroupPadding) + 2 * kGroupPadding,
+                inner.Height + Top() + kGroupPadding};
+    }
+    void Place(int left, int top, int width, int height) override {
+        const int h = Expand ? height : Measure().Height;
+        group_->SetBounds(left, top, width, h);
+        inner_->Place(kGroupPadding, Top(), width - 2 * kGroupPadding, h - Top() - kGroupPadding);
+    }
+    void CheckContainer(const TControl* container) const override {
+        CheckParent(group_, container);
+        inner_->CheckContainer(group_);
+    }
+    bool Hidden() const override { return !group_->Visible(); }
+
+private:
+    // The caption stands on the frame's top edge; the controls start below it.
+    int Top() const { return group_->LineHeight() + kGroupPadding / 2; }
+
+    TGroupBox* group_;
+    TBox inner_;
+};
+
+class TPagesNode : public TNodeBase {
+public:
+    TPagesNode(TPageControl* pages, std::vector<TPageLayout> layouts)
+        : pages_(pages), layouts_(std::move(layouts)) {
+        FillWidth = true;
+    }
+    TSize Measure() override {
+        TSize inner{};
+        for (const TPageLayout& page : layouts_) {
+            const TSize s = page.Inner->Measure();
+            inner.Width = std::max(inner.Width, s.Width);
+            inner.Height = std::max(inner.Height, s.Height);
+        }
+        const RECT frame = pages_->PageFrame();
+        return {inner.Width + 2 * kGroupPadding + frame.left + frame.right,
+                inner.Height + 2 * kGroupPadding + frame.top + frame.bottom};
+    }
+    void Place(int left, int top, int width, int height) override {
+        pages_->SetBounds(left, top, width, Expand ? height : Measure().Height);
+        for (const TPageLayout& page : layouts_)
+            page.Inner->Place(kGroupPadding, kGroupPadding,
+                              page.Sheet->ClientWidth() - 2 * kGroupPadding,
+                              page.Sheet->ClientHeight() - 2 * kGroupPadding);
+    }
+    void CheckContainer(const TControl* container) const override {
+        CheckParent(pages_, container);
+        for (const TPageLayout& page : layouts_) {
+            if (page.Sheet->PageControl() != pages_)
+                throw std::logic_error("The layout places the page " + page.Sheet->Name() + " in " +
+                                       pages_->Name() + ", but it is not one of its pages");
+            page.Inner->CheckContainer(page.Sheet);
+        }
+    }
+
+private:
+    TPageControl* pages_;
+    std::vector<TPageLayout> layouts_;
+};
+
+class TButtonsNode : public TNodeBase {
+public:
+    explicit TButtonsNode(std::vector<TControl*> buttons) : buttons_(std::move(buttons)) {
+        FillWidth = true;
+    }
+    TSize Measure() override {
+        const TSize button = ButtonSize();
+        const int count = static_cast<int>(Shown().size());
+        return {count * button.Width + std::max(count - 1, 0) * kSpacing, button.Height};
+    }
+    void Place(int left, int top, int width, int height) override {
+        const TSize button = ButtonSize();
+        const int needed = Measure().Width;
+        int x = left + std::max(width - needed, 0);
+        for (TControl* b : Shown()) {
+            b->SetBounds(x, top + (height - button.Height) / 2, button.Width, button.Height);
+            x += button.Width + kSpacing;
+        }
+    }
+    void CheckContainer(const TControl* container) const override {
+        for (const TControl* b : buttons_)
+            CheckParent(b, container);
+    }
+
+private:
+    std::vector<TControl*> Shown() const {
+        std::vector<TControl*> shown;
+        std::copy_if(buttons_.begin(), buttons_.end(), std::back_inserter(shown),
+                     [](const TControl* b) { return b->Visible(); });
+        return shown;
+    }
+    TSize ButtonSize() const {
+        TSize size{};
+        for (const TControl* b : Shown()) {
+            const TSize s = b->PreferredSize();
+            size.Width = std::max(size.Width, s.Width);
+            size.Height = std::max(size.Height, s.Height);
+        }
+        return size;
+    }
+
+    std::vector<TControl*> buttons_;
+};
+
+class TSpinNode : public TNodeBase {
+public:
+    TSpinNode(TControl* edit, TUpDown* upDown) : edit_(edit), upDown_(upDown) {}
+    TSize Measure() override {
+        const TSize edit = edit_->PreferredSize();
+        return {edit.Width + upDown_->PreferredSize().Width, edit.Height};
+    }
+    void Place(int left, int top, int width, int height) override {
+        const TSize edit = edit_->PreferredSize();
+        const int arrows = upDown_->PreferredSize().Width;
+        const int editWidth = WantsWidth() ? width - arrows : edit.Width;
+        const int y = top + (height - edit.Height) / 2;
+        edit_->SetBounds(left, y, editWidth, edit.Height);
+        upDown_->SetBounds(left + editWidth, y, arrows, edit.Height);
+    }
+    void CheckContainer(const TControl* container) const override {
+        CheckParent(edit_, container);
+        CheckParent(upDown_, container);
+    }
+    bool Hidden() const override { return !edit_->Visible(); }
+
+private:
+    TControl* edit_;
+    TUpDown* upDown_;
+};
+
+class TStretchNode : public TNodeBase {
+public:
+    TStretchNode() {
+        FillWidth = true;
+        Expand = true;
+    }
+    TSize Measure() override { return {}; }
+    void Place(int, int, int, int) override {}
+    void CheckContainer(const TControl*) const override {}
+};
+
+} // namespace
+
+TBox::TBox(TControl* control) : node_(std::make_shared<TControlNode>(control)) {}
+
+TBox Column(std::vector<TBox> children, int spacing) {
+    return TBox(std::make_shared<TColumnNode>(std::move(children), spacing));
+}
+
+TBox Row(std::vector<TBox> children, int spacing) {
+    return TBox(std::make_shared<TRowNode>(std::move(children), spacing));
+}
+
+TBox LabelRows(std::vector<TLabelRow> rows) {
+    return TBox(std::make_shared<TLabelRowsNode>(std::move(rows)));
+}
+
+TBox Group(TGroupBox* group, TBox inner) {
+    return TBox(std::make_shared<TGroupNode>(group, std::move(inner)));
+}
+
+TPageLayout Page(TTabSheet* sheet, TBox inner) {
+    return {sheet, std::move(inner)};
+}
+
+TBox Pages(TPageControl* pages, std::vector<TPageLayout> layouts) {
+    return TBox(std::make_shared<TPagesNode>(pages, std::move(layouts)));
+}
+
+TBox Buttons(std::vector<TControl*> buttons) {
+    return TBox(std::make_shared<TButtonsNode>(std::move(buttons)));
+}
+
+TBox Spin(TControl* edit, TUpDown* upDown) {
+    return TBox(std::make_shared<TSpinNode>(edit, upDown));
+}
+
+TBox Stretch() {
+    return TBox(std::make_shared<TStretchNode>());
+}
+
+TBox Fill(TBox box) {
+    box->FillWidth = true;
+    return box;
+}
+
+TBox Expand(TBox box) {
+    box->Expand = true;
+    return box;
+}
+
+} // namespace tav
