@@ -86,7 +86,7 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 
 bool TComponent::CanFireEvents() const {
     for (const TComponent* c = this; c != nullptr; c = c->owner_)
-        if (c->destroying_)
+        if (c->destroying_ || c->loading_)
             return false;
     return true;
 }

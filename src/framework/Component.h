@@ -114,8 +114,9 @@ public:
 
     // True from the start of destruction on.
     bool Destroying() const { return destroying_; }
-    // False while this component or one of its owners is being destroyed: its events then
-    // stay quiet, so no handler runs on a half-destroyed form.
+    // False while this component or one of its owners is being built or destroyed: its events
+    // then stay quiet, so no handler runs on a half-made or half-destroyed form, and the
+    // values a form's declaration gives its controls do not reach the model.
     bool CanFireEvents() const;
 
     // Told when a component is inserted into or removed from the owner of this one (or any
@@ -163,26 +164,27 @@ private:
 };
 
 // Makes a component of type T named `name` and owned by `owner` from its argument struct
-// (T::Args). Forms write TAV_CREATE(member, {...}) so that the member and the component's name,
-// which language files and lookups use, are one word written once.
-// A class whose constructor is not (owner, args.Parent, name) provides a static Construct.
-template <class T> T* CreateComponent(TComponent* owner, std::string name, typename T::Args args) {
-    T* made = nullptr;
+// (T::Args) into `slot`. The slot is filled before the arguments are applied, so a handler that
+// applying them fires already finds the component. Forms write TAV_CREATE(member, {...}), so
+// that the member and the component's name, which language files and lookups use, are one word
+// written once. A class whose constructor is not (owner, args.Parent, name) provides a static
+// Construct.
+template <class T>
+T* CreateComponent(T*& slot, TComponent* owner, std::string name, typename T::Args args) {
     if constexpr (requires { T::Construct(owner, std::move(name), args); })
-        made = T::Construct(owner, std::move(name), args);
+        slot = T::Construct(owner, std::move(name), args);
     else
-        made = new T(owner, args.Parent, std::move(name));
+        slot = new T(owner, args.Parent, std::move(name));
     try {
-        made->ApplyArgs(args);
+        slot->ApplyArgs(args);
     } catch (...) {
-        delete made;
+        delete slot;
+        slot = nullptr;
         throw;
     }
-    return made;
+    return slot;
 }
 
 } // namespace tav
 
-#define TAV_CREATE(member, ...)                                                                    \
-    (member = ::tav::CreateComponent<std::remove_pointer_t<decltype(member)>>(this, #member,       \
-                                                                              __VA_ARGS__))
+#define TAV_CREATE(member, ...) ::tav::CreateComponent(member, this, #member, __VA_ARGS__)

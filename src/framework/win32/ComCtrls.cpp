@@ -156,13 +156,18 @@ void TStatusBar::SetPanels(const std::vector<int>& widths) {
     std::vector<int> edges;
     int right = 0;
     for (size_t i = 0; i < widths_.size(); ++i) {
-        right += std::max(widths_[i], 0);
+        right += ToPixels(std::max(widths_[i], 0));
         // The last panel reaches the right edge.
         edges.push_back(i + 1 == widths_.size() || widths_[i] < 0 ? -1 : right);
     }
     SendMessageA(Handle(), SB_SIMPLE, FALSE, 0);
     SendMessageA(Handle(), SB_SETPARTS, edges.size(),
                  reinterpret_cast<LPARAM>(edges.empty() ? nullptr : edges.data()));
+}
+
+void TStatusBar::ApplyDpi() {
+    TControl::ApplyDpi();
+    SetPanels(widths_);
 }
 
 std::string TStatusBar::PanelText(int index) const {

@@ -74,8 +74,9 @@ class TStatusBar : public TControl {
 public:
     TStatusBar(TComponent* owner, TControl* parent, std::string name = {});
     int PanelCount() const { return static_cast<int>(widths_.size()); }
-    // One panel per width; -1 makes a panel reach the right edge.
+    // One panel per width (design units); -1 makes a panel reach the right edge.
     void SetPanels(const std::vector<int>& widths);
+    void ApplyDpi() override;
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
 

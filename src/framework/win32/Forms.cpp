@@ -52,6 +52,7 @@ TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
                                  (border == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0u),
                              400, 300}),
       border_(border), dpi_(WindowDpi(Handle())) {
+    SetLoading(true);
     PublishCaption();
     TApplication& app = Application();
     if (app.Icon() != nullptr)
@@ -125,6 +126,11 @@ void TForm::SetLayout(TBox layout) {
     layout->CheckContainer(this);
     layout_ = std::move(layout);
     Realign();
+    Loaded();
+}
+
+void TForm::Loaded() {
+    SetLoading(false);
 }
 
 // The room the aligned controls (a status bar) take from the client area, in design units.

@@ -75,9 +75,14 @@ public:
     UINT FormDpi() const { return dpi_; }
     // The structure the form's controls are placed by; the form takes at least the room the
     // layout measures (exactly that, unless it is sizeable) and places the controls again
-    // whenever a caption, the size, the DPI or the message font changes.
+    // whenever a caption, the size, the DPI or the message font changes. It ends the form's
+    // declaration (Loaded).
     void SetLayout(TBox layout);
     void Realign();
+    // Ends the declaration of the form's controls: until then (from the form's construction
+    // on) no event of the form or its controls reaches a handler. A form without a layout
+    // calls it at the end of its declaration.
+    void Loaded();
 
     // With KeyPreview the form's OnKeyDown sees keys before the focused control.
     bool KeyPreview = false;

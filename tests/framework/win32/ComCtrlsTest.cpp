@@ -9,7 +9,7 @@ using namespace tav;
 namespace {
 
 struct ComCtrlsTest : ::testing::Test {
-    TForm* form = new TForm(nullptr, "TestForm");
+    TForm* form = test::NewLoadedForm(nullptr, "TestForm");
     ~ComCtrlsTest() override { delete form; }
 };
 

@@ -21,12 +21,12 @@ template <typename T> struct Scoped {
 };
 
 struct FormsTest : ::testing::Test {
-    TForm* form = new TForm(nullptr, "TestForm");
+    TForm* form = test::NewLoadedForm(nullptr, "TestForm");
     ~FormsTest() override { delete form; }
 };
 
 TEST_F(FormsTest, FormsAreListedInCreationOrderUntilFreed) {
-    auto* second = new TForm(nullptr, "Second");
+    auto* second = test::NewLoadedForm(nullptr, "Second");
     const auto& forms = Application().Forms();
     auto mine = std::find(forms.begin(), forms.end(), form);
     ASSERT_NE(mine, forms.end());
@@ -198,7 +198,7 @@ TEST_F(FormsTest, ClosingAFormAsksFirstAndHidesByDefault) {
 }
 
 TEST_F(FormsTest, ReleaseFreesTheFormAfterQueuedMessages) {
-    auto* dialog = new TForm(nullptr, "Dialog");
+    auto* dialog = test::NewLoadedForm(nullptr, "Dialog");
     HWND wnd = dialog->Handle();
     dialog->Release();
     EXPECT_TRUE(IsWindow(wnd));
@@ -273,8 +273,8 @@ struct Watcher : TComponent {
 
 TEST_F(FormsTest, ComponentsOfEveryFormHearOfTheApplicationsNewForms) {
     auto* watcher = new Watcher(form, "StyleManager1");
-    auto* owned = new TForm(nullptr, "SettingsForm");
-    auto* unowned = new TForm(form, "ActionForm");
+    auto* owned = test::NewLoadedForm(nullptr, "SettingsForm");
+    auto* unowned = test::NewLoadedForm(form, "ActionForm");
     delete owned;
     using S = std::pair<std::string, TOperation>;
     EXPECT_EQ(watcher->seen, (std::vector<S>{S{"SettingsForm", TOperation::Insert},

@@ -10,6 +10,7 @@ namespace {
 
 TEST(ListView, RowsKeepCaptionsSubItemsAndDataInOrder) {
     TForm form(nullptr, "TestForm");
+    form.Loaded();
     auto* list = new TListView(&form, &form, "SoundsList");
     list->AddColumn("Sound", 100);
     list->AddColumn("File", 200);

@@ -23,7 +23,7 @@ UINT MenuState(HMENU menu, UINT position) {
 }
 
 struct MenusTest : ::testing::Test {
-    TForm* form = new TForm(nullptr, "TestForm");
+    TForm* form = test::NewLoadedForm(nullptr, "TestForm");
     TMainMenu* menu = new TMainMenu(form, "MainMenu1");
     TMenuItem* commands = new TMenuItem(form, menu, "CommandsMenu");
     TMenuItem* enable = new TMenuItem(form, commands, "EnableOriginMenu");

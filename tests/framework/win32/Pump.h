@@ -20,6 +20,13 @@ template <typename Pred> bool PumpUntil(Pred done, std::chrono::milliseconds lim
     return true;
 }
 
+// A plain form whose declaration is over, so that its controls' events reach handlers.
+inline TForm* NewLoadedForm(TComponent* owner, std::string name) {
+    auto* form = new TForm(owner, std::move(name));
+    form->Loaded();
+    return form;
+}
+
 // Handles messages for the whole of `span`.
 inline void PumpFor(std::chrono::milliseconds span) {
     PumpUntil([] { return false; }, span);

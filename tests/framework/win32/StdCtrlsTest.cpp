@@ -9,7 +9,7 @@ using namespace std::chrono_literals;
 namespace {
 
 struct StdCtrlsTest : ::testing::Test {
-    TForm* form = new TForm(nullptr, "TestForm");
+    TForm* form = test::NewLoadedForm(nullptr, "TestForm");
     int clicks = 0;
     int changes = 0;
     TNotifyEvent countClick = [this](TObject*) { ++clicks; };

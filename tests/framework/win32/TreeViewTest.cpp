@@ -9,7 +9,7 @@ using namespace std::chrono_literals;
 namespace {
 
 struct TreeViewTest : ::testing::Test {
-    TForm* form = new TForm(nullptr, "TestForm");
+    TForm* form = test::NewLoadedForm(nullptr, "TestForm");
     TTreeView* tree = new TTreeView(form, form, "CommandsTree");
     TTreeNode* tv = nullptr;
     TTreeNode* power = nullptr;

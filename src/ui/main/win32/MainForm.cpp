@@ -17,14 +17,6 @@ namespace {
 
 const char* const kFileFilter = "Tavrilo files (*.tvr)|*.tvr|All files (*.*)|*.*";
 
-TMenuItem* MenuItem(TComponent* owner, TMenuItem* parent, const char* name, const char* caption,
-                    TShortCut shortCut = 0) {
-    auto* item = new TMenuItem(owner, parent, name);
-    item->SetCaption(caption);
-    item->SetShortCut(shortCut);
-    return item;
-}
-
 std::string LocalDateTime(DWORD dateFlags) {
     char date[128] = {};
     char time[128] = {};
@@ -46,37 +38,45 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     // The design caption; FormCreate gives the running one after the single-instance check.
     SetCaption("TVRL");
     SetClientSize(620, 420);
-    CreateMenu();
 
-    StatBar = new TStatusBar(this, this, "StatBar");
+    TAV_CREATE(MainMenu1, {});
+    TAV_CREATE(FileMenu, {.Parent = MainMenu1->Items(), .Caption = "&File"});
+    TAV_CREATE(NewMenu, {.Parent = FileMenu,
+                         .Caption = "&New",
+                         .ShortCut = ShortCut('N', scCtrl),
+                         .OnClick = Handler(&TMainForm::NewMenuClick)});
+    TAV_CREATE(OpenMenu, {.Parent = FileMenu,
+                          .Caption = "&Open...",
+                          .ShortCut = ShortCut('O', scCtrl),
+                          .OnClick = Handler(&TMainForm::OpenMenuClick)});
+    // The Save item's enabled state is the document's modified flag.
+    TAV_CREATE(SaveMenu, {.Parent = FileMenu,
+                          .Caption = "&Save",
+                          .ShortCut = ShortCut('S', scCtrl),
+                          .Enabled = false,
+                          .OnClick = Handler(&TMainForm::SaveMenuClick)});
+    TAV_CREATE(SaveAsMenu, {.Parent = FileMenu,
+                            .Caption = "Save &As...",
+                            .OnClick = Handler(&TMainForm::SaveAsMenuClick)});
+    TAV_CREATE(ImportMenu, {.Parent = FileMenu,
+                            .Caption = "&Import commands...",
+                            .ShortCut = ShortCut('I', scCtrl),
+                            .OnClick = Handler(&TMainForm::ImportMenuClick)});
+    TAV_CREATE(SettingsMenu,
+               {.Parent = FileMenu, .Caption = "S&ettings...", .ShortCut = ShortCut('E', scCtrl)});
+    TAV_CREATE(
+        ExitMenu,
+        {.Parent = FileMenu, .Caption = "E&xit", .OnClick = Handler(&TMainForm::ExitMenuClick)});
+    SetMenu(MainMenu1);
+
+    TAV_CREATE(StatBar, {.Parent = this});
     StatBar->SetPanels({300, 200});
     Lang = CreateFormLanguage(this, MainFormTranslations);
 
-    OnShow = [this](TObject* sender) { FormShow(sender); };
-    OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    OnShow = Handler(&TMainForm::FormShow);
+    OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
+    Loaded();
     FormCreate(this);
-}
-
-void TMainForm::CreateMenu() {
-    MainMenu1 = new TMainMenu(this, "MainMenu1");
-    FileMenu = MenuItem(this, MainMenu1->Items(), "FileMenu", "&File");
-    NewMenu = MenuItem(this, FileMenu, "NewMenu", "&New", ShortCut('N', scCtrl));
-    OpenMenu = MenuItem(this, FileMenu, "OpenMenu", "&Open...", ShortCut('O', scCtrl));
-    SaveMenu = MenuItem(this, FileMenu, "SaveMenu", "&Save", ShortCut('S', scCtrl));
-    SaveAsMenu = MenuItem(this, FileMenu, "SaveAsMenu", "Save &As...");
-    ImportMenu =
-        MenuItem(this, FileMenu, "ImportMenu", "&Import commands...", ShortCut('I', scCtrl));
-    SettingsMenu = MenuItem(this, FileMenu, "SettingsMenu", "S&ettings...", ShortCut('E', scCtrl));
-    ExitMenu = MenuItem(this, FileMenu, "ExitMenu", "E&xit");
-    // The Save item's enabled state is the document's modified flag.
-    SaveMenu->SetEnabled(false);
-    NewMenu->OnClick = [this](TObject* sender) { NewMenuClick(sender); };
-    OpenMenu->OnClick = [this](TObject* sender) { OpenMenuClick(sender); };
-    ImportMenu->OnClick = [this](TObject* sender) { ImportMenuClick(sender); };
-    SaveMenu->OnClick = [this](TObject* sender) { SaveMenuClick(sender); };
-    SaveAsMenu->OnClick = [this](TObject* sender) { SaveAsMenuClick(sender); };
-    ExitMenu->OnClick = [this](TObject* sender) { ExitMenuClick(sender); };
-    SetMenu(MainMenu1);
 }
 
 void TMainForm::FormCreate(TObject* sender) {
@@ -110,11 +110,13 @@ void TMainForm::NewMenuClick(TObject*) {
 void TMainForm::OpenMenuClick(TObject* sender) {
     if (sender == nullptr)
         files_.LoadNamedFile();
+    else if (sender == ImportMenu)
+        files_.Import();
     else
         files_.Open();
 }
 void TMainForm::ImportMenuClick(TObject*) {
-    files_.Import();
+    OpenMenuClick(ImportMenu);
 }
 void TMainForm::SaveMenuClick(TObject*) {
     files_.Save();

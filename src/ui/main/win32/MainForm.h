@@ -41,17 +41,17 @@ public:
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
 
-    TMainMenu* MainMenu1;
-    TMenuItem* FileMenu;
-    TMenuItem* NewMenu;
-    TMenuItem* OpenMenu;
-    TMenuItem* SaveMenu;
-    TMenuItem* SaveAsMenu;
-    TMenuItem* ImportMenu;
-    TMenuItem* SettingsMenu;
-    TMenuItem* ExitMenu;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* FileMenu = nullptr;
+    TMenuItem* NewMenu = nullptr;
+    TMenuItem* OpenMenu = nullptr;
+    TMenuItem* SaveMenu = nullptr;
+    TMenuItem* SaveAsMenu = nullptr;
+    TMenuItem* ImportMenu = nullptr;
+    TMenuItem* SettingsMenu = nullptr;
+    TMenuItem* ExitMenu = nullptr;
     // Panel 0: the configuration file's name; panel 1: the running origins.
-    TStatusBar* StatBar;
+    TStatusBar* StatBar = nullptr;
     TLanguage* Lang = nullptr;
 
 private:
@@ -69,8 +69,6 @@ private:
     void DocumentReloaded() override;
     void ModifiedChanged() override;
     void SetBusy(bool busy) override;
-
-    void CreateMenu();
 
     TRegistryStore store_;
     TSettings settings_;

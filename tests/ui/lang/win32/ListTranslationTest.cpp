@@ -1,3 +1,4 @@
+#include "framework/win32/Pump.h"
 // Translating the item lists of the real list controls: the user's choice must stay selected,
 // since stored settings and action strings refer to items by position.
 
@@ -13,7 +14,7 @@ using namespace tav;
 
 TEST(ListTranslation, ListControlsKeepTheirSelection) {
     test::TempFolder folder;
-    auto* form = new TForm(nullptr, "SettingsForm");
+    auto* form = test::NewLoadedForm(nullptr, "SettingsForm");
     auto* background = new TComboBox(form, form, "BackgroundCoBx");
     background->SetItems({"Transparent", "Black", "White"});
     background->SetItemIndex(2);
