@@ -274,6 +274,16 @@ RECT TPageControl::PageFrame() const {
             up(window.bottom - page.bottom)};
 }
 
+int TPageControl::TabsWidth() const {
+    const auto count = SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0);
+    RECT last{};
+    if (count <= 0 || !SendMessageA(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(count - 1),
+                                    reinterpret_cast<LPARAM>(&last)))
+        return 0;
+    // The selected tab stands out a little beyond its neighbours.
+    return ToDesign(static_cast<int>(last.right)) + 4;
+}
+
 void TPageControl::ApplyArgs(TControlArgs& args) {
     OnChange = std::exchange(args.OnChange, nullptr);
     TControl::ApplyArgs(args);

@@ -128,6 +128,8 @@ public:
     void SelectPage(TTabSheet* page);
     // What the tabs and frame take around a page, in design units (left, top, right, bottom).
     RECT PageFrame() const;
+    // The width the row of tabs needs to show every tab whole, in design units.
+    int TabsWidth() const;
     bool FillsWidth() const override { return true; }
     void ApplyArgs(TControlArgs& args) override;
 

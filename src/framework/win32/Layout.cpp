@@ -262,8 +262,10 @@ public:
             inner.Height = std::max(inner.Height, s.Height);
         }
         const RECT frame = pages_->PageFrame();
-        return {inner.Width + 2 * kGroupPadding + frame.left + frame.right,
-                inner.Height + 2 * kGroupPadding + frame.top + frame.bottom};
+        return {
+            std::max(inner.Width + 2 * kGroupPadding + static_cast<int>(frame.left + frame.right),
+                     pages_->TabsWidth()),
+            inner.Height + 2 * kGroupPadding + static_cast<int>(frame.top + frame.bottom)};
     }
     void Place(int left, int top, int width, int height) override {
         pages_->SetBounds(left, top, width, Expand ? height : Measure().Height);

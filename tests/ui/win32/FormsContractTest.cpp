@@ -1,0 +1,298 @@
+// The contract every form of the program keeps, checked on the real windows: its translation
+// keys reach a component and a property, Tab reaches every tab stop, mnemonics are unique on
+// every page, and no caption is clipped, in English and with texts 40 % longer. A new form
+// joins by one line in kForms.
+
+#include "SampleDialog.h"
+#include "framework/Text.h"
+#include "framework/win32/Pump.h"
+#include "framework/win32/TestRegistryKey.h"
+#include "ui/lang/TempFolder.h"
+#include "ui/main/win32/MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+
+using namespace tav;
+
+namespace {
+
+struct FormEntry {
+    const char* Name;
+    std::function<TForm*()> Make;
+    const TFormTranslations& Table;
+    // Components the form's table names that later work adds to the form.
+    std::set<std::string> Pending;
+};
+
+test::TestRegistryKey& SettingsKey() {
+    static test::TestRegistryKey key;
+    return key;
+}
+
+test::TSampleSettings& SampleSettings() {
+    static test::TSampleSettings settings;
+    return settings;
+}
+
+const FormEntry kForms[] = {
+    {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
+     test::SampleDialogTranslations},
+    {"MainForm",
+     [] { return new TMainForm(nullptr, SettingsKey().Path()); },
+     MainFormTranslations,
+     // The commands tree, the action panel, the tray and the help menu come with their work.
+     {"CommandsMenu",     "EnableOriginMenu", "TestOriginMenu", "NewRemoteMenu",
+      "NewCommandMenu",   "LearnMenu",        "PropertiesMenu", "EnabledMenu",
+      "TypematicMenu",    "SoundMenu",        "NoneMenu",       "CopyToActionMenu",
+      "RenameMenu",       "DeleteMenu",       "ActionsMenu",    "LayoutSetupMenu",
+      "HelpMenu",         "IndexMenu",        "AboutMenu",      "RemoteCommandsGrpBx",
+      "ExecuteActionTab", "LayoutLbl",        "ActionsGrpBx",   "ActionLbl",
+      "NewBtn",           "DeleteBtn",        "RenameBtn",      "TriggerTab",
+      "TriggeringRGrp",   "TrigTypeRGrp",     "ActionListTab",  "NewActionBtn",
+      "RemoveBtn",        "PropertiesBtn",    "AllAtOnceChBtn", "RunBtn",
+      "SettingsBtn",      "HelpBtn",          "RestoreMenu",    "DeleteTrigger"}},
+};
+
+void PrintTo(const FormEntry& entry, std::ostream* out) {
+    *out << entry.Name;
+}
+
+// Enabled with every container around it.
+bool ReallyEnabled(const TControl* c) {
+    for (; c != nullptr; c = c->Parent())
+        if (!IsWindowEnabled(c->Handle()))
+            return false;
+    return true;
+}
+
+// A key's component and property: "Form.Component.Property".
+struct KeyParts {
+    std::string Component;
+    std::string Property;
+};
+std::optional<KeyParts> SplitKey(std::string_view key) {
+    const StringList parts = SplitString(key, ".");
+    if (parts.size() != 3)
+        return std::nullopt;
+    return KeyParts{parts[1], parts[2]};
+}
+
+// Keys the translation pass does not serve: the form's own caption and the texts its dialog
+// reads directly from the file.
+bool ServedDirectly(const TFormTranslations& table, std::string_view key) {
+    if (SplitString(key, ".").size() == 2)
+        return true;
+    return std::find(table.DirectKeys.begin(), table.DirectKeys.end(), key) !=
+           table.DirectKeys.end();
+}
+
+void CollectControls(TControl* parent, std::vector<TControl*>& out) {
+    for (TControl* c : parent->Controls()) {
+        out.push_back(c);
+        CollectControls(c, out);
+    }
+}
+
+std::vector<TControl*> ShownControls(TForm& form) {
+    std::vector<TControl*> all, shown;
+    CollectControls(&form, all);
+    for (TControl* c : all)
+        if (IsWindowVisible(c->Handle()))
+            shown.push_back(c);
+    return shown;
+}
+
+// Every way the form can look: each page of each page control in turn (one look without).
+void ForEachPage(TForm& form, const std::function<void(const std::string& page)>& check) {
+    std::vector<TControl*> all;
+    CollectControls(&form, all);
+    bool anyPages = false;
+    for (TControl* c : all) {
+        auto* pages = dynamic_cast<TPageControl*>(c);
+        if (pages == nullptr)
+            continue;
+        anyPages = true;
+        for (int i = 0; i < pages->PageCount(); ++i) {
+            pages->SetActivePageIndex(i);
+            check(pages->Page(i)->Name());
+        }
+    }
+    if (!anyPages)
+        check(form.Name());
+}
+
+bool ShowsMnemonic(const TControl* c) {
+    return dynamic_cast<const TLabel*>(c) || dynamic_cast<const TButton*>(c) ||
+           dynamic_cast<const TButtonControl*>(c) || dynamic_cast<const TGroupBox*>(c) ||
+           dynamic_cast<const TRadioGroup*>(c);
+}
+
+// The room a caption has inside its control, in pixels.
+int CaptionRoom(const TControl* c, int clientWidth) {
+    if (dynamic_cast<const TButtonControl*>(c))
+        return clientWidth - c->ToPixels(kCheckMarkSpace);
+    if (dynamic_cast<const TButton*>(c))
+        return clientWidth - c->ToPixels(6);
+    if (dynamic_cast<const TGroupBox*>(c) || dynamic_cast<const TRadioGroup*>(c))
+        return clientWidth - c->ToPixels(2 * kGroupPadding);
+    return clientWidth;
+}
+
+HFONT FontOf(const TControl* c) {
+    return reinterpret_cast<HFONT>(SendMessageA(c->Handle(), WM_GETFONT, 0, 0));
+}
+
+// Texts 40 % longer than `text`, keeping its mnemonic.
+std::string Longer(const std::string& text) {
+    const size_t extra = (text.size() * 2 + 4) / 5;
+    std::string filler;
+    for (size_t i = 0; i < extra; ++i)
+        filler += "mwa"[i % 3];
+    return text + filler;
+}
+
+// A language file whose every text is 40 % longer than the form's English one.
+std::string LongerLanguageFile(TForm& form, const TFormTranslations& table) {
+    std::string file = "[Translations]\r\n";
+    for (std::string_view key : table.Properties) {
+        const auto parts = SplitKey(key);
+        TComponent* component = parts ? form.FindComponent(parts->Component) : nullptr;
+        const PublishedProperty* p = component ? component->FindProperty(parts->Property) : nullptr;
+        if (p == nullptr)
+            continue;
+        std::string value;
+        if (p->kind == PropertyKind::String) {
+            value = Longer(p->getString());
+        } else if (p->kind == PropertyKind::StringList) {
+            for (const std::string& item : p->getList())
+                value += (value.empty() ? "" : std::string(table.Separator)) + Longer(item);
+        }
+        if (!value.empty())
+            file += std::string(key) + "=" + value + "\r\n";
+    }
+    return file;
+}
+
+struct FormsContract : ::testing::TestWithParam<FormEntry> {
+    void SetUp() override {
+        form = GetParam().Make();
+        form->Show();
+        test::PumpFor(std::chrono::milliseconds(50));
+    }
+    void TearDown() override { delete form; }
+
+    void ExpectNothingClipped(const std::string& language) {
+        ForEachPage(*form, [&](const std::string& page) {
+            for (TControl* c : ShownControls(*form)) {
+                RECT client{}, inParent{};
+                GetClientRect(c->Handle(), &client);
+                GetWindowRect(c->Handle(), &inParent);
+                MapWindowPoints(HWND_DESKTOP, GetParent(c->Handle()),
+                                reinterpret_cast<POINT*>(&inParent), 2);
+                RECT parent{};
+                GetClientRect(GetParent(c->Handle()), &parent);
+                const std::string where = language + ", page " + page + ": " + c->Name();
+                EXPECT_TRUE(inParent.left >= 0 && inParent.top >= 0 &&
+                            inParent.right <= parent.right && inParent.bottom <= parent.bottom)
+                    << where << " reaches out of its parent";
+                if (auto* pages = dynamic_cast<TPageControl*>(c))
+                    for (int i = 0; i < pages->PageCount(); ++i) {
+                        RECT tab{};
+                        SendMessageA(c->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                                     reinterpret_cast<LPARAM>(&tab));
+                        EXPECT_LE(tab.right, client.right) << where << " hides a tab";
+                    }
+                if (!ShowsMnemonic(c) || c->Caption().empty())
+                    continue;
+                const TSize text = TextExtent(FontOf(c), c->Caption());
+                EXPECT_LE(text.Width, CaptionRoom(c, client.right))
+                    << where << " clips \"" << c->Caption() << "\"";
+                EXPECT_LE(text.Height, client.bottom) << where << " is lower than its text";
+            }
+        });
+    }
+
+    TForm* form = nullptr;
+};
+
+TEST_P(FormsContract, EveryTranslationKeyReachesAComponentAndAProperty) {
+    const FormEntry& entry = GetParam();
+    for (std::string_view key : entry.Table.Properties) {
+        if (ServedDirectly(entry.Table, key))
+            continue;
+        const auto parts = SplitKey(key);
+        ASSERT_TRUE(parts.has_value()) << key;
+        if (entry.Pending.contains(parts->Component))
+            continue;
+        TComponent* component = form->FindComponent(parts->Component);
+        ASSERT_NE(component, nullptr) << key << " names no component of " << entry.Name;
+        EXPECT_NE(component->FindProperty(parts->Property), nullptr)
+            << key << " names no property of " << parts->Component;
+    }
+    for (const std::string& pending : entry.Pending)
+        EXPECT_EQ(form->FindComponent(pending), nullptr)
+            << pending << " exists now: take it off the form's pending list";
+}
+
+TEST_P(FormsContract, TheDeclarationEndsSoEventsReachTheirHandlers) {
+    EXPECT_TRUE(form->CanFireEvents());
+}
+
+TEST_P(FormsContract, TabReachesEveryEnabledTabStopOnEveryPage) {
+    ForEachPage(*form, [&](const std::string& page) {
+        std::set<TControl*> expected;
+        for (TControl* c : ShownControls(*form))
+            if (c->TabStop() && ReallyEnabled(c))
+                expected.insert(c);
+        if (expected.empty())
+            return;
+        (*expected.begin())->SetFocus();
+        std::set<TControl*> reached;
+        for (size_t i = 0; i < expected.size() + 1; ++i) {
+            reached.insert(TControl::FindControl(GetFocus()));
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+            Application().ProcessMessages();
+        }
+        for (TControl* c : expected)
+            EXPECT_TRUE(reached.contains(c))
+                << "page " << page << ": Tab never reaches " << c->Name();
+    });
+}
+
+TEST_P(FormsContract, MnemonicsAreUniqueOnEveryPage) {
+    ForEachPage(*form, [&](const std::string& page) {
+        std::map<char, std::string> owners;
+        auto claim = [&](char letter, const std::string& name) {
+            if (letter == 0)
+                return;
+            auto [it, fresh] = owners.emplace(letter, name);
+            EXPECT_TRUE(fresh) << "page " << page << ": " << name << " and " << it->second
+                               << " both answer Alt+" << letter;
+        };
+        for (TControl* c : ShownControls(*form)) {
+            if (ShowsMnemonic(c))
+                claim(CaptionMnemonic(c->Caption()), c->Name());
+            if (auto* pages = dynamic_cast<TPageControl*>(c))
+                for (int i = 0; i < pages->PageCount(); ++i)
+                    claim(CaptionMnemonic(pages->Page(i)->Caption()), pages->Page(i)->Name());
+        }
+    });
+}
+
+TEST_P(FormsContract, NoCaptionIsClippedInEnglishOrWithTextsFortyPercentLonger) {
+    ExpectNothingClipped("English");
+    test::TempFolder folder;
+    auto* lang = dynamic_cast<TLanguage*>(form->FindComponent("Lang"));
+    ASSERT_NE(lang, nullptr);
+    lang->SetLanguageFile(folder.Write("longer.lng", LongerLanguageFile(*form, GetParam().Table)));
+    ExpectNothingClipped("longer texts");
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormsContract, ::testing::ValuesIn(kForms),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
