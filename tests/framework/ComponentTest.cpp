@@ -80,3 +80,54 @@ TEST(Component, InsertingTakesTheComponentFromItsPreviousOwner) {
     EXPECT_TRUE(first.Components().empty());
     EXPECT_EQ(second.FindComponent("c"), c);
 }
+
+namespace {
+struct Holder : TComponent {
+    using TComponent::TComponent;
+    int cleared = 0;
+    TComponentRef<TComponent> first{this, [this] { ++cleared; }};
+    TComponentRef<TComponent> second{this};
+};
+} // namespace
+
+TEST(ComponentRef, ClearsWhenTheOtherIsFreedWhoeverOwnsIt) {
+    TComponent form(nullptr, "Form");
+    auto* holder = new Holder(&form, "Holder");
+    auto* owned = new TComponent(&form, "OkBtn");
+    auto* foreign = new TComponent(nullptr, "PopupMenu1");
+    holder->first = owned;
+    holder->second = owned;
+    delete owned;
+    EXPECT_EQ(holder->first.get(), nullptr);
+    EXPECT_EQ(holder->second.get(), nullptr);
+    EXPECT_EQ(holder->cleared, 1);
+    // Pointing one reference elsewhere keeps the other one listening.
+    holder->first = foreign;
+    holder->second = foreign;
+    holder->first = nullptr;
+    delete foreign;
+    EXPECT_EQ(holder->second.get(), nullptr);
+    EXPECT_EQ(holder->cleared, 1) << "a reset is not a clearing";
+    // The holder going first leaves nothing behind in the other (ASan would see it).
+    auto* survivor = new TComponent(nullptr, "Survivor");
+    holder->first = survivor;
+    delete holder;
+    delete survivor;
+}
+
+TEST(Component, EventsStayQuietWhileTheOwnerIsBeingBuilt) {
+    struct Quiet : TComponent {
+        using TComponent::TComponent;
+        bool fired = false;
+        std::function<void()> event = [this] { fired = true; };
+        void Raise() { Fire(event); }
+    };
+    TComponent form(nullptr, "Form");
+    auto* child = new Quiet(&form, "Child");
+    form.SetLoading(true);
+    child->Raise();
+    EXPECT_FALSE(child->fired);
+    form.SetLoading(false);
+    child->Raise();
+    EXPECT_TRUE(child->fired);
+}
