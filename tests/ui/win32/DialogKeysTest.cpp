@@ -52,6 +52,12 @@ TEST_F(DialogKeysTest, TabFollowsTheTabOrderBothWays) {
     EXPECT_EQ(Focused(), dialog->StartChBx);
     Press(VK_TAB, /*shift=*/true);
     EXPECT_EQ(Focused(), dialog->PageCtl) << "the tabs come before the page's controls";
+    // Windows' own request to move the focus takes the same path.
+    SendMessageA(dialog->Handle(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(dialog->NameEdBx->Handle()), TRUE);
+    EXPECT_EQ(Focused(), dialog->NameEdBx);
+    SendMessageA(dialog->Handle(), WM_NEXTDLGCTL, 0, FALSE);
+    EXPECT_EQ(Focused(), dialog->LogChBx);
 }
 
 TEST_F(DialogKeysTest, AltAndALabelsLetterFocusesItsControlWithTheTextSelected) {

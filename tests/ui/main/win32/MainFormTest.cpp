@@ -64,6 +64,12 @@ TEST_F(MainFormTest, FirstShowStoresTheDefaultsAndOpensTheFileUsedLast) {
     EXPECT_EQ(second->StatBar->PanelText(0), file.str());
     ASSERT_EQ(second->Document().Tree().Count(), 1);
     EXPECT_EQ(second->Document().Tree().Remotes().front()->Text, "TV");
+    // The open routine with the Import item as sender imports: the file's remote comes again.
+    TSeamScope open(OpenFileDialogSeam(), [&](const TFileDialogRequest&) {
+        return std::optional<std::string>(file.str());
+    });
+    second->OpenMenuClick(second->ImportMenu);
+    EXPECT_EQ(second->Document().Tree().Count(), 2);
     delete second;
 }
 
