@@ -65,7 +65,7 @@ bool TDocumentFiles::Save() {
         result = SaveConfigFile(document_, path, info);
     }
     if (!result.Ok) {
-        view_.ShowFileError(result.Error, "Tavrilo");
+        view_.ShowFileError(result.Error.Text(), "Tavrilo");
         return false;
     }
     document_.SetModified(false);
@@ -138,7 +138,7 @@ void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
         return;
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:
-        ReportLoadFailure(result.Status, result.Message, result.Title);
+        ReportLoadFailure(result.Status, result.Error);
         // At start-up the panel names the file that failed, not the document in use; a save
         // must not go over it. The setting keeps the name, so the next start tries again.
         if (kind == TOpenKind::StartUp)
@@ -172,7 +172,7 @@ void TDocumentFiles::Import() {
         return;
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:
-        ReportLoadFailure(result.Status, result.Message, result.Title);
+        ReportLoadFailure(result.Status, result.Error);
         return;
     }
     if (result.AddedNodes > 0) {
@@ -185,12 +185,11 @@ void TDocumentFiles::ReportMissing(const std::string& path) {
     view_.ShowFileError(path + "\r\n" + kMissingFileText, view_.Translate(kCannotOpenFileTitle));
 }
 
-void TDocumentFiles::ReportLoadFailure(TConfigLoadStatus status, const std::string& message,
-                                       const std::string& title) {
+void TDocumentFiles::ReportLoadFailure(TConfigLoadStatus status, const TFileError& error) {
     // The system's own error texts are shown as they come; the program's texts are translated.
     const std::string text =
-        status == TConfigLoadStatus::NotConfig ? view_.Translate(message) : message;
-    view_.ShowFileError(text, view_.Translate(title.empty() ? kCannotOpenFileTitle : title));
+        status == TConfigLoadStatus::NotConfig ? view_.Translate(kNotConfigFileText) : error.Text();
+    view_.ShowFileError(text, view_.Translate(kCannotOpenFileTitle));
 }
 
 void TDocumentFiles::ReportSkippedTriggers(int count) {

@@ -75,8 +75,7 @@ private:
     std::optional<std::string> AskExistingFile();
     void OpenPath(const std::string& path, TOpenKind kind);
     void ReportMissing(const std::string& path);
-    void ReportLoadFailure(TConfigLoadStatus status, const std::string& message,
-                           const std::string& title);
+    void ReportLoadFailure(TConfigLoadStatus status, const TFileError& error);
     void ReportSkippedTriggers(int count);
     std::string DefaultLayoutName();
 
