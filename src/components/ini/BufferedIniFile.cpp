@@ -86,17 +86,8 @@ void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
 void TBufferedIniFile::LoadFromText(std::string_view text) {
     currentSection_ = 0;
     int current = -1;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        auto end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        LoadLine(std::string(line), current);
-        pos = end + 1;
-    }
+    while (!text.empty())
+        LoadLine(std::string(CutTextLine(text)), current);
     if (sections_.EraseDuplicates(DuplicateSectionChoice))
         modified_ = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An INI file held whole in memory: sections of raw lines, read and written by key without
-// touching the disk until the content is written back. Lines are kept whole, however long.
+// touching the disk until the content is written back. Lines are kept whole, however long, and
+// may end in LF, CR LF or CR alone.
 
 #include "components/ini/SectionList.h"
 #include "framework/FileError.h"
