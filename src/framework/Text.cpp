@@ -199,6 +199,21 @@ std::string IntToHex(std::int32_t value, int digits) {
     return out;
 }
 
+std::string_view CutTextLine(std::string_view& rest) {
+    const std::size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        const std::string_view line = rest;
+        rest = {};
+        return line;
+    }
+    const std::string_view line = rest.substr(0, end);
+    std::size_t next = end + 1;
+    if (rest[end] == '\r' && next < rest.size() && rest[next] == '\n')
+        ++next;
+    rest.remove_prefix(next);
+    return line;
+}
+
 std::vector<std::string> SplitString(std::string_view s, std::string_view separator) {
     std::vector<std::string> parts;
     if (separator.empty()) {

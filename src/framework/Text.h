@@ -36,6 +36,10 @@ std::string IntToStr(std::int64_t value);
 // Upper-case hexadecimal, at least `digits` wide; negatives as 32-bit two's complement.
 std::string IntToHex(std::int32_t value, int digits);
 
+// Cuts the first line off `rest` and returns it without its end; LF, CR LF and a CR alone each
+// end a line.
+std::string_view CutTextLine(std::string_view& rest);
+
 // Splits on every occurrence of `separator` (no trimming, empty pieces kept).
 std::vector<std::string> SplitString(std::string_view s, std::string_view separator);
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);

@@ -66,6 +66,23 @@ TEST(BufferedIniFile, LineStructure) {
     EXPECT_EQ(odd.ReadString("", "z", ""), "3");
 }
 
+TEST(BufferedIniFile, EveryKindOfLineEndAndNoEmptyKey) {
+    // CR alone, LF alone and CR LF each end a line; CR LF is one end, not two.
+    auto ini = FromText("[A]\rk=1\rj=2\n[B]\r\nm=3\r\r\nn=4");
+    EXPECT_EQ(ini->ReadString("A", "k", ""), "1");
+    EXPECT_EQ(ini->ReadString("A", "j", ""), "2");
+    IniLines values;
+    ini->ReadSectionValues("B", values);
+    EXPECT_EQ(values, (IniLines{"m=3", "n=4"}));
+
+    // Lines without a key text: an empty key is no name for them.
+    auto keyless = FromText("[S]\nno equals\n=5\n");
+    EXPECT_EQ(keyless->ReadString("S", "", "none"), "none");
+    EXPECT_EQ(keyless->ReadInteger("S", "", -1), -1);
+    keyless->DeleteKey("S", "");
+    EXPECT_FALSE(keyless->Modified());
+}
+
 TEST(BufferedIniFile, ValuesAndDefaults) {
     auto ini_owner = FromText("[S]\nempty=\n a = b \nnum=0X10\ndup=first\ndup=second\n");
     auto& ini = *ini_owner;

@@ -1,8 +1,10 @@
 #include "components/ini/BufferedIniFile.h"
 
+#include "framework/SafeFileReplace.h"
 #include "framework/Text.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -63,14 +65,14 @@ bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int buffe
     if (!in.is_open()) {
         if (errno == ENOENT)
             return false;
-        throw EIniFileError("Cannot open file \"" + fileName + "\"");
+        throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
     }
     bytes.clear();
     std::vector<char> chunk(64 * 1024);
     while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
         bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())
-        throw EIniFileError("Cannot read file \"" + fileName + "\"");
+        throw EIniFileError({kCannotReadFileText, fileName, {}});
     return true;
 }
 
@@ -84,17 +86,8 @@ void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
 void TBufferedIniFile::LoadFromText(std::string_view text) {
     currentSection_ = 0;
     int current = -1;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        auto end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        LoadLine(std::string(line), current);
-        pos = end + 1;
-    }
+    while (!text.empty())
+        LoadLine(std::string(CutTextLine(text)), current);
     if (sections_.EraseDuplicates(DuplicateSectionChoice))
         modified_ = true;
 }
@@ -276,15 +269,8 @@ void TBufferedIniFile::UpdateFile() {
         text += line;
         text += "\r\n";
     }
-    std::ofstream out;
-    const auto storage = SetStreamBuffer(*out.rdbuf(), LoadBufferSize);
-    out.open(fileName_, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        throw EIniFileError("Cannot create file \"" + fileName_ + "\"");
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (out.fail())
-        throw EIniFileError("Cannot write file \"" + fileName_ + "\"");
+    if (auto error = ReplaceFileSafely(fileName_, text, TBackup::None))
+        throw EIniFileError(std::move(*error));
     modified_ = false;
 }
 

@@ -1,20 +1,32 @@
 #pragma once
 // An INI file held whole in memory: sections of raw lines, read and written by key without
-// touching the disk until the content is written back. Lines are kept whole, however long.
+// touching the disk until the content is written back. Lines are kept whole, however long, and
+// may end in LF, CR LF or CR alone.
 
 #include "components/ini/SectionList.h"
+#include "framework/FileError.h"
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tav {
 
-// The file could not be read or written; the message names the file.
+// The program's words in the read errors; translations look them up by these texts.
+inline constexpr const char* kCannotOpenFileText = "Cannot open file";
+inline constexpr const char* kCannotReadFileText = "Cannot read file";
+
+// The file could not be read or written; the error names the file and the system's reason.
 class EIniFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EIniFileError(TFileError error)
+        : std::runtime_error(error.Text()), error_(std::move(error)) {}
+    const TFileError& Error() const { return error_; }
+
+private:
+    TFileError error_;
 };
 
 // A stored value is not a number of the asked form.

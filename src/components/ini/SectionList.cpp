@@ -68,6 +68,9 @@ int TSectionList::IndexOf(std::string_view name) {
 }
 
 int TSectionList::FindKey(int section, std::string_view key) const {
+    // A line without "=" (or one starting with it) has an empty key; no lookup means that line.
+    if (key.empty())
+        return -1;
     const Section& s = sections_.at(section);
     if (s.lines.size() < kKeyIndexThreshold) {
         for (std::size_t i = 0; i < s.lines.size(); ++i)

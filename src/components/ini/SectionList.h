@@ -33,7 +33,8 @@ public:
     int FindFrom(std::string_view name, int start) const;
     void ResetRememberedIndex() { remembered_ = 0; }
 
-    // Index of the first line of the section whose key equals `key` (letter case aside), or -1.
+    // Index of the first line of the section whose key equals `key` (letter case aside), or -1;
+    // always -1 for an empty key.
     int FindKey(int section, std::string_view key) const;
     void AppendLine(int section, std::string line);
     void ReplaceLine(int section, int line, std::string text);

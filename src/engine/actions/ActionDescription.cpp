@@ -81,9 +81,8 @@ struct Describer {
                    ", " + f.increment.text;
         } else if (op == static_cast<int>(VolumeOperation::ToggleMute)) {
             out += ", " + LowerOption(labels, ActionOption::Mute);
-        } else {
-            out += ", " + f.operation.text;
         }
+        // Any other "Vol:" digit does nothing when run, and the caption says nothing of it.
         return out;
     }
     std::string operator()(const ShutdownFields& f) const {

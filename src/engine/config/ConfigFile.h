@@ -8,6 +8,7 @@
 // as ".bak".
 
 #include "engine/document/Document.h"
+#include "framework/FileError.h"
 
 #include <memory>
 #include <string>
@@ -34,24 +35,22 @@ struct TConfigLoadResult {
     TConfigLoadStatus Status = TConfigLoadStatus::Missing;
     // The loaded document (not modified); set only for Loaded.
     std::unique_ptr<TDocument> Document;
-    // NotConfig: kNotConfigFileText and kCannotOpenFileTitle, to be translated.
-    // Unreadable: the system's error text, shown as it is.
-    std::string Message;
-    std::string Title;
+    // Unreadable: what went wrong. NotConfig is told by kNotConfigFileText and
+    // kCannotOpenFileTitle.
+    TFileError Error;
     // Trigger references that named no node and were left out.
     int SkippedTriggers = 0;
 };
 
 struct TConfigImportResult {
     TConfigLoadStatus Status = TConfigLoadStatus::Missing;
-    std::string Message;
-    std::string Title;
+    TFileError Error; // as for a load
     int AddedNodes = 0;
 };
 
 struct TConfigSaveResult {
     bool Ok = false;
-    std::string Error; // the system's error text when not Ok
+    TFileError Error; // what went wrong when not Ok
 };
 
 // Values of the "[File information]" section that the reader never uses.

@@ -158,12 +158,6 @@ void CopyLearned(const TCommand& from, TCommand& to) {
     to.Sound = from.Sound;
 }
 
-void NotConfig(TConfigLoadResult& result) {
-    result.Status = TConfigLoadStatus::NotConfig;
-    result.Message = kNotConfigFileText;
-    result.Title = kCannotOpenFileTitle;
-}
-
 // Reads the document out of `bytes`; the layouts only when asked for.
 TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLayoutName,
                         bool withLayouts) {
@@ -173,7 +167,7 @@ TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLay
     const std::int32_t version = ini.ReadInteger(kInfo, "Version", 3);
     if ((version != 3 && version != 4) ||
         (version == 3 && ini.ReadInteger("Config", "NumComandos", -1) == -1)) {
-        NotConfig(result);
+        result.Status = TConfigLoadStatus::NotConfig;
         return result;
     }
     auto doc = std::make_unique<TDocument>(std::move(defaultLayoutName));
@@ -197,7 +191,7 @@ TConfigLoadResult LoadFile(const std::string& path, TDocument::NameSource defaul
             return result; // Missing
     } catch (const EIniFileError& e) {
         result.Status = TConfigLoadStatus::Unreadable;
-        result.Message = e.what();
+        result.Error = e.Error();
         return result;
     }
     return Parse(bytes, std::move(defaultLayoutName), withLayouts);
@@ -215,8 +209,7 @@ TConfigLoadResult LoadConfigFile(const std::string& path, TDocument::NameSource 
 
 TConfigImportResult ImportConfigFile(const std::string& path, TDocument& document) {
     TConfigLoadResult loaded = LoadFile(path, {}, false);
-    TConfigImportResult result{loaded.Status, std::move(loaded.Message), std::move(loaded.Title),
-                               0};
+    TConfigImportResult result{loaded.Status, std::move(loaded.Error), 0};
     if (loaded.Status != TConfigLoadStatus::Loaded)
         return result;
     for (const auto& remote : loaded.Document->Tree().Remotes()) {

@@ -1,10 +1,8 @@
 #include "engine/config/CodeCodec.h"
 #include "engine/config/ConfigFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
+#include "framework/SafeFileReplace.h"
+
 #include <unordered_map>
 #include <utility>
 
@@ -40,14 +38,6 @@ std::string Numbered(const char* prefix, std::size_t n) {
     std::string text(prefix);
     text += std::to_string(n);
     return text;
-}
-
-std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " \"" + path + "\": " + std::strerror(errno);
-}
-
-bool Exists(const std::string& path) {
-    return std::ifstream(path).is_open();
 }
 
 } // namespace
@@ -115,42 +105,9 @@ std::string FormatConfig(const TDocument& document, const TConfigFileInfo& info)
 
 TConfigSaveResult SaveConfigFile(const TDocument& document, const std::string& path,
                                  const TConfigFileInfo& info) {
-    const std::string text = FormatConfig(document, info);
-    const std::string fresh = path + ".new";
-    const std::string backup = path + ".bak";
-    {
-        std::ofstream out(fresh, std::ios::out | std::ios::binary | std::ios::trunc);
-        if (!out.is_open())
-            return {false, SystemError("Cannot create file", fresh)};
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (out.fail()) {
-            TConfigSaveResult failed{false, SystemError("Cannot write file", fresh)};
-            std::remove(fresh.c_str());
-            return failed;
-        }
-    }
     // One generation of backup: the file being replaced.
-    const bool hadFile = Exists(path);
-    if (hadFile) {
-        if (Exists(backup) && std::remove(backup.c_str()) != 0) {
-            TConfigSaveResult failed{false, SystemError("Cannot delete file", backup)};
-            std::remove(fresh.c_str());
-            return failed;
-        }
-        if (std::rename(path.c_str(), backup.c_str()) != 0) {
-            TConfigSaveResult failed{false, SystemError("Cannot rename file", path)};
-            std::remove(fresh.c_str());
-            return failed;
-        }
-    }
-    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
-        TConfigSaveResult failed{false, SystemError("Cannot rename file", fresh)};
-        if (hadFile)
-            std::rename(backup.c_str(), path.c_str());
-        std::remove(fresh.c_str());
-        return failed;
-    }
+    if (auto error = ReplaceFileSafely(path, FormatConfig(document, info), TBackup::Keep))
+        return {false, std::move(*error)};
     return {true, {}};
 }
 

@@ -70,8 +70,7 @@ void TSettings::SetStr(std::string_view name, std::string_view text) {
     if (value.Stored && value.Text == text)
         return;
     value.Text = text;
-    value.Stored = true;
-    store_.WriteStrSetting(SettingsTable()[index].Name, text);
+    value.Stored = store_.WriteStrSetting(SettingsTable()[index].Name, text);
 }
 
 void TSettings::SetBool(std::string_view name, bool flag) {
@@ -80,8 +79,7 @@ void TSettings::SetBool(std::string_view name, bool flag) {
     if (value.Stored && (value.Number != 0) == flag)
         return;
     value.Number = flag ? 1 : 0;
-    value.Stored = true;
-    store_.WriteBoolSetting(SettingsTable()[index].Name, flag);
+    value.Stored = store_.WriteBoolSetting(SettingsTable()[index].Name, flag);
 }
 
 void TSettings::SetInt(std::string_view name, std::int32_t number) {
@@ -90,8 +88,7 @@ void TSettings::SetInt(std::string_view name, std::int32_t number) {
     if (value.Stored && value.Number == number)
         return;
     value.Number = number;
-    value.Stored = true;
-    store_.WriteIntSetting(SettingsTable()[index].Name, number);
+    value.Stored = store_.WriteIntSetting(SettingsTable()[index].Name, number);
 }
 
 void TSettings::SetSounds(std::vector<TSoundEntry> sounds) {

@@ -27,7 +27,8 @@ public:
     bool Bool(std::string_view name) const;
     std::int32_t Int(std::string_view name) const;
 
-    // Each writes to the store unless the store already holds that very value.
+    // Each writes to the store unless the store already holds that very value. The value takes
+    // effect here either way; a write that failed is tried again by the next call.
     void SetStr(std::string_view name, std::string_view value);
     void SetBool(std::string_view name, bool value);
     void SetInt(std::string_view name, std::int32_t value);

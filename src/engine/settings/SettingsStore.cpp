@@ -27,10 +27,12 @@ std::string SettingsStore::ReadStrSetting(std::string_view name) noexcept {
     }
 }
 
-void SettingsStore::WriteStrSetting(std::string_view name, std::string_view value) noexcept {
+bool SettingsStore::WriteStrSetting(std::string_view name, std::string_view value) noexcept {
     try {
         RawWriteString(name, value);
+        return true;
     } catch (...) {
+        return false;
     }
 }
 
@@ -42,8 +44,8 @@ bool SettingsStore::ReadBoolSetting(std::string_view name) noexcept {
     }
 }
 
-void SettingsStore::WriteBoolSetting(std::string_view name, bool value) noexcept {
-    WriteIntSetting(name, value ? 1 : 0);
+bool SettingsStore::WriteBoolSetting(std::string_view name, bool value) noexcept {
+    return WriteIntSetting(name, value ? 1 : 0);
 }
 
 std::int32_t SettingsStore::ReadIntSetting(std::string_view name) noexcept {
@@ -54,10 +56,12 @@ std::int32_t SettingsStore::ReadIntSetting(std::string_view name) noexcept {
     }
 }
 
-void SettingsStore::WriteIntSetting(std::string_view name, std::int32_t value) noexcept {
+bool SettingsStore::WriteIntSetting(std::string_view name, std::int32_t value) noexcept {
     try {
         RawWriteInteger(name, value);
+        return true;
     } catch (...) {
+        return false;
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Named program settings in a persistent store. The six typed accessors never fail: an absent
 // value reads as "", false or -1, a value that exists but is not of the asked type (or cannot be
-// read at all) as "", false or 0, and a failed write changes nothing. Value names compare
-// without regard to letter case. Backends supply the raw operations and may throw anything.
+// read at all) as "", false or 0, and a failed write changes nothing (the writers tell whether
+// the value was stored). Value names compare without regard to letter case. Backends supply the
+// raw operations and may throw anything.
 
 #include <cstdint>
 #include <optional>
@@ -26,11 +27,11 @@ public:
     virtual ~SettingsStore() = default;
 
     std::string ReadStrSetting(std::string_view name) noexcept;
-    void WriteStrSetting(std::string_view name, std::string_view value) noexcept;
+    bool WriteStrSetting(std::string_view name, std::string_view value) noexcept;
     bool ReadBoolSetting(std::string_view name) noexcept;
-    void WriteBoolSetting(std::string_view name, bool value) noexcept;
+    bool WriteBoolSetting(std::string_view name, bool value) noexcept;
     std::int32_t ReadIntSetting(std::string_view name) noexcept;
-    void WriteIntSetting(std::string_view name, std::int32_t value) noexcept;
+    bool WriteIntSetting(std::string_view name, std::int32_t value) noexcept;
 
     // Whether a string (or an integer, which Booleans are stored as) can be read under `name`;
     // tells an absent or damaged value from a stored "", 0 or -1.

@@ -11,18 +11,16 @@ TValueState StateOf(SettingsStore& store, const TSettingDef& def) {
                                             : store.IntSettingState(def.Name);
 }
 
-void WriteDefault(SettingsStore& store, const TSettingDef& def) {
+bool WriteDefault(SettingsStore& store, const TSettingDef& def) {
     switch (def.Type) {
     case TSettingType::String:
-        store.WriteStrSetting(def.Name, def.DefaultStr);
-        break;
+        return store.WriteStrSetting(def.Name, def.DefaultStr);
     case TSettingType::Boolean:
-        store.WriteBoolSetting(def.Name, def.DefaultInt != 0);
-        break;
+        return store.WriteBoolSetting(def.Name, def.DefaultInt != 0);
     case TSettingType::Integer:
-        store.WriteIntSetting(def.Name, def.DefaultInt);
-        break;
+        return store.WriteIntSetting(def.Name, def.DefaultInt);
     }
+    return false;
 }
 
 } // namespace
@@ -34,13 +32,17 @@ bool RunVersionReset(SettingsStore& store, std::string_view programVersion,
         return false;
 
     fileAssociation.RegisterFileType();
-    store.WriteStrSetting(kVersionSetting, programVersion);
     if (store.IntSettingState(kLaunchOnStartupSetting) != TValueState::Readable)
         launchAtLogon.SetLaunchAtLogon(false);
+    bool allStored = true;
     for (const TSettingDef& def : SettingsTable()) {
         if (def.HasDefault && StateOf(store, def) != TValueState::Readable)
-            WriteDefault(store, def);
+            allStored = WriteDefault(store, def) && allStored;
     }
+    // The version goes last, and only over a complete set: a start that ends half-way, or a
+    // value the store refused, leaves the version unstored, and the next start fills the gaps.
+    if (allStored)
+        store.WriteStrSetting(kVersionSetting, programVersion);
     return true;
 }
 

@@ -9,18 +9,8 @@ namespace tav {
 
 StringList SplitTextLines(std::string_view text) {
     StringList lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
+    while (!text.empty())
+        lines.emplace_back(CutTextLine(text));
     return lines;
 }
 

@@ -83,6 +83,14 @@ extern const std::string_view MyAction;
 extern const std::string_view DeleteActionQuestion;
 extern const std::string_view DeleteAction;
 extern const std::string_view RenameAction;
+extern const std::string_view FileDoesNotExist;
+extern const std::string_view SkippedTriggers;
+extern const std::string_view CannotSaveFile;
+extern const std::string_view CannotReadFile;
+extern const std::string_view CannotCreateFile;
+extern const std::string_view CannotWriteFile;
+extern const std::string_view CannotRenameFile;
+extern const std::string_view CannotWriteOverFolder;
 // Settings dialog.
 extern const std::string_view ApplyDefaultSettingsFor;
 extern const std::string_view DeleteSoundQuestion;

@@ -21,21 +21,6 @@ std::string_view TrimProfile(std::string_view s) {
     return s;
 }
 
-std::string_view NextLine(std::string_view& rest) {
-    const std::size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-        std::string_view line = rest;
-        rest = {};
-        return line;
-    }
-    std::string_view line = rest.substr(0, end);
-    std::size_t skip = end + 1;
-    if (rest[end] == '\r' && skip < rest.size() && rest[skip] == '\n')
-        ++skip;
-    rest.remove_prefix(skip);
-    return line;
-}
-
 std::string UnquotedValue(std::string_view value) {
     value = value.substr(0, value.find('\0'));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -50,7 +35,7 @@ TPortableProfileFile::TPortableProfileFile(std::string_view text) {
     sections_.emplace_back();
     std::string_view rest = text;
     while (!rest.empty()) {
-        const std::string_view line = TrimProfile(NextLine(rest));
+        const std::string_view line = TrimProfile(CutTextLine(rest));
         if (line.empty())
             continue;
         if (line.front() == '[') {

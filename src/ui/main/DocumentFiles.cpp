@@ -7,7 +7,6 @@ namespace tav {
 
 namespace {
 const char* const kLastFileSetting = "LastTVRFile";
-const char* const kMissingFileText = "The file does not exist.";
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
@@ -65,7 +64,7 @@ bool TDocumentFiles::Save() {
         result = SaveConfigFile(document_, path, info);
     }
     if (!result.Ok) {
-        view_.ShowFileError(result.Error, "Tavrilo");
+        view_.ShowFileError(FileErrorText(result.Error), view_.Translate(kCannotSaveFileTitle));
         return false;
     }
     document_.SetModified(false);
@@ -138,7 +137,7 @@ void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
         return;
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:
-        ReportLoadFailure(result.Status, result.Message, result.Title);
+        ReportLoadFailure(result.Status, result.Error);
         // At start-up the panel names the file that failed, not the document in use; a save
         // must not go over it. The setting keeps the name, so the next start tries again.
         if (kind == TOpenKind::StartUp)
@@ -172,7 +171,7 @@ void TDocumentFiles::Import() {
         return;
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:
-        ReportLoadFailure(result.Status, result.Message, result.Title);
+        ReportLoadFailure(result.Status, result.Error);
         return;
     }
     if (result.AddedNodes > 0) {
@@ -182,21 +181,25 @@ void TDocumentFiles::Import() {
 }
 
 void TDocumentFiles::ReportMissing(const std::string& path) {
-    view_.ShowFileError(path + "\r\n" + kMissingFileText, view_.Translate(kCannotOpenFileTitle));
+    view_.ShowFileError(path + "\r\n" + view_.Translate(kMissingFileText),
+                        view_.Translate(kCannotOpenFileTitle));
 }
 
-void TDocumentFiles::ReportLoadFailure(TConfigLoadStatus status, const std::string& message,
-                                       const std::string& title) {
-    // The system's own error texts are shown as they come; the program's texts are translated.
-    const std::string text =
-        status == TConfigLoadStatus::NotConfig ? view_.Translate(message) : message;
-    view_.ShowFileError(text, view_.Translate(title.empty() ? kCannotOpenFileTitle : title));
+void TDocumentFiles::ReportLoadFailure(TConfigLoadStatus status, const TFileError& error) {
+    const std::string text = status == TConfigLoadStatus::NotConfig
+                                 ? view_.Translate(kNotConfigFileText)
+                                 : FileErrorText(error);
+    view_.ShowFileError(text, view_.Translate(kCannotOpenFileTitle));
 }
 
 void TDocumentFiles::ReportSkippedTriggers(int count) {
     if (count > 0)
-        view_.ShowFileNotice(std::to_string(count) +
-                             " trigger entries named no command of the file and were left out.");
+        view_.ShowFileNotice(std::to_string(count) + " " + view_.Translate(kSkippedTriggersText));
+}
+
+std::string TDocumentFiles::FileErrorText(const TFileError& error) {
+    // The file's name and the system's reason are shown as they are.
+    return error.Text(view_.Translate(error.What));
 }
 
 } // namespace tav

@@ -15,6 +15,13 @@
 
 namespace tav {
 
+// The texts of the file operations' messages, translated before they are shown. A count goes
+// before the skipped-triggers text, separated by a blank.
+inline constexpr const char* kMissingFileText = "The file does not exist.";
+inline constexpr const char* kSkippedTriggersText =
+    "trigger entries named no command of the file and were left out.";
+inline constexpr const char* kCannotSaveFileTitle = "Cannot save file";
+
 enum class TSaveChangesAnswer { Yes, No, Cancel };
 
 // What the main window offers the file operations.
@@ -75,9 +82,9 @@ private:
     std::optional<std::string> AskExistingFile();
     void OpenPath(const std::string& path, TOpenKind kind);
     void ReportMissing(const std::string& path);
-    void ReportLoadFailure(TConfigLoadStatus status, const std::string& message,
-                           const std::string& title);
+    void ReportLoadFailure(TConfigLoadStatus status, const TFileError& error);
     void ReportSkippedTriggers(int count);
+    std::string FileErrorText(const TFileError& error);
     std::string DefaultLayoutName();
 
     TDocument& document_;

@@ -3,6 +3,10 @@
 
 #include "ui/lang/FormTranslations.h"
 
+#include "components/ini/BufferedIniFile.h"
+#include "framework/SafeFileReplace.h"
+#include "ui/main/DocumentFiles.h"
+
 namespace tav {
 
 namespace msg {
@@ -30,6 +34,15 @@ constexpr std::string_view MyAction = "My action";
 constexpr std::string_view DeleteActionQuestion = "Are you sure you want to delete the action '";
 constexpr std::string_view DeleteAction = "Delete action";
 constexpr std::string_view RenameAction = "Rename action";
+// Texts of the file operations, kept beside the code that uses them.
+constexpr std::string_view FileDoesNotExist = kMissingFileText;
+constexpr std::string_view SkippedTriggers = kSkippedTriggersText;
+constexpr std::string_view CannotSaveFile = kCannotSaveFileTitle;
+constexpr std::string_view CannotReadFile = kCannotReadFileText;
+constexpr std::string_view CannotCreateFile = kCannotCreateFileText;
+constexpr std::string_view CannotWriteFile = kCannotWriteFileText;
+constexpr std::string_view CannotRenameFile = kCannotRenameFileText;
+constexpr std::string_view CannotWriteOverFolder = kCannotWriteOverFolderText;
 } // namespace msg
 
 namespace {
@@ -84,7 +97,15 @@ constexpr std::string_view kMessages[] = {msg::InitializationResult,
                                           msg::MyAction,
                                           msg::DeleteActionQuestion,
                                           msg::DeleteAction,
-                                          msg::RenameAction};
+                                          msg::RenameAction,
+                                          msg::FileDoesNotExist,
+                                          msg::SkippedTriggers,
+                                          msg::CannotSaveFile,
+                                          msg::CannotReadFile,
+                                          msg::CannotCreateFile,
+                                          msg::CannotWriteFile,
+                                          msg::CannotRenameFile,
+                                          msg::CannotWriteOverFolder};
 
 } // namespace
 

@@ -127,10 +127,12 @@ TEST(ActionDescription, VolumeNamesTheMixerLine) {
                        german)
                   .caption,
               "D:0 C:2, lautst\xE4rke up, 10");
+    // An operation digit with no meaning adds nothing to the line's name.
     EXPECT_EQ(Describe("\xA1Mixer\xA1"
-                       "0D:1C:0Vol:2Inc:5Delay:0")
+                       "3D:0C:0Vol:2Inc:5Delay:0",
+                       german)
                   .caption,
-              "D:1 C:0, 2");
+              "Master");
 }
 
 TEST(ActionDescription, FollowsTheLabelsItIsGiven) {

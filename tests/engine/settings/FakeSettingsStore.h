@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory store with the registry's case-blind names. A value can also be put in with a
-// type no accessor reads (like binary data), and the whole store can be made to fail.
+// type no accessor reads (like binary data), and the whole store, or the writing of one value,
+// can be made to fail.
 
 #include "engine/settings/SettingsStore.h"
 #include "framework/Text.h"
@@ -26,6 +27,8 @@ public:
     std::vector<TSoundEntry> SoundList;
     bool Broken = false; // every raw operation throws
     int Writes = 0;
+    int Reach = -1;      // writes after this many never arrive, as when the program is ended
+    std::string Refused; // writing this value throws
 
     bool Has(const std::string& name) const { return Values.count(name) != 0; }
     const std::string* StringAt(const std::string& name) const {
@@ -73,6 +76,12 @@ private:
     }
     void Store(std::string_view name, StoredValue value) {
         Check();
+        if (AnsiSameText(name, Refused))
+            throw std::runtime_error("access denied");
+        if (Reach == 0)
+            return;
+        if (Reach > 0)
+            --Reach;
         // Like the registry, an existing value keeps the spelling it was created with.
         auto it = Values.find(std::string(name));
         if (it == Values.end())

@@ -58,11 +58,13 @@ TEST(SettingsStore, AFailingStoreIsSilent) {
     EXPECT_EQ(store.ReadStrSetting("Language"), "");
     EXPECT_FALSE(store.ReadBoolSetting("Play sounds"));
     EXPECT_EQ(store.IntSettingState("Tolerance"), TValueState::Unreadable);
-    store.WriteIntSetting("Tolerance", 30);
-    store.WriteStrSetting("Language", "deutsch");
+    EXPECT_FALSE(store.WriteIntSetting("Tolerance", 30));
+    EXPECT_FALSE(store.WriteStrSetting("Language", "deutsch"));
+    EXPECT_FALSE(store.WriteBoolSetting("Play sounds", true));
     store.WriteSounds({{"Beep", "beep.wav"}});
     EXPECT_TRUE(store.ReadSounds().empty());
     store.Broken = false;
+    EXPECT_TRUE(store.WriteBoolSetting("Play sounds", true));
     EXPECT_EQ(store.ReadIntSetting("Tolerance"), 12);
     EXPECT_FALSE(store.Has("Language"));
     EXPECT_TRUE(store.SoundList.empty());

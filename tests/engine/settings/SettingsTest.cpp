@@ -71,6 +71,22 @@ TEST(Settings, AbsentOrDamagedValuesAreWrittenEvenWhenTheyLookEqual) {
     EXPECT_EQ(store.Writes, 3);
 }
 
+TEST(Settings, AWriteTheStoreRefusedIsTriedAgain) {
+    FakeSettingsStore store;
+    store.Values["Tolerance"] = std::int32_t{10};
+    TSettings settings(store);
+    settings.Load();
+    store.Broken = true;
+    settings.SetInt("Tolerance", 30);
+    settings.SetStr("Language", "deutsch");
+    EXPECT_EQ(settings.Int("Tolerance"), 30); // the program goes on with the new value
+    store.Broken = false;
+    settings.SetInt("Tolerance", 30);
+    settings.SetStr("Language", "deutsch");
+    EXPECT_EQ(*store.IntegerAt("Tolerance"), 30);
+    EXPECT_EQ(*store.StringAt("Language"), "deutsch");
+}
+
 TEST(Settings, EachSpellingWritesTheOneValue) {
     FakeSettingsStore store;
     TSettings settings(store);

@@ -123,3 +123,21 @@ TEST_F(VersionReset, ADamagedLaunchChoiceIsResetWithItsLogonEntry) {
     EXPECT_EQ(store.IntSettingState("Launch on startup"), TValueState::Readable);
     EXPECT_FALSE(store.ReadBoolSetting("Launch on startup"));
 }
+
+TEST_F(VersionReset, AFirstStartCutShortOrRefusedIsCompletedByTheNextStart) {
+    store.Reach = 5;
+    EXPECT_TRUE(Run("4.0.0.1"));
+    EXPECT_FALSE(store.Has("Version"));
+    store.Reach = -1;
+    store.Refused = "Tolerance";
+    EXPECT_TRUE(Run("4.0.0.1"));
+    EXPECT_FALSE(store.Has("Version"));
+    store.Refused.clear();
+    EXPECT_TRUE(Run("4.0.0.1"));
+    EXPECT_EQ(store.ReadStrSetting("Version"), "4.0.0.1");
+    for (const TSettingDef& def : SettingsTable())
+        EXPECT_EQ(store.Has(std::string(def.Name)), def.HasDefault || def.Name == "Version")
+            << def.Name;
+    EXPECT_EQ(store.ReadIntSetting("Tolerance"), 10);
+    EXPECT_FALSE(Run("4.0.0.1"));
+}

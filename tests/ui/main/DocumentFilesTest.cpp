@@ -2,9 +2,11 @@
 
 #include "components/TempPath.h"
 #include "engine/settings/FakeSettingsStore.h"
+#include "ui/lang/FormTranslations.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 using namespace tav;
@@ -38,7 +40,12 @@ struct ScriptedView : IDocumentFilesView {
     }
     void ShowFileNotice(const std::string& text) override { notices.push_back(text); }
     std::string SaveDateText() override { return "09.12.2026 05:00:00"; }
-    std::string Translate(const std::string& english) override { return "<" + english + ">"; }
+    // Marks what was translated; every such text must be a message key of the main window.
+    std::string Translate(const std::string& english) override {
+        const auto& keys = MainFormTranslations.Messages;
+        EXPECT_NE(std::find(keys.begin(), keys.end(), english), keys.end()) << english;
+        return "<" + english + ">";
+    }
     void CloseOrigins() override { ++originsClosed; }
     void DocumentReloaded() override { ++reloads; }
     void ModifiedChanged() override {}
@@ -113,7 +120,8 @@ TEST_F(DocumentFilesTest, AForeignOrMissingFileChangesNothing) {
 
     view.openAnswers.push_back(foreign.str() + ".absent");
     files.Open();
-    EXPECT_EQ(view.errors.size(), 2u);
+    ASSERT_EQ(view.errors.size(), 2u);
+    EXPECT_EQ(view.errors[1].first, foreign.str() + ".absent\r\n<The file does not exist.>");
 
     EXPECT_EQ(Names(), "TV;Mute;");
     EXPECT_EQ(view.panel, "current.tvr");
@@ -159,11 +167,16 @@ TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
     view.saveAnswers.push_back(std::nullopt);
     EXPECT_FALSE(files.CloseQuery());
 
-    // Yes, and the write fails: the error is shown, the document stays modified.
+    // Yes, and the write fails: the error is shown, the document stays modified. The program's
+    // words are translated, the file's name is not.
     view.panel = (std::filesystem::temp_directory_path() / "no-such-dir" / "x.tvr").string();
     view.saveChangesAnswers.push_back(TSaveChangesAnswer::Yes);
     EXPECT_FALSE(files.CloseQuery());
-    EXPECT_EQ(view.errors.size(), 1u);
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].first.rfind("<Cannot create file> \"" + view.panel + ".new\": ", 0),
+              0u)
+        << view.errors[0].first;
+    EXPECT_EQ(view.errors[0].second, "<Cannot save file>");
     EXPECT_TRUE(document.Modified());
 
     view.saveChangesAnswers.push_back(TSaveChangesAnswer::No);
@@ -184,6 +197,18 @@ TEST_F(DocumentFilesTest, NewAndImportRespectARefusedCloseQuery) {
     view.saveChangesAnswers.push_back(TSaveChangesAnswer::No);
     files.New();
     EXPECT_EQ(Names(), "");
+}
+
+TEST_F(DocumentFilesTest, TriggersNamingNoCommandAreCountedInTheNotice) {
+    TempPath file(".tvr");
+    test::WriteBytes(file.str(), "[File information]\r\nVersion=4\r\nCommands=1\r\nLayouts=1\r\n"
+                                 "[C0]\r\nName=R\r\n[L0]\r\nActCount=1\r\n"
+                                 "[L0A0]\r\nTrigCount=2\r\nTC0=7\r\nTC1=-1\r\n");
+    view.openAnswers.push_back(file.str());
+    files.Open();
+    EXPECT_EQ(view.notices,
+              std::vector<std::string>{
+                  "2 <trigger entries named no command of the file and were left out.>"});
 }
 
 TEST_F(DocumentFilesTest, ImportAddsCommandsAndKeepsTheFileName) {

@@ -1,0 +1,29 @@
+#pragma once
+// Replacing a file without putting it at risk: the new bytes go into a file of their own beside
+// the target and onto the disk first; only then may the old file step aside (as the ".bak" the
+// caller asks for) and the new one take its name. A failure at any step leaves the target as it
+// was and comes back to the caller.
+
+#include "framework/FileError.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tav {
+
+// The program's words in the errors below; translations look them up by these texts.
+inline constexpr const char* kCannotCreateFileText = "Cannot create file";
+inline constexpr const char* kCannotWriteFileText = "Cannot write file";
+inline constexpr const char* kCannotRenameFileText = "Cannot rename file";
+inline constexpr const char* kCannotWriteOverFolderText = "Cannot write over a folder";
+
+enum class TBackup { None, Keep };
+
+// Writes `bytes` as the file `path`. With TBackup::Keep the file it replaces becomes
+// `path` + ".bak" (one generation). A `path` that names a folder is refused. No file of the
+// user's is ever overwritten in passing: the temporary file takes a name nothing has yet.
+std::optional<TFileError> ReplaceFileSafely(const std::string& path, std::string_view bytes,
+                                            TBackup backup);
+
+} // namespace tav

@@ -1,0 +1,75 @@
+#include "framework/PlatformFiles.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tav {
+
+namespace {
+
+std::string SystemReason() {
+    return std::strerror(errno);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+bool PathExists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const bool taken = errno == EEXIST;
+        reason = SystemReason();
+        return taken ? TNewFileResult::NameTaken : TNewFileResult::CreateFailed;
+    }
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok)
+        reason = SystemReason();
+    if (::close(fd) != 0 && ok) {
+        reason = SystemReason();
+        ok = false;
+    }
+    if (ok)
+        return TNewFileResult::Written;
+    ::unlink(path.c_str());
+    return TNewFileResult::WriteFailed;
+}
+
+bool RenameOver(const std::string& from, const std::string& to, std::string& reason) {
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    reason = SystemReason();
+    return false;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+} // namespace tav
