@@ -1,16 +1,16 @@
 #include "ui/main/DocumentFiles.h"
 
-#include <filesystem>
-#include <system_error>
+#include "framework/PlatformFiles.h"
 
 namespace tav {
 
 namespace {
 const char* const kLastFileSetting = "LastTVRFile";
 
+// Through the program's own file functions: the standard library's paths do not take the
+// program's 8-bit names through the Windows code page.
 bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+    return !path.empty() && PathExists(path) && !IsFolder(path);
 }
 
 // Keeps the busy cursor up for the length of a load or a save.
