@@ -319,8 +319,8 @@ void TPageControl::PlacePages() {
     GetClientRect(Handle(), &r);
     SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
     for (TTabSheet* page : pages_)
-        page->SetBounds(r.left, r.top, std::max<LONG>(r.right - r.left, 0),
-                        std::max<LONG>(r.bottom - r.top, 0));
+        page->SetPixelBounds(r.left, r.top, std::max<LONG>(r.right - r.left, 0),
+                             std::max<LONG>(r.bottom - r.top, 0));
 }
 
 void TPageControl::SetActivePage(TTabSheet* page) {

@@ -70,7 +70,8 @@ TShiftState KeyboardShiftState() {
 TControl::TControl(TComponent* owner, TControl* parent, std::string name,
                    const TCreateParams& params)
     : TComponent(owner, std::move(name)),
-      parent_(parent), design_{0, 0, params.width, params.height} {
+      parent_(parent), design_{0, 0, params.width, params.height}, preferred_{params.width,
+                                                                              params.height} {
     WindowProc = [this](TMessage& m) { WndProc(m); };
     DWORD style = params.style;
     HWND parentWnd = nullptr;
@@ -384,9 +385,11 @@ void TControl::Click() {
 void TControl::ApplyArgs(TControlArgs& a) {
     if (!a.Caption.empty())
         SetCaption(a.Caption);
-    if (a.Width > 0 || a.Height > 0)
-        SetBounds(Left(), Top(), a.Width > 0 ? a.Width : Width(),
-                  a.Height > 0 ? a.Height : Height());
+    if (a.Width > 0 || a.Height > 0) {
+        preferred_ = {a.Width > 0 ? a.Width : preferred_.Width,
+                      a.Height > 0 ? a.Height : preferred_.Height};
+        SetBounds(Left(), Top(), preferred_.Width, preferred_.Height);
+    }
     if (a.PopupMenu != nullptr)
         PopupMenu = a.PopupMenu;
     HelpContext = a.HelpContext;
@@ -503,7 +506,7 @@ UINT TControl::Dpi() const {
 }
 
 TSize TControl::PreferredSize() const {
-    return {design_.right - design_.left, design_.bottom - design_.top};
+    return preferred_;
 }
 
 TSize TControl::MeasureText(const std::string& text) const {

@@ -132,7 +132,7 @@ public:
     int ToPixels(int design) const { return DesignToPixels(design, Dpi()); }
     int ToDesign(int pixels) const { return PixelsToDesign(pixels, Dpi()); }
     // The size the layout gives the control when it does not stretch it, in design units:
-    // measured from the caption where the control shows one.
+    // measured from the caption where the control shows one, else the declared size.
     virtual TSize PreferredSize() const;
     // Whether the layout stretches the control to the width offered (edits, lists).
     virtual bool FillsWidth() const { return false; }
@@ -236,6 +236,10 @@ private:
     bool mouseInside_ = false;
     // Where the control was put, in design units, to place it again at another DPI.
     RECT design_{};
+    // The size it was declared with: what the layout gives a control without a measured size
+    // when it does not stretch it. The layout's own placing never changes it, so a form can
+    // become smaller again.
+    TSize preferred_;
     bool placing_ = false;
 };
 

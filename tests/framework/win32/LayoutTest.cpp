@@ -85,12 +85,16 @@ TEST(Layout, ANewMessageFontIsMeasuredAndPlacedOnceTheSystemSaysSo) {
 TEST(Layout, ASizeableFormKeepsItsEdgesAndNeverGetsSmallerThanItsLayout) {
     TPlacedForm form(TBorderStyle::Sizeable);
     const int listHeight = form.AppList->Height();
+    MINMAXINFO before{};
+    SendMessageA(form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&before));
     form.SetClientSize(form.ClientWidth() + 100, form.ClientHeight() + 60);
     EXPECT_NEAR(form.AppList->Height(), listHeight + 60, 1);
     EXPECT_EQ(form.CancelBtn->Left() + form.CancelBtn->Width(), form.ClientWidth() - kFormMargin);
     EXPECT_EQ(form.CancelBtn->Top() + form.CancelBtn->Height(), form.ClientHeight() - kFormMargin);
     MINMAXINFO limits{};
     SendMessageA(form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, before.ptMinTrackSize.x) << "growing is not a new minimum";
+    EXPECT_EQ(limits.ptMinTrackSize.y, before.ptMinTrackSize.y);
     form.SetClientSize(10, 10);
     RECT window{};
     GetWindowRect(form.Handle(), &window);

@@ -9,15 +9,15 @@ using namespace tav;
 
 namespace {
 
-struct DialogKeysTest : ::testing::Test {
+struct DialogKeys : ::testing::Test {
     test::TSampleSettings settings;
     test::TSampleDialog* dialog = new test::TSampleDialog(nullptr, settings);
 
-    DialogKeysTest() {
+    DialogKeys() {
         dialog->Show();
         test::PumpFor(std::chrono::milliseconds(30));
     }
-    ~DialogKeysTest() override { delete dialog; }
+    ~DialogKeys() override { delete dialog; }
 
     // Posts the key to the focused window, as the keyboard does, with the modifiers held.
     void Press(WORD key, bool shift = false, bool ctrl = false, bool alt = false) {
@@ -39,7 +39,7 @@ struct DialogKeysTest : ::testing::Test {
     TControl* Focused() { return TControl::FindControl(GetFocus()); }
 };
 
-TEST_F(DialogKeysTest, TabFollowsTheTabOrderBothWays) {
+TEST_F(DialogKeys, TabFollowsTheTabOrderBothWays) {
     dialog->PortCoBx->SetFocus();
     Press(VK_TAB);
     EXPECT_EQ(Focused(), dialog->SpeedEdBx);
@@ -60,7 +60,7 @@ TEST_F(DialogKeysTest, TabFollowsTheTabOrderBothWays) {
     EXPECT_EQ(Focused(), dialog->LogChBx);
 }
 
-TEST_F(DialogKeysTest, AltAndALabelsLetterFocusesItsControlWithTheTextSelected) {
+TEST_F(DialogKeys, AltAndALabelsLetterFocusesItsControlWithTheTextSelected) {
     dialog->PortCoBx->SetFocus();
     Press('N', false, false, /*alt=*/true);
     ASSERT_EQ(Focused(), dialog->NameEdBx);
@@ -78,7 +78,7 @@ TEST_F(DialogKeysTest, AltAndALabelsLetterFocusesItsControlWithTheTextSelected) 
     EXPECT_EQ(dialog->PageCtl->ActivePage(), dialog->OptionsTab);
 }
 
-TEST_F(DialogKeysTest, EnterPressesTheFocusedButtonElseTheDefaultAndEscapeCancels) {
+TEST_F(DialogKeys, EnterPressesTheFocusedButtonElseTheDefaultAndEscapeCancels) {
     std::vector<std::string> pressed;
     for (TButton* b : {dialog->OkBtn, dialog->CancelBtn, dialog->HelpBtn})
         b->OnClick = [&pressed, b](TObject*) { pressed.push_back(b->Name()); };
@@ -99,7 +99,7 @@ TEST_F(DialogKeysTest, EnterPressesTheFocusedButtonElseTheDefaultAndEscapeCancel
     EXPECT_EQ(dialog->ModalResult, mrCancel);
 }
 
-TEST_F(DialogKeysTest, ArrowsMoveTheCheckInsideARadioGroupAndTabVisitsItOnce) {
+TEST_F(DialogKeys, ArrowsMoveTheCheckInsideARadioGroupAndTabVisitsItOnce) {
     dialog->PageCtl->SetActivePage(dialog->OptionsTab);
     dialog->ModeRGrp->Button(0)->SetFocus();
     Press(VK_DOWN);
@@ -115,7 +115,7 @@ TEST_F(DialogKeysTest, ArrowsMoveTheCheckInsideARadioGroupAndTabVisitsItOnce) {
     EXPECT_EQ(Focused(), dialog->ModeRGrp->Button(2)) << "Tab comes back to the checked item";
 }
 
-TEST_F(DialogKeysTest, CtrlTabSwitchesPagesAsAUsersChoiceAndTheFocusFollows) {
+TEST_F(DialogKeys, CtrlTabSwitchesPagesAsAUsersChoiceAndTheFocusFollows) {
     int changes = 0;
     dialog->PageCtl->OnChange = [&](TObject*) { ++changes; };
     dialog->NameEdBx->SetFocus();
@@ -132,7 +132,7 @@ TEST_F(DialogKeysTest, CtrlTabSwitchesPagesAsAUsersChoiceAndTheFocusFollows) {
     EXPECT_EQ(dialog->PageCtl->ActivePage(), dialog->SoundsTab);
 }
 
-TEST_F(DialogKeysTest, AModalFormBelongsToTheActiveFormWhichWaitsAndComesBack) {
+TEST_F(DialogKeys, AModalFormBelongsToTheActiveFormWhichWaitsAndComesBack) {
     SetActiveWindow(dialog->Handle());
     auto* modal = new TForm(dialog, "Question", TBorderStyle::Dialog);
     modal->Loaded();

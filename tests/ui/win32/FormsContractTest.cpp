@@ -3,6 +3,7 @@
 // every page, and no caption is clipped, in English and with texts 40 % longer. A new form
 // joins by one line in kForms.
 
+#include "LongerTexts.h"
 #include "SampleDialog.h"
 #include "framework/Text.h"
 #include "framework/win32/Pump.h"
@@ -67,18 +68,6 @@ bool ReallyEnabled(const TControl* c) {
         if (!IsWindowEnabled(c->Handle()))
             return false;
     return true;
-}
-
-// A key's component and property: "Form.Component.Property".
-struct KeyParts {
-    std::string Component;
-    std::string Property;
-};
-std::optional<KeyParts> SplitKey(std::string_view key) {
-    const StringList parts = SplitString(key, ".");
-    if (parts.size() != 3)
-        return std::nullopt;
-    return KeyParts{parts[1], parts[2]};
 }
 
 // Keys the translation pass does not serve: the form's own caption and the texts its dialog
@@ -146,45 +135,19 @@ HFONT FontOf(const TControl* c) {
     return reinterpret_cast<HFONT>(SendMessageA(c->Handle(), WM_GETFONT, 0, 0));
 }
 
-// Texts 40 % longer than `text`, keeping its mnemonic.
-std::string Longer(const std::string& text) {
-    const size_t extra = (text.size() * 2 + 4) / 5;
-    std::string filler;
-    for (size_t i = 0; i < extra; ++i)
-        filler += "mwa"[i % 3];
-    return text + filler;
-}
-
-// A language file whose every text is 40 % longer than the form's English one.
-std::string LongerLanguageFile(TForm& form, const TFormTranslations& table) {
-    std::string file = "[Translations]\r\n";
-    for (std::string_view key : table.Properties) {
-        const auto parts = SplitKey(key);
-        TComponent* component = parts ? form.FindComponent(parts->Component) : nullptr;
-        const PublishedProperty* p = component ? component->FindProperty(parts->Property) : nullptr;
-        if (p == nullptr)
-            continue;
-        std::string value;
-        if (p->kind == PropertyKind::String) {
-            value = Longer(p->getString());
-        } else if (p->kind == PropertyKind::StringList) {
-            for (const std::string& item : p->getList())
-                value += (value.empty() ? "" : std::string(table.Separator)) + Longer(item);
-        }
-        if (!value.empty())
-            file += std::string(key) + "=" + value + "\r\n";
-    }
-    return file;
-}
-
-struct FormsContract : ::testing::TestWithParam<FormEntry> {
+// The form shown; the suite named ...Dpi runs at 96 and at 144 DPI, the one named ...Keys alone
+// (it follows the keyboard focus).
+struct ShownForm : ::testing::TestWithParam<FormEntry> {
     void SetUp() override {
         form = GetParam().Make();
         form->Show();
         test::PumpFor(std::chrono::milliseconds(50));
     }
     void TearDown() override { delete form; }
+    TForm* form = nullptr;
+};
 
+struct FormsContractDpi : ShownForm {
     void ExpectNothingClipped(const std::string& language) {
         ForEachPage(*form, [&](const std::string& page) {
             for (TControl* c : ShownControls(*form)) {
@@ -215,16 +178,16 @@ struct FormsContract : ::testing::TestWithParam<FormEntry> {
             }
         });
     }
-
-    TForm* form = nullptr;
 };
 
-TEST_P(FormsContract, EveryTranslationKeyReachesAComponentAndAProperty) {
+using FormsContractKeys = ShownForm;
+
+TEST_P(FormsContractDpi, EveryTranslationKeyReachesAComponentAndAProperty) {
     const FormEntry& entry = GetParam();
     for (std::string_view key : entry.Table.Properties) {
         if (ServedDirectly(entry.Table, key))
             continue;
-        const auto parts = SplitKey(key);
+        const auto parts = test::SplitKey(key);
         ASSERT_TRUE(parts.has_value()) << key;
         if (entry.Pending.contains(parts->Component))
             continue;
@@ -238,11 +201,11 @@ TEST_P(FormsContract, EveryTranslationKeyReachesAComponentAndAProperty) {
             << pending << " exists now: take it off the form's pending list";
 }
 
-TEST_P(FormsContract, TheDeclarationEndsSoEventsReachTheirHandlers) {
+TEST_P(FormsContractDpi, TheDeclarationEndsSoEventsReachTheirHandlers) {
     EXPECT_TRUE(form->CanFireEvents());
 }
 
-TEST_P(FormsContract, TabReachesEveryEnabledTabStopOnEveryPage) {
+TEST_P(FormsContractKeys, TabReachesEveryEnabledTabStopOnEveryPage) {
     ForEachPage(*form, [&](const std::string& page) {
         std::set<TControl*> expected;
         for (TControl* c : ShownControls(*form))
@@ -263,7 +226,7 @@ TEST_P(FormsContract, TabReachesEveryEnabledTabStopOnEveryPage) {
     });
 }
 
-TEST_P(FormsContract, MnemonicsAreUniqueOnEveryPage) {
+TEST_P(FormsContractDpi, MnemonicsAreUniqueOnEveryPage) {
     ForEachPage(*form, [&](const std::string& page) {
         std::map<char, std::string> owners;
         auto claim = [&](char letter, const std::string& name) {
@@ -283,16 +246,20 @@ TEST_P(FormsContract, MnemonicsAreUniqueOnEveryPage) {
     });
 }
 
-TEST_P(FormsContract, NoCaptionIsClippedInEnglishOrWithTextsFortyPercentLonger) {
+TEST_P(FormsContractDpi, NoCaptionIsClippedInEnglishOrWithTextsFortyPercentLonger) {
     ExpectNothingClipped("English");
     test::TempFolder folder;
     auto* lang = dynamic_cast<TLanguage*>(form->FindComponent("Lang"));
     ASSERT_NE(lang, nullptr);
-    lang->SetLanguageFile(folder.Write("longer.lng", LongerLanguageFile(*form, GetParam().Table)));
+    lang->SetLanguageFile(
+        folder.Write("longer.lng", test::LongerLanguageFile(*form, GetParam().Table)));
     ExpectNothingClipped("longer texts");
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, FormsContract, ::testing::ValuesIn(kForms),
-                         [](const auto& info) { return std::string(info.param.Name); });
+std::string FormName(const ::testing::TestParamInfo<FormEntry>& info) {
+    return info.param.Name;
+}
+INSTANTIATE_TEST_SUITE_P(Forms, FormsContractDpi, ::testing::ValuesIn(kForms), FormName);
+INSTANTIATE_TEST_SUITE_P(Forms, FormsContractKeys, ::testing::ValuesIn(kForms), FormName);
 
 } // namespace
