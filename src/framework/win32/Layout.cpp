@@ -86,74 +86,56 @@ int Share(int extra, int takers, int index) {
     return extra / takers + (index == takers - 1 ? extra % takers : 0);
 }
 
-class TColumnNode : public TListNode {
+// Children along one axis: the sizes along it add up (with spacing), across it the largest
+// counts. Room left over along the axis goes to the children that take it: those that expand
+// in a column, those that want the width in a row.
+class TLineNode : public TListNode {
 public:
-    using TListNode::TListNode;
+    TLineNode(std::vector<TBox> children, int spacing, bool vertical)
+        : TListNode(std::move(children), spacing), vertical_(vertical) {}
     TSize Measure() override {
-        TSize size{};
+        int along = 0, across = 0;
         const auto shown = Shown();
         for (const TBox* c : shown) {
             const TSize s = (*c)->Measure();
-            size.Width = std::max(size.Width, s.Width);
-            size.Height += s.Height;
+            along += Along(s);
+            across = std::max(across, Across(s));
         }
-        size.Height += Gaps(shown.size());
-        return size;
+        along += Gaps(shown.size());
+        return vertical_ ? TSize{across, along} : TSize{along, across};
     }
     void Place(int left, int top, int width, int height) override {
         const auto shown = Shown();
-        std::vector<int> heights;
-        int needed = Gaps(shown.size());
-        int expanders = 0;
-        for (const TBox* c : shown) {
-            heights.push_back((*c)->Measure().Height);
-            needed += heights.back();
-            expanders += (*c)->Expand ? 1 : 0;
-        }
-        int y = top, expander = 0;
-        for (size_t i = 0; i < shown.size(); ++i) {
-            int h = heights[i];
-            if ((*shown[i])->Expand)
-                h += Share(height - needed, expanders, expander++);
-            (*shown[i])->Place(left, y, width, h);
-            y += h + spacing_;
-        }
-    }
-};
-
-class TRowNode : public TListNode {
-public:
-    using TListNode::TListNode;
-    TSize Measure() override {
-        TSize size{};
-        const auto shown = Shown();
-        for (const TBox* c : shown) {
-            const TSize s = (*c)->Measure();
-            size.Width += s.Width;
-            size.Height = std::max(size.Height, s.Height);
-        }
-        size.Width += Gaps(shown.size());
-        return size;
-    }
-    void Place(int left, int top, int width, int height) override {
-        const auto shown = Shown();
-        std::vector<int> widths;
+        std::vector<int> sizes;
         int needed = Gaps(shown.size());
         int takers = 0;
         for (const TBox* c : shown) {
-            widths.push_back((*c)->Measure().Width);
-            needed += widths.back();
-            takers += Base(*c).WantsWidth() ? 1 : 0;
+            sizes.push_back(Along((*c)->Measure()));
+            needed += sizes.back();
+            takers += Takes(**c) ? 1 : 0;
         }
-        int x = left, taker = 0;
+        const int room = vertical_ ? height : width;
+        int at = vertical_ ? top : left, taker = 0;
         for (size_t i = 0; i < shown.size(); ++i) {
-            int w = widths[i];
-            if (Base(*shown[i]).WantsWidth())
-                w += Share(width - needed, takers, taker++);
-            (*shown[i])->Place(x, top, w, height);
-            x += w + spacing_;
+            int size = sizes[i];
+            if (Takes(**shown[i]))
+                size += Share(room - needed, takers, taker++);
+            if (vertical_)
+                (*shown[i])->Place(left, at, width, size);
+            else
+                (*shown[i])->Place(at, top, size, height);
+            at += size + spacing_;
         }
     }
+
+private:
+    int Along(TSize s) const { return vertical_ ? s.Height : s.Width; }
+    int Across(TSize s) const { return vertical_ ? s.Width : s.Height; }
+    bool Takes(TLayoutNode& child) const {
+        return vertical_ ? child.Expand : static_cast<TNodeBase&>(child).WantsWidth();
+    }
+
+    bool vertical_;
 };
 
 class TLabelRowsNode : public TNodeBase {
@@ -375,11 +357,11 @@ public:
 TBox::TBox(TControl* control) : node_(std::make_shared<TControlNode>(control)) {}
 
 TBox Column(std::vector<TBox> children, int spacing) {
-    return TBox(std::make_shared<TColumnNode>(std::move(children), spacing));
+    return TBox(std::make_shared<TLineNode>(std::move(children), spacing, true));
 }
 
 TBox Row(std::vector<TBox> children, int spacing) {
-    return TBox(std::make_shared<TRowNode>(std::move(children), spacing));
+    return TBox(std::make_shared<TLineNode>(std::move(children), spacing, false));
 }
 
 TBox LabelRows(std::vector<TLabelRow> rows) {
