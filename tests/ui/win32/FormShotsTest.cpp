@@ -1,11 +1,13 @@
-// Pictures of the sample dialog's pages, in English and with texts 40 % longer, at the DPI the
-// run has (96, and 144 in the dpi144 run), to look at before a form is called done.
+// Pictures of the forms, in English and with texts 40 % longer, at the DPI the run has (96, and
+// 144 in the dpi144 run), to look at before a form is called done.
 
 #include "LongerTexts.h"
 #include "SampleDialog.h"
 #include "framework/win32/Pump.h"
 #include "framework/win32/Screenshot.h"
+#include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
+#include "ui/main/win32/MainForm.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,26 @@ TEST(SampleDialogDpi, PagesAreSavedAsPicturesInEnglishAndWithLongerTexts) {
         "longer.lng", test::LongerLanguageFile(dialog, test::SampleDialogTranslations)));
     EXPECT_GT(dialog.ClientWidth(), englishWidth) << "the dialog grows with its texts";
     shoot("longer");
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
+    test::TestRegistryKey key;
+    TMainForm form(nullptr, key.Path());
+    SetWindowPos(form.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    form.Show();
+    form.StatBar->SetPanelText(0, "C:\\Program Files\\Tavrilo\\Living room.tvr");
+    form.StatBar->SetPanelText(1, "Serial, Keyboard");
+    test::PumpFor(std::chrono::milliseconds(40));
+    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-english"));
+    test::TempFolder folder;
+    form.Lang->SetLanguageFile(
+        folder.Write("longer.lng", test::LongerLanguageFile(form, MainFormTranslations)));
+    test::PumpFor(std::chrono::milliseconds(40));
+    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-longer"));
 }
 
 } // namespace
