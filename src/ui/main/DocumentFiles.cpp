@@ -110,8 +110,8 @@ void TDocumentFiles::LoadNamedFile() {
     if (path.empty())
         return;
     if (!FileExists(path)) {
-        // A file named on the command line or remembered from last time may have gone: forget it.
-        settings_.SetStr(kLastFileSetting, "");
+        // The file may be on a drive not mounted yet (at logon): the setting keeps its name for
+        // the next start, while the panel forgets it so that no save goes there meanwhile.
         view_.SetFileNamePanel("");
         return;
     }
@@ -128,12 +128,10 @@ void TDocumentFiles::OpenPath(const std::string& path, TOpenKind kind) {
     case TConfigLoadStatus::Loaded:
         break;
     case TConfigLoadStatus::Missing:
-        if (kind == TOpenKind::StartUp) {
-            settings_.SetStr(kLastFileSetting, "");
-            view_.SetFileNamePanel("");
-        } else {
+        if (kind == TOpenKind::StartUp)
+            view_.SetFileNamePanel(""); // kept in the setting, as above
+        else
             ReportMissing(path);
-        }
         return;
     case TConfigLoadStatus::NotConfig:
     case TConfigLoadStatus::Unreadable:

@@ -12,4 +12,6 @@ TEST(StartupFile, CommandLineNameWinsAndABareNameIsTakenFromTheProgramFolder) {
               "E:\\remotes\\tv.tvr");
     EXPECT_EQ(ChooseStartupFile({"E:tv.tvr"}, "", folder), "E:tv.tvr");
     EXPECT_EQ(ChooseStartupFile({"E:\\remotes\\"}, "D:\\last.tvr", folder), "");
+    EXPECT_EQ(ChooseStartupFile({"/debug"}, "D:\\last.tvr", folder), "D:\\last.tvr");
+    EXPECT_EQ(ChooseStartupFile({"-DEBUG", "tv.tvr"}, "", folder), folder + "tv.tvr");
 }

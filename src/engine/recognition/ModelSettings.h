@@ -1,0 +1,30 @@
+#pragma once
+// The recognition settings read from the settings model at each use, kept to the ranges the
+// settings dialog's controls allow (a stored value outside them counts as the nearest end).
+
+#include "engine/recognition/RecognitionPorts.h"
+#include "engine/settings/Settings.h"
+
+namespace tav {
+
+// The recognition time-out in milliseconds, 100..1000.
+int RecognitionTimeOut(const TSettings& settings);
+// Bytes a serial value is made of, 1..4.
+int ValueSize(const TSettings& settings);
+
+class TModelRecognitionSettings : public IRecognitionSettings {
+public:
+    // `serialMode` and `logEnabled` are the main window's own copies, read at each use too.
+    TModelRecognitionSettings(const TSettings& settings, const int& serialMode,
+                              const bool& logEnabled);
+    TRecognitionSettings Read() const override;
+    // Sound names compare without regard to letter case, as the registry's value names do.
+    std::optional<std::string> SoundFile(const std::string& sound) const override;
+
+private:
+    const TSettings& settings_;
+    const int& serialMode_;
+    const bool& logEnabled_;
+};
+
+} // namespace tav

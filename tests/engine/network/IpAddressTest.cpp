@@ -1,0 +1,23 @@
+#include "engine/network/IpAddress.h"
+#include "engine/settings/FakeSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+using namespace tav;
+
+TEST(IpAddress, DottedPartsFillTheBytesFromTheTopAndMissingPartsCountZero) {
+    EXPECT_EQ(IPToInt("192.168.0.1"), 0xC0A80001u);
+    EXPECT_EQ(IPToInt("10.1"), 0x0A000001u);
+    EXPECT_EQ(IPToInt(""), 0u);
+    EXPECT_EQ(IPToInt("256.0.0.1"), std::nullopt);
+    EXPECT_EQ(IPToInt("10.x.0.1"), std::nullopt);
+}
+
+TEST(IpAddress, ADamagedStoredMaskFallsBackToItsDefaultNeverToLettingEveryoneIn) {
+    test::FakeSettingsStore store;
+    TSettings settings(store);
+    settings.SetStr("TCP/IP server filter", "255.255.x.0");
+    EXPECT_EQ(StoredAddress(settings, "TCP/IP server filter"), 0xFFFFFF00u);
+    settings.SetStr("TCP/IP server IP", "192.168.0.7");
+    EXPECT_EQ(StoredAddress(settings, "TCP/IP server IP"), 0xC0A80007u);
+}
