@@ -46,16 +46,16 @@ const FormEntry kForms[] = {
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
      MainFormTranslations,
      // The commands tree, the action panel, the tray and the help menu come with their work.
-     {"CommandsMenu",     "EnableOriginMenu", "TestOriginMenu", "NewRemoteMenu",
-      "NewCommandMenu",   "LearnMenu",        "PropertiesMenu", "EnabledMenu",
-      "TypematicMenu",    "SoundMenu",        "NoneMenu",       "CopyToActionMenu",
-      "RenameMenu",       "DeleteMenu",       "ActionsMenu",    "LayoutSetupMenu",
-      "HelpMenu",         "IndexMenu",        "AboutMenu",      "RemoteCommandsGrpBx",
-      "ExecuteActionTab", "LayoutLbl",        "ActionsGrpBx",   "ActionLbl",
-      "NewBtn",           "DeleteBtn",        "RenameBtn",      "TriggerTab",
-      "TriggeringRGrp",   "TrigTypeRGrp",     "ActionListTab",  "NewActionBtn",
-      "RemoveBtn",        "PropertiesBtn",    "AllAtOnceChBtn", "RunBtn",
-      "SettingsBtn",      "HelpBtn",          "RestoreMenu",    "DeleteTrigger"}},
+     {"TestOriginMenu", "NewRemoteMenu",       "NewCommandMenu",   "LearnMenu",
+      "PropertiesMenu", "EnabledMenu",         "TypematicMenu",    "SoundMenu",
+      "NoneMenu",       "CopyToActionMenu",    "RenameMenu",       "DeleteMenu",
+      "ActionsMenu",    "LayoutSetupMenu",     "HelpMenu",         "IndexMenu",
+      "AboutMenu",      "RemoteCommandsGrpBx", "ExecuteActionTab", "LayoutLbl",
+      "ActionsGrpBx",   "ActionLbl",           "NewBtn",           "DeleteBtn",
+      "RenameBtn",      "TriggerTab",          "TriggeringRGrp",   "TrigTypeRGrp",
+      "ActionListTab",  "NewActionBtn",        "RemoveBtn",        "PropertiesBtn",
+      "AllAtOnceChBtn", "SettingsBtn",         "HelpBtn",          "RestoreMenu",
+      "DeleteTrigger"}},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

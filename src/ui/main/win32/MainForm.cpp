@@ -1,13 +1,9 @@
 #include "ui/main/win32/MainForm.h"
 
-#include "engine/settings/VersionReset.h"
-#include "engine/settings/win32/FileAssociation.h"
-#include "engine/settings/win32/FileVersion.h"
-#include "engine/settings/win32/LaunchAtLogon.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
-#include "ui/main/StartupFile.h"
+#include "ui/main/win32/SingleInstance.h"
 
 namespace tav {
 
@@ -67,37 +63,42 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(
         ExitMenu,
         {.Parent = FileMenu, .Caption = "E&xit", .OnClick = Handler(&TMainForm::ExitMenuClick)});
+    TAV_CREATE(CommandsMenu, {.Parent = MainMenu1->Items(), .Caption = "&Commands"});
+    TAV_CREATE(EnableOriginMenu, {.Parent = CommandsMenu,
+                                  .Caption = "Ori&gin enabled",
+                                  .ShortCut = ShortCut('G', scCtrl),
+                                  .OnClick = Handler(&TMainForm::EnableOriginMenuClick)});
     SetMenu(MainMenu1);
 
+    TAV_CREATE(RunBtn, {.Parent = this, .Caption = "&Run!"});
     TAV_CREATE(StatBar, {.Parent = this});
     StatBar->SetPanels({300, 200});
+    TAV_CREATE(
+        IRTimer,
+        {.Interval = kEndOfCodeMs, .Enabled = false, .OnTimer = Handler(&TMainForm::IRTimerTimer)});
+    TAV_CREATE(
+        TypematicTimer,
+        {.Interval = 175, .Enabled = false, .OnTimer = Handler(&TMainForm::TypematicTimerTimer)});
     Lang = CreateFormLanguage(this, MainFormTranslations);
+    road_ = std::make_unique<TMainRoad>(
+        document_, settings_, serialMode_, logEnabled_, TMainRoadTimers{*IRTimer, *TypematicTimer},
+        static_cast<ITrayIndicator&>(*this), static_cast<IOriginHost&>(*this));
 
     OnShow = Handler(&TMainForm::FormShow);
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
-    Loaded();
+    SetLayout(Column({Expand(Stretch()), Buttons({RunBtn})}));
     FormCreate(this);
 }
 
-void TMainForm::FormCreate(TObject* sender) {
-    if (sender == nullptr) {
-        document_.Reset();
+void TMainForm::WndProc(TMessage& m) {
+    if (m.Msg == EndInstanceMessage()) {
+        // A newer instance takes over: the origins go first, then the program ends without
+        // asking anything.
+        road_->Origins().StartOrigins(false);
+        PostQuitMessage(0);
         return;
     }
-    SetCaption(kMainCaption);
-}
-
-void TMainForm::FormShow(TObject*) {
-    if (startedUp_)
-        return;
-    startedUp_ = true;
-    const std::string program = ProgramFileName();
-    TRegistryFileAssociation association(program);
-    TRunKeyLaunchAtLogon launchAtLogon(program);
-    RunVersionReset(store_, GetFileVersionStr(program), association, launchAtLogon);
-    settings_.Load();
-    SetFileNamePanel(ChooseStartupFile(arguments_, settings_.Str("LastTVRFile"), ProgramFolder()));
-    files_.LoadNamedFile();
+    TForm::WndProc(m);
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& canClose) {
@@ -128,6 +129,14 @@ void TMainForm::ExitMenuClick(TObject*) {
     Close();
 }
 
+void TMainForm::IRTimerTimer(TObject*) {
+    road_->Receiver().EndOfCode();
+}
+
+void TMainForm::TypematicTimerTimer(TObject*) {
+    road_->Recognizer().TypematicTimerTimer();
+}
+
 std::string TMainForm::FileNamePanel() const {
     return StatBar->PanelText(0);
 }
@@ -156,10 +165,12 @@ TSaveChangesAnswer TMainForm::AskSaveChanges() {
 }
 
 void TMainForm::ShowFileError(const std::string& text, const std::string& title) {
+    ShowWithMessages();
     ShowMessageBox(text, title, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void TMainForm::ShowFileNotice(const std::string& text) {
+    ShowWithMessages();
     ShowMessageBox(text, "Tavrilo", MB_OK | MB_ICONINFORMATION);
 }
 
@@ -172,13 +183,16 @@ std::string TMainForm::Translate(const std::string& english) {
 }
 
 void TMainForm::CloseOrigins() {
-    // No input origin can be open yet: the origins join the program later, and the close
-    // query stops them here.
+    road_->Origins().StartOrigins(false);
 }
 
 void TMainForm::DocumentReloaded() {
-    // The commands tree and the action panel show the document once they exist; until then
-    // the file name in the status bar is all the window shows of it.
+    // A code half received, or a time-out of a command of the old document, ends with it.
+    // (The commands tree and the action panel will show the document here too.)
+    IRTimer->SetEnabled(false);
+    TypematicTimer->SetEnabled(false);
+    document_.ReceivedCode.Empty();
+    document_.TypematicActive = false;
 }
 
 void TMainForm::ModifiedChanged() {

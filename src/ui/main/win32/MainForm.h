@@ -1,6 +1,7 @@
 #pragma once
-// The main window: the File menu, the status bar (configuration file, running origins), the
-// document and the settings, and the routines of the program's start.
+// The main window: the menus, the status bar (configuration file, running origins), the Run!
+// button, the document and the settings, the road of the received codes, and the routines of
+// the program's start and end.
 
 #include "engine/document/Document.h"
 #include "engine/settings/Settings.h"
@@ -8,26 +9,36 @@
 #include "framework/win32/ComCtrls.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/Menus.h"
+#include "framework/win32/StdCtrls.h"
+#include "framework/win32/Timer.h"
 #include "ui/lang/Lang.h"
 #include "ui/main/DocumentFiles.h"
+#include "ui/main/win32/MainRoad.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tav {
 
-class TMainForm : public TForm, private IDocumentFilesView {
+class TMainForm : public TForm,
+                  private IDocumentFilesView,
+                  private IOriginHost,
+                  private ITrayIndicator {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
     explicit TMainForm(TComponent* owner, std::string settingsKey = kSettingsKey,
                        std::vector<std::string> arguments = {});
+    ~TMainForm() override;
 
     // Creation of the window's own state; with no sender only the document part.
     void FormCreate(TObject* sender);
+    // Destruction of the window's own state; with no sender only the document part.
+    void FormDestroy(TObject* sender);
     // The show routine of start-up: the version check, loading the stored settings and opening
-    // the configuration file. Called by the show event, or directly with no sender when the
-    // program starts minimized; its body runs once.
+    // the configuration file and the origins. Called by the show event, or directly with no
+    // sender when the program starts minimized; its body runs once.
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
 
@@ -37,9 +48,17 @@ public:
     void SaveMenuClick(TObject* sender);
     void SaveAsMenuClick(TObject* sender);
     void ExitMenuClick(TObject* sender);
+    void EnableOriginMenuClick(TObject* sender);
+    void IRTimerTimer(TObject* sender);
+    void TypematicTimerTimer(TObject* sender);
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
+    // Where every input origin delivers its data.
+    TCodeReceiver& Receiver() { return road_->Receiver(); }
+    TOriginControl& Origins() { return road_->Origins(); }
+    // The origins' routines; until an origin is built in, opening it fails with a message.
+    bool SwitchOrigin(TOrigin origin, bool active) override;
 
     TMainMenu* MainMenu1 = nullptr;
     TMenuItem* FileMenu = nullptr;
@@ -50,9 +69,18 @@ public:
     TMenuItem* ImportMenu = nullptr;
     TMenuItem* SettingsMenu = nullptr;
     TMenuItem* ExitMenu = nullptr;
+    TMenuItem* CommandsMenu = nullptr;
+    TMenuItem* EnableOriginMenu = nullptr;
+    TButton* RunBtn = nullptr;
     // Panel 0: the configuration file's name; panel 1: the running origins.
     TStatusBar* StatBar = nullptr;
+    // End of a code of the origins without an end marker; the recognition time-out.
+    TTimer* IRTimer = nullptr;
+    TTimer* TypematicTimer = nullptr;
     TLanguage* Lang = nullptr;
+
+protected:
+    void WndProc(TMessage& message) override;
 
 private:
     // What the file operations need of the window.
@@ -70,12 +98,33 @@ private:
     void ModifiedChanged() override;
     void SetBusy(bool busy) override;
 
+    // What the origin control needs of the window.
+    std::string EnableOriginCaption() const override;
+    bool EnableOriginChecked() const override;
+    void SetEnableOriginChecked(bool checked) override;
+    void SetOriginStatus(const std::string& text) override;
+
+    // What the recognizer needs of the tray.
+    void ShowReceiving() override;
+    bool IconVisible() const override;
+
+    // Start-up steps of FormShow.
+    void LoadSettings();
+    void OpenStartupFile();
+    // A message box of the start-up goes with the window: shown, and in front.
+    void ShowWithMessages();
+
     TRegistryStore store_;
     TSettings settings_;
     TDocument document_;
     TDocumentFiles files_;
     std::vector<std::string> arguments_;
     bool startedUp_ = false;
+    // The receiver's device mode (from the device table, once the serial origins are built)
+    // and whether a log file was named when the program started.
+    int serialMode_ = 0;
+    bool logEnabled_ = false;
+    std::unique_ptr<TMainRoad> road_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.

@@ -1,0 +1,68 @@
+#pragma once
+// The road of a code through the running program: the origins deliver to the code receiver,
+// which hands complete codes to the recognizer; the origin control opens and closes the
+// origins. The main window owns one and gives it its timers and its tray.
+
+#include "engine/origins/OriginControl.h"
+#include "engine/recognition/CodeReceiver.h"
+#include "engine/recognition/ModelSettings.h"
+#include "engine/recognition/win32/Win32Ports.h"
+#include "ui/main/win32/TimerPort.h"
+
+namespace tav {
+
+// The ports whose features the program does not have yet answer quietly, each until its part
+// is built: the commands tree's selection, the DDE and TCP reports, the action timer and the
+// on-screen display.
+class TPortsBuiltLater : public ITreeSelection,
+                         public IReportSinks,
+                         public IActionRunner,
+                         public IOnScreenDisplay {
+public:
+    void Select(TCommandNode*) override {}
+    bool DdeOpen() const override { return false; }
+    void SetDdeText(const std::string&) override {}
+    void SendInfoLine(const std::string&) override {}
+    void ClearReplySocket() override {}
+    void RunCurrentAction() override {}
+    std::string Suffix() const override { return {}; }
+    void Show(const std::string&) override {}
+};
+
+// Errors of the firing (a log file that cannot be written) reach the application's handler.
+class TApplicationErrors : public IErrorReporter {
+public:
+    void ShowError(const std::string& message) override;
+};
+
+struct TMainRoadTimers {
+    TTimer& EndOfCode; // IRTimer
+    TTimer& TimeOut;   // TypematicTimer, the recognition time-out
+};
+
+class TMainRoad {
+public:
+    // `serialMode` and `logEnabled` are the main window's copies, read at each use.
+    TMainRoad(TDocument& doc, TSettings& settings, const int& serialMode, const bool& logEnabled,
+              TMainRoadTimers timers, ITrayIndicator& tray, IOriginHost& origins);
+
+    TRecognizer& Recognizer() { return recognizer_; }
+    TCodeReceiver& Receiver() { return receiver_; }
+    TOriginControl& Origins() { return origins_; }
+
+private:
+    TTimerPort endOfCode_;
+    TTimerPort timeOut_;
+    TModelRecognitionSettings settings_;
+    TWin32ForegroundWindow foreground_;
+    TWin32SoundPlayer sound_;
+    TWin32LogWriter log_;
+    TWin32PointerMover pointer_;
+    TApplicationErrors errors_;
+    TPortsBuiltLater later_;
+    TRecognizer recognizer_;
+    TCodeReceiver receiver_;
+    TOriginControl origins_;
+};
+
+} // namespace tav

@@ -1,0 +1,85 @@
+// The main window's part of the program's start and end: creation, the show routine that
+// loads the settings, the configuration file and the origins, and destruction.
+
+#include "engine/settings/VersionReset.h"
+#include "engine/settings/win32/FileAssociation.h"
+#include "engine/settings/win32/FileVersion.h"
+#include "engine/settings/win32/LaunchAtLogon.h"
+#include "framework/win32/ProgramPath.h"
+#include "ui/lang/LanguageFolder.h"
+#include "ui/main/StartupFile.h"
+#include "ui/main/win32/MainForm.h"
+#include "ui/main/win32/SingleInstance.h"
+
+namespace tav {
+
+namespace {
+// How long a starting instance waits for the running one to end.
+constexpr DWORD kEndInstanceWaitMs = 5000;
+} // namespace
+
+TMainForm::~TMainForm() {
+    FormDestroy(this);
+}
+
+void TMainForm::FormCreate(TObject* sender) {
+    if (sender == nullptr) {
+        document_.Reset();
+        DocumentReloaded();
+        return;
+    }
+    logEnabled_ = !settings_.Str("Log file").empty();
+    // Before this window bears its running caption, so that it never finds itself.
+    if (!settings_.Bool("Multiple instances"))
+        EndOtherInstances(kMainCaption, kEndInstanceWaitMs);
+    SetCaption(kMainCaption);
+}
+
+void TMainForm::FormDestroy(TObject* sender) {
+    if (sender == nullptr) {
+        document_.Reset();
+        return;
+    }
+    IRTimer->SetEnabled(false);
+    TypematicTimer->SetEnabled(false);
+}
+
+void TMainForm::FormShow(TObject*) {
+    if (startedUp_)
+        return;
+    startedUp_ = true;
+    const std::string program = ProgramFileName();
+    TRegistryFileAssociation association(program);
+    TRunKeyLaunchAtLogon launchAtLogon(program);
+    RunVersionReset(store_, GetFileVersionStr(program), association, launchAtLogon);
+    LoadSettings();
+    OpenStartupFile();
+}
+
+void TMainForm::LoadSettings() {
+    settings_.Load();
+    TLanguageFolder languages(ProgramFolder());
+    if (const std::string language = settings_.Str("Language"); languages.HasFile(language))
+        Lang->SetLanguageFile(languages.FileOf(language));
+    TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));
+}
+
+// The configuration file is opened after the settings, and the origins last, so that the first
+// code already meets the loaded commands and recognition settings.
+void TMainForm::OpenStartupFile() {
+    SetFileNamePanel(ChooseStartupFile(arguments_, settings_.Str("LastTVRFile"), ProgramFolder()));
+    OpenMenuClick(nullptr);
+    if (settings_.Bool("Origin enabled")) {
+        EnableOriginMenu->SetChecked(false);
+        EnableOriginMenuClick(nullptr);
+    }
+}
+
+void TMainForm::ShowWithMessages() {
+    if (!Visible() && !IconVisible())
+        Show();
+    if (Visible())
+        BringToFront();
+}
+
+} // namespace tav
