@@ -10,3 +10,10 @@ cmake -S "$ROOT" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRILO
 cmake --build "$bench_build" -j "$JOBS" --target tavrilo_bench
 "$bench_build/tavrilo_bench" --benchmark_repetitions="${BENCH_REPETITIONS:-5}" \
     --benchmark_report_aggregates_only=true "$@"
+
+echo "== the program under Wine"
+configure_and_build_windows >/dev/null
+trap stop_wine_and_xvfb EXIT
+start_xvfb
+setup_wine_env
+wine "$WINDOWS_BUILD/bin/program_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe" "${BENCH_REPETITIONS:-5}"

@@ -61,6 +61,10 @@ setup_wine_env() {
     if [ ! -d "$DPI144_PREFIX" ]; then
         create_dpi144_prefix || return 1
     fi
+    manage_windows "$WINEPREFIX" &
+    local managing=$!
+    manage_windows "$DPI144_PREFIX"
+    wait "$managing"
     serve_prefix "$DPI144_PREFIX" &
     local dpi144_serving=$!
     serve_prefix "$WINEPREFIX"
@@ -82,6 +86,20 @@ create_dpi144_prefix() {
     fi
     WINEPREFIX="$draft" wineserver -w
     mv "$draft" "$DPI144_PREFIX"
+}
+
+# On a private Xvfb display no window manager runs, and Wine would wait 2 s for one at every
+# window it hides or destroys: there (STARTED_XVFB_PID set) Wine places its windows itself. On
+# the user's own display the window manager frames them as usual. The value is written only
+# when it changes.
+manage_windows() {
+    local wanted=Y
+    [ -n "$STARTED_XVFB_PID" ] && wanted=N
+    grep -q "^\"Managed\"=\"$wanted\"" "$1/user.reg" 2>/dev/null && return 0
+    WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+        /d "$wanted" /f >/dev/null 2>&1 </dev/null || true
+    # Lets the server store it; bounded, in case another run keeps a server of this prefix.
+    WINEPREFIX="$1" timeout 20 wineserver -w || true
 }
 
 # Keeps one server for the whole run so each test process starts quickly, and starts Wine's own
