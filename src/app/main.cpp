@@ -27,6 +27,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     bool ran = false;
     GuardCallback([&] {
         TApplication& app = Application();
+        // Worker threads (the named pipe's) hand their work over through it; it outlives them.
+        THandOver handOver;
         // Errors of work handed over from other threads reach the same handler as the rest.
         SetExceptionHandler([](const std::string& message) {
             const std::runtime_error error(message);

@@ -3,6 +3,7 @@
 // button, the document and the settings, the road of the received codes, and the routines of
 // the program's start and end.
 
+#include "components/pipe/win32/NamedPipeServerThread.h"
 #include "engine/document/Document.h"
 #include "engine/settings/Settings.h"
 #include "engine/settings/win32/RegistryStore.h"
@@ -108,6 +109,11 @@ private:
     void ShowReceiving() override;
     bool IconVisible() const override;
 
+    // A request of the named pipe, on the main thread; not answered until start-up has loaded
+    // the settings and the document.
+    bool PipeMessage(TNamedPipeServerThread* sender, const char* buffer, int count,
+                     std::string& reply);
+
     // Start-up steps of FormShow.
     void LoadSettings();
     void OpenStartupFile();
@@ -120,11 +126,13 @@ private:
     TDocumentFiles files_;
     std::vector<std::string> arguments_;
     bool startedUp_ = false;
+    bool pipeReady_ = false;
     // The receiver's device mode (from the device table, once the serial origins are built)
     // and whether a log file was named when the program started.
     int serialMode_ = 0;
     bool logEnabled_ = false;
     std::unique_ptr<TMainRoad> road_;
+    std::unique_ptr<TNamedPipeServerThread> pipeThread_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.

@@ -1,6 +1,7 @@
 // The main window's part of the program's start and end: creation, the show routine that
 // loads the settings, the configuration file and the origins, and destruction.
 
+#include "engine/network/PipeRequest.h"
 #include "engine/settings/VersionReset.h"
 #include "engine/settings/win32/FileAssociation.h"
 #include "engine/settings/win32/FileVersion.h"
@@ -33,6 +34,10 @@ void TMainForm::FormCreate(TObject* sender) {
     if (!settings_.Bool("Multiple instances"))
         EndOtherInstances(kMainCaption, kEndInstanceWaitMs);
     SetCaption(kMainCaption);
+    // It serves from now on, whatever origins are open; until the show routine has loaded the
+    // settings and the document its answers are empty.
+    pipeThread_ = std::make_unique<TNamedPipeServerThread>(kProgramPipeName,
+                                                           Handler(&TMainForm::PipeMessage));
 }
 
 void TMainForm::FormDestroy(TObject* sender) {
@@ -40,8 +45,19 @@ void TMainForm::FormDestroy(TObject* sender) {
         document_.Reset();
         return;
     }
+    // The pipe's thread hands its requests to this window: it is stopped and joined first.
+    pipeThread_.reset();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
+}
+
+bool TMainForm::PipeMessage(TNamedPipeServerThread*, const char* buffer, int count,
+                            std::string& reply) {
+    if (!pipeReady_)
+        return false;
+    reply = AnswerPipeRequest(std::string_view(buffer, static_cast<std::size_t>(count)), document_,
+                              road_->Recognizer(), road_->Receiver());
+    return true;
 }
 
 void TMainForm::FormShow(TObject*) {
@@ -54,6 +70,7 @@ void TMainForm::FormShow(TObject*) {
     RunVersionReset(store_, GetFileVersionStr(program), association, launchAtLogon);
     LoadSettings();
     OpenStartupFile();
+    pipeReady_ = true;
 }
 
 void TMainForm::LoadSettings() {
