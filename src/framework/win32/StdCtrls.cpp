@@ -502,9 +502,13 @@ void TMemo::SetLines(const StringList& lines) {
 }
 
 void TMemo::AddLine(const std::string& line) {
-    StringList lines = Lines();
-    lines.push_back(line);
-    SetLines(lines);
+    const std::string text = Text();
+    const bool lineOpen = !text.empty() && !text.ends_with("\r\n");
+    const std::string added = (lineOpen ? "\r\n" : "") + line + "\r\n";
+    const auto end = static_cast<WPARAM>(text.size());
+    SendMessageA(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
 // ---------------------------------------------------------------------------------------

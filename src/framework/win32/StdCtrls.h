@@ -161,7 +161,8 @@ public:
     TMemo(TComponent* owner, TControl* parent, std::string name = {});
     StringList Lines() const;
     void SetLines(const StringList& lines);
-    // Appends a line at the end.
+    // Appends a line at the end and scrolls it into view, as a log that grows while it is
+    // read.
     void AddLine(const std::string& line);
     TSize PreferredSize() const override { return TControl::PreferredSize(); }
     bool WantsDialogKey(WORD key) const override { return key == VK_RETURN; }
