@@ -313,6 +313,17 @@ void TForm::PlaceAtPosition() {
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+HWND TForm::HintWindow() {
+    if (hintWindow_ == nullptr || !IsWindow(hintWindow_)) {
+        // Owned by the form: it stays above it and goes with it.
+        hintWindow_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    return hintWindow_;
+}
+
 bool TForm::IsShortCut(WORD key) {
     if (menu_ == nullptr)
         return false;

@@ -105,6 +105,8 @@ public:
     void FocusByKeyboard(TControl* control);
     // Shows the default frame on the button that Enter presses now.
     void UpdateDefaultLook();
+    // The tooltip window that shows the hints of the form's controls, made on first use.
+    HWND HintWindow();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -141,9 +143,8 @@ private:
     UINT dpi_ = kDesignDpi;
     std::optional<TBox> layout_;
     bool realigning_ = false;
+    HWND hintWindow_ = nullptr;
 };
-
-enum class TCursor { Default, HourGlass };
 
 class TApplication : public TComponent {
 public:
