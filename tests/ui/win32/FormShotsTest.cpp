@@ -8,6 +8,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/splash/win32/SplashForm.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,24 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
         folder.Write("longer.lng", test::LongerLanguageFile(form, MainFormTranslations)));
     test::PumpFor(std::chrono::milliseconds(40));
     EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-longer"));
+}
+
+} // namespace
+
+namespace {
+
+void ShowAndShoot(TForm& form, const std::string& name) {
+    form.Show();
+    test::PumpFor(std::chrono::milliseconds(40));
+    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+}
+
+TEST(SmallDialogsDpi, AboutBoxAndSplashScreenAreSavedAsPictures) {
+    TSplashForm about(nullptr);
+    ShowAndShoot(about, "about-box");
+    about.Hide();
+    about.ShowSplash();
+    ShowAndShoot(about, "splash-screen");
 }
 
 } // namespace

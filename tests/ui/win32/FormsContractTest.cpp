@@ -10,6 +10,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/splash/win32/SplashForm.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,10 @@ test::TSampleSettings& SampleSettings() {
     return settings;
 }
 
+// The about box carries no translations: its texts are the program's name, its web address and
+// "OK".
+const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
+
 const FormEntry kForms[] = {
     {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
      test::SampleDialogTranslations},
@@ -56,6 +61,7 @@ const FormEntry kForms[] = {
       "TriggeringRGrp",   "TrigTypeRGrp",     "ActionListTab",  "NewActionBtn",
       "RemoveBtn",        "PropertiesBtn",    "AllAtOnceChBtn", "RunBtn",
       "SettingsBtn",      "HelpBtn",          "RestoreMenu",    "DeleteTrigger"}},
+    {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {
@@ -248,6 +254,8 @@ TEST_P(FormsContractDpi, MnemonicsAreUniqueOnEveryPage) {
 
 TEST_P(FormsContractDpi, NoCaptionIsClippedInEnglishOrWithTextsFortyPercentLonger) {
     ExpectNothingClipped("English");
+    if (GetParam().Table.Properties.empty())
+        return; // nothing to translate
     test::TempFolder folder;
     auto* lang = dynamic_cast<TLanguage*>(form->FindComponent("Lang"));
     ASSERT_NE(lang, nullptr);
