@@ -8,6 +8,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
 
 #include <gtest/gtest.h>
@@ -69,12 +70,32 @@ void ShowAndShoot(TForm& form, const std::string& name) {
     EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
 }
 
+// A direct-read line of the language file, 40 % longer than `english`.
+std::string LongerDirect(std::string_view key, const std::string& english) {
+    return std::string(key) + "=" + test::Longer(english) + "\r\n";
+}
+
 TEST(SmallDialogsDpi, AboutBoxAndSplashScreenAreSavedAsPictures) {
     TSplashForm about(nullptr);
     ShowAndShoot(about, "about-box");
     about.Hide();
     about.ShowSplash();
     ShowAndShoot(about, "splash-screen");
+}
+
+TEST(SmallDialogsDpi, PasswordDialogIsSavedInEnglishAndWithLongerTexts) {
+    TInputDlg english(nullptr, "", TInputMode::Password);
+    english.PasswordEdBx->SetText("secret");
+    ShowAndShoot(english, "password-dialog-english");
+    test::TempFolder folder;
+    const std::string file =
+        folder.Write("longer.lng", test::LongerLanguageFile(english, InputDlgTranslations) +
+                                       LongerDirect(direct::PasswordDlgCaption, english.Caption()) +
+                                       LongerDirect(direct::PasswordDlgPromptCaption,
+                                                    english.EnterPasswordLbl->Caption()));
+    TInputDlg longer(nullptr, file, TInputMode::Password);
+    longer.PasswordEdBx->SetText("secret");
+    ShowAndShoot(longer, "password-dialog-longer");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,8 @@ const FormEntry kForms[] = {
       "RemoveBtn",        "PropertiesBtn",    "AllAtOnceChBtn", "RunBtn",
       "SettingsBtn",      "HelpBtn",          "RestoreMenu",    "DeleteTrigger"}},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
+    {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
+     InputDlgTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {
