@@ -10,6 +10,7 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,30 @@ TEST(SmallDialogsDpi, PasswordDialogIsSavedInEnglishAndWithLongerTexts) {
     TInputDlg longer(nullptr, file, TInputMode::Password);
     longer.PasswordEdBx->SetText("secret");
     ShowAndShoot(longer, "password-dialog-longer");
+}
+
+TEST(SmallDialogsDpi, OriginTestDialogIsSavedInEnglishAndWithLongerTexts) {
+    auto origins = [] {
+        std::vector<TTestOrigin> list;
+        for (const char* caption : {"&Serial port:", "&Keyboard trapping", "&TCP/IP"})
+            list.push_back({caption, true, [](bool) {}});
+        return list;
+    };
+    auto shoot = [](TTestOriginForm& form, const std::string& name) {
+        form.Show();
+        form.ShowDataFromCoBx->SetItemIndex(1);
+        for (const char* line : {"28 ", "28 ", "4B ", "1C "})
+            form.AddLine(line);
+        ShowAndShoot(form, name);
+    };
+    TTestOriginForm english(nullptr, origins(), {}, "");
+    shoot(english, "origin-test-english");
+    test::TempFolder folder;
+    const std::string file = folder.Write(
+        "longer.lng", test::LongerLanguageFile(english, TestOriginFormTranslations) +
+                          LongerDirect(direct::TestOriginFormCaption, english.Caption()));
+    TTestOriginForm longer(nullptr, origins(), {}, file);
+    shoot(longer, "origin-test-longer");
 }
 
 } // namespace

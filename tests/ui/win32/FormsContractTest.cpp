@@ -12,6 +12,7 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,13 @@ test::TSampleSettings& SampleSettings() {
 // "OK".
 const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
 
+std::vector<TTestOrigin> CheckedOrigins() {
+    std::vector<TTestOrigin> origins;
+    for (const char* caption : {"&Serial port:", "Serial &console port:", "&Keyboard trapping"})
+        origins.push_back({caption, true, [](bool) {}});
+    return origins;
+}
+
 const FormEntry kForms[] = {
     {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
      test::SampleDialogTranslations},
@@ -65,6 +73,8 @@ const FormEntry kForms[] = {
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},
+    {"TestOriginForm", [] { return new TTestOriginForm(nullptr, CheckedOrigins(), {}, ""); },
+     TestOriginFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {
