@@ -1,5 +1,6 @@
 #include "framework/Text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tav {
@@ -258,6 +259,16 @@ char CaptionMnemonic(std::string_view caption) {
         ++i;
     }
     return 0;
+}
+
+std::string StripMenuCaption(std::string_view caption) {
+    std::string text(caption);
+    if (const std::size_t amp = text.find('&'); amp != std::string::npos)
+        text.erase(amp, 1);
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos)
+        return text;
+    return text.substr(0, std::min(colon, text.find('.')));
 }
 
 } // namespace tav

@@ -48,4 +48,9 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 // ampersand); 0 when there is none.
 char CaptionMnemonic(std::string_view caption);
 
+// A caption as a plain name (in status texts, lists of origins, stored sound names): without
+// its first "&", ending before its first ":", or before its first "." when that one comes
+// earlier. A caption without ":" keeps its dots ("Save As...").
+std::string StripMenuCaption(std::string_view caption);
+
 } // namespace tav

@@ -37,3 +37,12 @@ TEST(Text, TrimAndSplit) {
     EXPECT_EQ(IntToHex(0x1A, 2), "1A");
     EXPECT_EQ(ReplaceAll("a~b~~c", "~", "\t"), "a\tb\t\tc");
 }
+
+TEST(Text, AMenuCaptionAsANameLosesItsMnemonicAndItsEndingAtTheFirstColonOrAnEarlierDot) {
+    EXPECT_EQ(StripMenuCaption("&Serial port"), "Serial port");
+    EXPECT_EQ(StripMenuCaption("&Write log file:"), "Write log file");
+    EXPECT_EQ(StripMenuCaption("Save &As..."), "Save As...");
+    EXPECT_EQ(StripMenuCaption("R&&D: ports"), "R&D"); // only the first "&" goes
+    EXPECT_EQ(StripMenuCaption("Max. delay: 5"), "Max");
+    EXPECT_EQ(StripMenuCaption("Port: COM1.2"), "Port");
+}

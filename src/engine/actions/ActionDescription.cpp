@@ -110,15 +110,4 @@ ActionCaption DescribeAction(const ActionFields& action, const ActionLabels& lab
                          ActionImageIndex(action.Kind())};
 }
 
-std::string StripMenuCaption(std::string_view caption) {
-    std::string out(caption);
-    if (const std::size_t amp = out.find('&'); amp != std::string::npos)
-        out.erase(amp, 1);
-    const std::size_t colon = out.find(':');
-    if (colon == std::string::npos)
-        return out;
-    const std::size_t dot = out.find('.');
-    return out.substr(0, dot < colon ? dot : colon);
-}
-
 } // namespace tav

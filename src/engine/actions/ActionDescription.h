@@ -24,8 +24,4 @@ struct ActionCaption {
 // no list item has, and a field that does not read, show their stored text.
 ActionCaption DescribeAction(const ActionFields& action, const ActionLabels& labels);
 
-// An option caption as the describer uses it: without its first "&", cut before the first ":"
-// (or before a "." standing before that ":"); a caption without ":" is not cut.
-std::string StripMenuCaption(std::string_view caption);
-
 } // namespace tav

@@ -1,6 +1,6 @@
 #include "engine/origins/OriginControl.h"
 
-#include "engine/actions/ActionDescription.h"
+#include "framework/Text.h"
 
 namespace tav {
 

@@ -193,7 +193,7 @@ bool TApplication::HelpKeyword(const std::string& keyword) {
 
 void TApplication::SetCursor(TCursor cursor) {
     cursor_ = cursor;
-    ::SetCursor(LoadCursorA(nullptr, cursor == TCursor::HourGlass ? IDC_WAIT : IDC_ARROW));
+    ::SetCursor(CursorHandle(cursor));
 }
 
 // The main form stands for the program on the taskbar; the application window stays hidden.

@@ -3,6 +3,7 @@
 #include "framework/win32/Forms.h"
 #include "framework/win32/Menus.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -56,6 +57,17 @@ HWND NotifyingChild(const TMessage& m, HWND self) {
 
 } // namespace
 
+HCURSOR CursorHandle(TCursor cursor) {
+    switch (cursor) {
+    case TCursor::HourGlass:
+        return LoadCursorA(nullptr, IDC_WAIT);
+    case TCursor::HandPoint:
+        return LoadCursorA(nullptr, IDC_HAND);
+    default:
+        return LoadCursorA(nullptr, IDC_ARROW);
+    }
+}
+
 TShiftState KeyboardShiftState() {
     TShiftState s = 0;
     if (GetKeyState(VK_SHIFT) < 0)
@@ -107,12 +119,16 @@ TControl::~TControl() {
         delete controls_.back();
     if (g_drag.source == this || g_drag.target == this)
         g_drag = {};
+    if (!hint_.empty())
+        SetHint({});
     if (parent_ != nullptr) {
         NotifyFormOfChange(false);
         std::erase(parent_->controls_, this);
         std::erase(parent_->tabList_, this);
     }
     DestroyHandle();
+    if (colorBrush_ != nullptr)
+        DeleteObject(colorBrush_);
 }
 
 void TControl::DestroyHandle() {
@@ -211,6 +227,8 @@ TShiftState TControl::MouseShift(WPARAM keys) const {
 void TControl::WndProc(TMessage& m) {
     if (ReflectToChild(m))
         return;
+    if (!hint_.empty() && m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST)
+        RelayToHint(m);
     const int x = GET_X_LPARAM(m.LParam);
     const int y = GET_Y_LPARAM(m.LParam);
     switch (m.Msg) {
@@ -335,8 +353,22 @@ void TControl::WndProc(TMessage& m) {
             return;
         }
         if (Application().Cursor() == TCursor::HourGlass) {
-            ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            ::SetCursor(CursorHandle(TCursor::HourGlass));
             m.Result = TRUE;
+            return;
+        }
+        if (Cursor != TCursor::Default && LOWORD(m.LParam) == HTCLIENT) {
+            ::SetCursor(CursorHandle(Cursor));
+            m.Result = TRUE;
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (colorBrush_ != nullptr) {
+            RECT r{};
+            GetClientRect(handle_, &r);
+            FillRect(reinterpret_cast<HDC>(m.WParam), &r, colorBrush_);
+            m.Result = 1;
             return;
         }
         break;
@@ -376,6 +408,71 @@ void TControl::WndProc(TMessage& m) {
         break;
     }
     DefaultHandler(m);
+}
+
+std::optional<COLORREF> TControl::Color() const {
+    for (const TControl* c = this; c != nullptr; c = c->parent_)
+        if (c->color_)
+            return c->color_;
+    return std::nullopt;
+}
+
+void TControl::SetColor(COLORREF color) {
+    if (colorBrush_ != nullptr)
+        DeleteObject(colorBrush_);
+    color_ = color;
+    colorBrush_ = CreateSolidBrush(color);
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HBRUSH TControl::ColorBrush() const {
+    for (const TControl* c = this; c != nullptr; c = c->parent_)
+        if (c->colorBrush_ != nullptr)
+            return c->colorBrush_;
+    return nullptr;
+}
+
+namespace {
+// The control's tool in its form's tooltip window: the control's window itself.
+TOOLINFOA HintTool(HWND control) {
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = GetParent(control) != nullptr ? GetParent(control) : control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    return tool;
+}
+} // namespace
+
+void TControl::SetHint(const std::string& hint) {
+    // A form being destroyed is no TForm any more, and its tooltip window is gone with it.
+    TForm* form = ParentForm();
+    if (form == nullptr || hint == hint_)
+        return;
+    HWND tips = form->HintWindow();
+    TOOLINFOA tool = HintTool(handle_);
+    if (!hint_.empty())
+        SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    hint_ = hint;
+    if (hint_.empty())
+        return;
+    tool.lpszText = hint_.data(); // the tooltip keeps a copy
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The tooltip learns of the mouse from the control, which keeps its window procedure to itself.
+void TControl::RelayToHint(const TMessage& m) {
+    TForm* form = ParentForm();
+    if (form == nullptr)
+        return;
+    const DWORD pos = GetMessagePos();
+    MSG msg{handle_,
+            m.Msg,
+            m.WParam,
+            m.LParam,
+            static_cast<DWORD>(GetMessageTime()),
+            {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
+    SendMessageA(form->HintWindow(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void TControl::Click() {

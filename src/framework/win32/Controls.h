@@ -8,6 +8,7 @@
 #include "framework/win32/Dpi.h"
 #include "framework/win32/Messages.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ using TDragOverEvent =
 using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
 
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
+// Mouse pointers: the application's (HourGlass while busy) and a control's own.
+enum class TCursor { Default, HourGlass, HandPoint };
+HCURSOR CursorHandle(TCursor cursor);
 enum class THelpType { Context, Keyword };
 
 // What a control class passes to the base to make its window; the size is in design units.
@@ -166,6 +170,19 @@ public:
 
     TComponentRef<TPopupMenu> PopupMenu{this};
 
+    // The background of a form or container; the labels, pictures and frames on it show it
+    // too. Without a colour of its own a control has its parent's, and with none anywhere the
+    // system's dialog face.
+    std::optional<COLORREF> Color() const;
+    void SetColor(COLORREF color);
+    // The brush of Color(); none without a colour.
+    HBRUSH ColorBrush() const;
+    // The mouse pointer over the control.
+    TCursor Cursor = TCursor::Default;
+    // A tip shown while the mouse rests on the control; empty shows none.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnEnter;
@@ -224,6 +241,7 @@ private:
     static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     RECT ArrangeAligned(bool place) const;
     bool ReflectToChild(TMessage& message);
+    void RelayToHint(const TMessage& message);
     void NotifyFormOfChange(bool inserting);
     TShiftState MouseShift(WPARAM keys) const;
 
@@ -234,6 +252,9 @@ private:
     std::vector<TControl*> tabList_;
     TAlign align_ = TAlign::None;
     bool mouseInside_ = false;
+    std::optional<COLORREF> color_;
+    HBRUSH colorBrush_ = nullptr;
+    std::string hint_;
     // Where the control was put, in design units, to place it again at another DPI.
     RECT design_{};
     // The size it was declared with: what the layout gives a control without a measured size

@@ -256,20 +256,12 @@ int TForm::ShowModal() {
         SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, previousOwner);
         modal_ = false;
     };
+    TCloseAction action = TCloseAction::Hide;
     try {
         if (ModalHook) {
             Fire(OnShow, this);
             ModalResult = ModalHook(*this);
         } else {
-            if (Position == TPosition::ScreenCenter) {
-                RECT work{}, window{};
-                SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-                GetWindowRect(Handle(), &window);
-                const int w = window.right - window.left, h = window.bottom - window.top;
-                SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - w) / 2,
-                             work.top + (work.bottom - work.top - h) / 2, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            }
             Show();
             SetForegroundWindow(Handle());
             if (ActiveControl() == nullptr)
@@ -283,7 +275,6 @@ int TForm::ShowModal() {
         }
         if (ModalResult == mrNone)
             ModalResult = mrCancel;
-        TCloseAction action = TCloseAction::Hide;
         if (OnClose && CanFireEvents())
             OnClose(this, action);
         restore();
@@ -291,7 +282,46 @@ int TForm::ShowModal() {
         restore();
         throw;
     }
-    return ModalResult;
+    const int result = ModalResult;
+    if (action == TCloseAction::Free)
+        Release();
+    return result;
+}
+
+void TForm::PlaceAtPosition() {
+    if (Position == TPosition::Designed)
+        return;
+    RECT window{}, around{};
+    GetWindowRect(Handle(), &window);
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    const bool onOwner = Position == TPosition::OwnerFormCenter && owner != nullptr &&
+                         IsWindowVisible(owner) && !IsIconic(owner);
+    if (onOwner)
+        GetWindowRect(owner, &around);
+    else
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &around, 0);
+    // Wholly on the work area of the monitor it lands on, even beside an owner at its edge.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    const int w = window.right - window.left, h = window.bottom - window.top;
+    const int left = std::clamp<int>(around.left + (around.right - around.left - w) / 2, work.left,
+                                     std::max<int>(work.left, work.right - w));
+    const int top = std::clamp<int>(around.top + (around.bottom - around.top - h) / 2, work.top,
+                                    std::max<int>(work.top, work.bottom - h));
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND TForm::HintWindow() {
+    if (hintWindow_ == nullptr || !IsWindow(hintWindow_)) {
+        // Owned by the form: it stays above it and goes with it.
+        hintWindow_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    return hintWindow_;
 }
 
 bool TForm::IsShortCut(WORD key) {
@@ -328,6 +358,8 @@ void TForm::WndProc(TMessage& m) {
         Close();
         return;
     case WM_SHOWWINDOW:
+        if (m.WParam != 0 && m.LParam == 0) // shown by a call, not with its owner
+            PlaceAtPosition();
         if (m.WParam != 0) {
             UpdateDefaultLook();
             if (!(modal_ && ModalHook))

@@ -27,7 +27,9 @@ enum TModalResult : int {
 
 enum class TCloseAction { None, Hide, Free, Minimize };
 enum class TBorderStyle { Sizeable, Single, Dialog, None };
-enum class TPosition { Designed, ScreenCenter };
+// Where a form appears each time it is shown: where it was put, centred on the screen's work
+// area, or centred on the window that owns it (the screen when it has none).
+enum class TPosition { Designed, ScreenCenter, OwnerFormCenter };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
@@ -46,7 +48,8 @@ public:
     ~TForm() override;
 
     // Shows the form and runs a message loop until ModalResult is set (a button with a modal
-    // result, Close, or code). Returns the result and hides the form.
+    // result, Close, or code). Returns the result and hides the form; when OnClose asks to
+    // free it, the form is released.
     int ShowModal();
     // Replaces the loop of every ShowModal, for tests: it gets the shown form and returns the
     // modal result. OnShow has run before it is called; OnClose runs after.
@@ -102,6 +105,8 @@ public:
     void FocusByKeyboard(TControl* control);
     // Shows the default frame on the button that Enter presses now.
     void UpdateDefaultLook();
+    // The tooltip window that shows the hints of the form's controls, made on first use.
+    HWND HintWindow();
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -116,6 +121,7 @@ protected:
 
 private:
     bool CloseQuery();
+    void PlaceAtPosition();
     bool IsShortCut(WORD key);
     static DWORD BorderStyleBits(TBorderStyle border);
     void ChangeDpi(UINT dpi, const RECT* suggested);
@@ -137,9 +143,8 @@ private:
     UINT dpi_ = kDesignDpi;
     std::optional<TBox> layout_;
     bool realigning_ = false;
+    HWND hintWindow_ = nullptr;
 };
-
-enum class TCursor { Default, HourGlass };
 
 class TApplication : public TComponent {
 public:

@@ -112,6 +112,27 @@ TLabel::TLabel(TComponent* owner, TControl* parent, std::string name)
     PublishCaption();
 }
 
+TLabel::~TLabel() {
+    if (styledFont_ != nullptr) {
+        // The window lets go of the styled font before the font goes.
+        TMessage m{WM_SETFONT, reinterpret_cast<WPARAM>(baseFont_), FALSE, 0};
+        DefaultHandler(m);
+        DeleteObject(styledFont_);
+    }
+}
+
+void TLabel::SetFontStyles(TFontStyles styles) {
+    styles_ = styles;
+    Perform(WM_SETFONT,
+            reinterpret_cast<WPARAM>(baseFont_ != nullptr ? baseFont_ : MessageFont(Dpi())), TRUE);
+    RequestLayout();
+}
+
+void TLabel::SetFontColor(COLORREF color) {
+    fontColor_ = color;
+    Invalidate();
+}
+
 TSize TLabel::PreferredSize() const {
     return MeasureText(Caption());
 }
@@ -123,7 +144,40 @@ void TLabel::ApplyArgs(TControlArgs& args) {
 }
 
 void TLabel::WndProc(TMessage& m) {
-    TControl::WndProc(m);
+    if (m.Msg == WM_SETFONT) {
+        // Each DPI brings its message font; the styled one is made from it.
+        baseFont_ = reinterpret_cast<HFONT>(m.WParam);
+        HFONT styled = nullptr;
+        if (styles_ != 0 && baseFont_ != nullptr) {
+            LOGFONTA font{};
+            GetObjectA(baseFont_, sizeof font, &font);
+            if (styles_ & fsBold)
+                font.lfWeight = FW_BOLD;
+            if (styles_ & fsUnderline)
+                font.lfUnderline = TRUE;
+            styled = CreateFontIndirectA(&font);
+            m.WParam = reinterpret_cast<WPARAM>(styled);
+        }
+        TControl::WndProc(m);
+        if (styledFont_ != nullptr)
+            DeleteObject(styledFont_);
+        styledFont_ = styled;
+    } else if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == STN_CLICKED) {
+        Click();
+        return;
+    } else if (m.Msg == CN_CTLCOLORSTATIC) {
+        DefaultHandler(m); // the parent's colours, then the label's own
+        const auto dc = reinterpret_cast<HDC>(m.WParam);
+        if (fontColor_)
+            SetTextColor(dc, *fontColor_);
+        if (HBRUSH brush = ColorBrush()) {
+            SetBkColor(dc, *Color());
+            m.Result = reinterpret_cast<LRESULT>(brush);
+        }
+        return;
+    } else {
+        TControl::WndProc(m);
+    }
     if (m.Msg == WM_SETTEXT || m.Msg == WM_SETFONT) {
         // The label keeps the size of its caption, also outside a layout.
         const TSize size = PreferredSize();
@@ -502,9 +556,13 @@ void TMemo::SetLines(const StringList& lines) {
 }
 
 void TMemo::AddLine(const std::string& line) {
-    StringList lines = Lines();
-    lines.push_back(line);
-    SetLines(lines);
+    const std::string text = Text();
+    const bool lineOpen = !text.empty() && !text.ends_with("\r\n");
+    const std::string added = (lineOpen ? "\r\n" : "") + line + "\r\n";
+    const auto end = static_cast<WPARAM>(text.size());
+    SendMessageA(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
 // ---------------------------------------------------------------------------------------

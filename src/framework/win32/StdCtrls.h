@@ -6,17 +6,33 @@
 
 namespace tav {
 
+// Styles of a label's text, combined with "|".
+enum TFontStyle : unsigned { fsBold = 1, fsUnderline = 2 };
+using TFontStyles = unsigned;
+
 // A label sizes itself to its caption. An "&" in the caption makes a mnemonic that focuses
-// FocusControl, or else the next tab stop after the label.
+// FocusControl, or else the next tab stop after the label. A click fires OnClick. Its
+// background is its parent's colour (Color).
 class TLabel : public TControl {
 public:
     TLabel(TComponent* owner, TControl* parent, std::string name = {});
+    ~TLabel() override;
     TComponentRef<TControl> FocusControl{this};
+    // The message font of the label's DPI with these styles.
+    void SetFontStyles(TFontStyles styles);
+    // The text's colour instead of the system's.
+    void SetFontColor(COLORREF color);
     TSize PreferredSize() const override;
     void ApplyArgs(TControlArgs& args) override;
 
 protected:
     void WndProc(TMessage& message) override;
+
+private:
+    TFontStyles styles_ = 0;
+    std::optional<COLORREF> fontColor_;
+    HFONT baseFont_ = nullptr;
+    HFONT styledFont_ = nullptr;
 };
 
 class TButton : public TControl {
@@ -161,7 +177,8 @@ public:
     TMemo(TComponent* owner, TControl* parent, std::string name = {});
     StringList Lines() const;
     void SetLines(const StringList& lines);
-    // Appends a line at the end.
+    // Appends a line at the end and scrolls it into view, as a log that grows while it is
+    // read.
     void AddLine(const std::string& line);
     TSize PreferredSize() const override { return TControl::PreferredSize(); }
     bool WantsDialogKey(WORD key) const override { return key == VK_RETURN; }

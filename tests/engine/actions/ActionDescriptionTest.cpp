@@ -190,10 +190,3 @@ TEST(ActionDescription, DefaultListsKeepTheStoredOrder) {
     EXPECT_EQ(labels.Item(ActionList::VolumeSteps, -1), std::nullopt);
 }
 
-TEST(ActionDescription, StripMenuCaption) {
-    EXPECT_EQ(StripMenuCaption("&Serial port"), "Serial port");
-    EXPECT_EQ(StripMenuCaption("&Write log file:"), "Write log file");
-    EXPECT_EQ(StripMenuCaption("Save &As..."), "Save As...");
-    EXPECT_EQ(StripMenuCaption("Max. value:"), "Max");
-    EXPECT_EQ(StripMenuCaption("a&&b: c"), "a&b");
-}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 using namespace tav;
@@ -341,6 +342,43 @@ TEST_F(FormsTest, HourglassCursorShowsOverTheProgramsWindows) {
     EXPECT_FALSE(SendMessageA(form->Handle(), WM_SETCURSOR,
                               reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT) &&
                  GetCursor() == LoadCursorA(nullptr, IDC_WAIT));
+}
+
+} // namespace
+
+namespace {
+
+bool CentredOn(HWND wnd, const RECT& around) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    return std::abs((r.left + r.right) - (around.left + around.right)) <= 2 &&
+           std::abs((r.top + r.bottom) - (around.top + around.bottom)) <= 2;
+}
+
+TEST_F(FormsTest, FormsTakeTheirPositionWhenShownAndAModalOneMayAskToBeFreed) {
+    form->SetClientSize(500, 360);
+    form->Position = TPosition::ScreenCenter;
+    form->Show();
+    RECT work{}, owner{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(CentredOn(form->Handle(), work));
+    SetWindowPos(form->Handle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    GetWindowRect(form->Handle(), &owner);
+    SetActiveWindow(form->Handle());
+
+    auto* dialog = test::NewLoadedForm(nullptr, "Dialog");
+    dialog->SetClientSize(200, 100);
+    dialog->Position = TPosition::OwnerFormCenter;
+    dialog->OnShow = [&](TObject*) {
+        EXPECT_TRUE(CentredOn(dialog->Handle(), owner));
+        dialog->ModalResult = mrOk;
+    };
+    dialog->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::Free; };
+    HWND wnd = dialog->Handle();
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_TRUE(IsWindow(wnd)) << "released, not freed under the caller's feet";
+    test::PumpFor(20ms);
+    EXPECT_FALSE(IsWindow(wnd));
 }
 
 } // namespace

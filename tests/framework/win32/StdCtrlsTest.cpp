@@ -191,6 +191,9 @@ TEST_F(StdCtrlsTest, MemoLinesRoundTripThroughItsText) {
     EXPECT_EQ(memo->Lines(), (StringList{"first", "", "third", "fourth"}));
     memo->SetText("");
     EXPECT_TRUE(memo->Lines().empty());
+    memo->SetText("typed"); // a line the user left open ends before the next one
+    memo->AddLine("received");
+    EXPECT_EQ(memo->Text(), "typed\r\nreceived\r\n");
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/password/win32/Password.h"
+#include "ui/splash/win32/SplashForm.h"
+#include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +59,68 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
         folder.Write("longer.lng", test::LongerLanguageFile(form, MainFormTranslations)));
     test::PumpFor(std::chrono::milliseconds(40));
     EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-longer"));
+}
+
+} // namespace
+
+namespace {
+
+void ShowAndShoot(TForm& form, const std::string& name) {
+    form.Show();
+    test::PumpFor(std::chrono::milliseconds(40));
+    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+}
+
+// A direct-read line of the language file, 40 % longer than `english`.
+std::string LongerDirect(std::string_view key, const std::string& english) {
+    return std::string(key) + "=" + test::Longer(english) + "\r\n";
+}
+
+TEST(SmallDialogsDpi, AboutBoxAndSplashScreenAreSavedAsPictures) {
+    TSplashForm about(nullptr);
+    ShowAndShoot(about, "about-box");
+    about.Hide();
+    about.ShowSplash();
+    ShowAndShoot(about, "splash-screen");
+}
+
+TEST(SmallDialogsDpi, PasswordDialogIsSavedInEnglishAndWithLongerTexts) {
+    TInputDlg english(nullptr, "", TInputMode::Password);
+    english.PasswordEdBx->SetText("secret");
+    ShowAndShoot(english, "password-dialog-english");
+    test::TempFolder folder;
+    const std::string file =
+        folder.Write("longer.lng", test::LongerLanguageFile(english, InputDlgTranslations) +
+                                       LongerDirect(direct::PasswordDlgCaption, english.Caption()) +
+                                       LongerDirect(direct::PasswordDlgPromptCaption,
+                                                    english.EnterPasswordLbl->Caption()));
+    TInputDlg longer(nullptr, file, TInputMode::Password);
+    longer.PasswordEdBx->SetText("secret");
+    ShowAndShoot(longer, "password-dialog-longer");
+}
+
+TEST(SmallDialogsDpi, OriginTestDialogIsSavedInEnglishAndWithLongerTexts) {
+    auto origins = [] {
+        std::vector<TTestOrigin> list;
+        for (const char* caption : {"&Serial port:", "&Keyboard trapping", "&TCP/IP"})
+            list.push_back({caption, true, [](bool) {}});
+        return list;
+    };
+    auto shoot = [](TTestOriginForm& form, const std::string& name) {
+        form.Show();
+        form.ShowDataFromCoBx->SetItemIndex(1);
+        for (const char* line : {"28 ", "28 ", "4B ", "1C "})
+            form.AddLine(line);
+        ShowAndShoot(form, name);
+    };
+    TTestOriginForm english(nullptr, origins(), {}, "");
+    shoot(english, "origin-test-english");
+    test::TempFolder folder;
+    const std::string file = folder.Write(
+        "longer.lng", test::LongerLanguageFile(english, TestOriginFormTranslations) +
+                          LongerDirect(direct::TestOriginFormCaption, english.Caption()));
+    TTestOriginForm longer(nullptr, origins(), {}, file);
+    shoot(longer, "origin-test-longer");
 }
 
 } // namespace

@@ -10,6 +10,9 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/password/win32/Password.h"
+#include "ui/splash/win32/SplashForm.h"
+#include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,17 @@ test::TSampleSettings& SampleSettings() {
     return settings;
 }
 
+// The about box carries no translations: its texts are the program's name, its web address and
+// "OK".
+const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
+
+std::vector<TTestOrigin> CheckedOrigins() {
+    std::vector<TTestOrigin> origins;
+    for (const char* caption : {"&Serial port:", "Serial &console port:", "&Keyboard trapping"})
+        origins.push_back({caption, true, [](bool) {}});
+    return origins;
+}
+
 const FormEntry kForms[] = {
     {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
      test::SampleDialogTranslations},
@@ -56,6 +70,11 @@ const FormEntry kForms[] = {
       "ActionListTab",  "NewActionBtn",        "RemoveBtn",        "PropertiesBtn",
       "AllAtOnceChBtn", "SettingsBtn",         "HelpBtn",          "RestoreMenu",
       "DeleteTrigger"}},
+    {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
+    {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
+     InputDlgTranslations},
+    {"TestOriginForm", [] { return new TTestOriginForm(nullptr, CheckedOrigins(), {}, ""); },
+     TestOriginFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {
@@ -248,6 +267,8 @@ TEST_P(FormsContractDpi, MnemonicsAreUniqueOnEveryPage) {
 
 TEST_P(FormsContractDpi, NoCaptionIsClippedInEnglishOrWithTextsFortyPercentLonger) {
     ExpectNothingClipped("English");
+    if (GetParam().Table.Properties.empty())
+        return; // nothing to translate
     test::TempFolder folder;
     auto* lang = dynamic_cast<TLanguage*>(form->FindComponent("Lang"));
     ASSERT_NE(lang, nullptr);

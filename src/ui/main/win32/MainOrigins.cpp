@@ -3,7 +3,7 @@
 
 #include "ui/main/win32/MainForm.h"
 
-#include "engine/actions/ActionDescription.h"
+#include "framework/Text.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 
