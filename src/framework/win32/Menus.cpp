@@ -83,6 +83,10 @@ void TMenuItem::SetVisible(bool visible) {
     visible_ = visible;
     Changed();
 }
+void TMenuItem::SetDefault(bool isDefault) {
+    default_ = isDefault;
+    Changed();
+}
 void TMenuItem::SetRadioItem(bool radio) {
     radioItem_ = radio;
     Changed();
@@ -156,7 +160,8 @@ void TMenuItem::Fill(HMENU menu) {
                 text.append(1, '\t').append(keys);
             info.fMask |= MIIM_STRING;
             info.fType = i->radioItem_ ? MFT_RADIOCHECK : MFT_STRING;
-            info.fState = (i->checked_ ? MFS_CHECKED : 0u) | (i->enabled_ ? 0u : MFS_GRAYED);
+            info.fState = (i->checked_ ? MFS_CHECKED : 0u) | (i->enabled_ ? 0u : MFS_GRAYED) |
+                          (i->default_ ? MFS_DEFAULT : 0u);
             info.dwTypeData = text.data();
             if (!i->items_.empty()) {
                 i->popup_ = CreatePopupMenu();

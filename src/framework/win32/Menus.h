@@ -40,6 +40,9 @@ public:
     void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+    // The item that a double click on what the menu belongs to chooses; shown in bold.
+    bool Default() const { return default_; }
+    void SetDefault(bool isDefault);
     // Shown with a round check mark.
     bool RadioItem() const { return radioItem_; }
     void SetRadioItem(bool radio);
@@ -92,6 +95,7 @@ private:
     bool checked_ = false;
     bool enabled_ = true;
     bool visible_ = true;
+    bool default_ = false;
     bool radioItem_ = false;
     TShortCut shortCut_ = 0;
     TMenuItem* parent_ = nullptr;

@@ -85,11 +85,13 @@ TEST_F(MenusTest, ItemsMoveFreeAndRadioItemsShowTheirKind) {
     auto* popup = new TPopupMenu(form, "CommandsPopUpMenu");
     auto* copy = new TMenuItem(form, popup, "SoundMenuCopy");
     copy->SetRadioItem(true);
+    learn->SetDefault(true);
     commands->Insert(0, copy);
     EXPECT_EQ(popup->Items()->Count(), 0);
     EXPECT_EQ(commands->IndexOf(copy), 0);
     SendMessageA(form->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(commands->Handle()), 0);
     EXPECT_TRUE(MenuState(commands->Handle(), 0) & MFT_RADIOCHECK);
+    EXPECT_TRUE(MenuState(commands->Handle(), 3) & MFS_DEFAULT);
     const UINT command = copy->Command();
     delete copy;
     EXPECT_EQ(commands->Count(), 3);
