@@ -1,3 +1,4 @@
+#include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/HandOver.h"
 #include "ui/lang/Lang.h"
@@ -37,7 +38,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TLanguage::SetProfileOpener(&OpenWinProfileFile);
         app.SetTitle("Tavrilo");
         app.SetIcon(LoadIconA(instance, "APPICON"));
-        app.SetMainForm(new TMainForm(&app, kSettingsKey, CommandLineArguments()));
+        auto* main = new TMainForm(&app, kSettingsKey, CommandLineArguments());
+        app.SetMainForm(main);
+        // The rest of the start-up: minimized, the show routine runs without showing the
+        // window and the activation presses Run!; otherwise showing the window runs it.
+        if (TRegistryStore(kSettingsKey).ReadBoolSetting("Load minimized")) {
+            main->FormShow(nullptr);
+            main->FormActivate(nullptr);
+        } else {
+            main->Show();
+        }
+        app.ShowMainForm = false;
         app.Run();
         ran = true;
     });

@@ -68,9 +68,26 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                                   .Caption = "Ori&gin enabled",
                                   .ShortCut = ShortCut('G', scCtrl),
                                   .OnClick = Handler(&TMainForm::EnableOriginMenuClick)});
+    TAV_CREATE(TestOriginMenu, {.Parent = CommandsMenu,
+                                .Caption = "&Test origin...",
+                                .ShortCut = ShortCut('T', scCtrl),
+                                .OnClick = Handler(&TMainForm::TestOriginMenuClick)});
+    TAV_CREATE(HelpMenu, {.Parent = MainMenu1->Items(), .Caption = "&Help"});
+    TAV_CREATE(AboutMenu, {.Parent = HelpMenu,
+                           .Caption = "&About...",
+                           .OnClick = Handler(&TMainForm::AboutMenuClick)});
     SetMenu(MainMenu1);
+    TAV_CREATE(TrayPopUpMenu, {.OnPopup = Handler(&TMainForm::TrayPopUpMenuPopup)});
+    TAV_CREATE(RestoreMenu, {.Parent = TrayPopUpMenu->Items(),
+                             .Caption = "&Configure",
+                             .OnClick = Handler(&TMainForm::TrayIconDblClick)});
+    TAV_CREATE(TrayIcon, {.IconVisible = false,
+                          .PopupMenu = TrayPopUpMenu,
+                          .OnDblClick = Handler(&TMainForm::TrayIconDblClick)});
+    SetTrayImage("WAITING");
 
-    TAV_CREATE(RunBtn, {.Parent = this, .Caption = "&Run!"});
+    TAV_CREATE(RunBtn,
+               {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
     TAV_CREATE(StatBar, {.Parent = this});
     StatBar->SetPanels({300, 200});
     TAV_CREATE(
@@ -85,6 +102,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
         static_cast<ITrayIndicator&>(*this), static_cast<IOriginHost&>(*this));
 
     OnShow = Handler(&TMainForm::FormShow);
+    OnActivate = Handler(&TMainForm::FormActivate);
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
     SetLayout(Column({Expand(Stretch()), Buttons({RunBtn})}));
     FormCreate(this);

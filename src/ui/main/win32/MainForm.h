@@ -15,6 +15,8 @@
 #include "ui/lang/Lang.h"
 #include "ui/main/DocumentFiles.h"
 #include "ui/main/win32/MainRoad.h"
+#include "ui/splash/win32/SplashForm.h"
+#include "ui/tray/win32/TrayIcon.h"
 
 #include <memory>
 #include <string>
@@ -50,8 +52,20 @@ public:
     void SaveAsMenuClick(TObject* sender);
     void ExitMenuClick(TObject* sender);
     void EnableOriginMenuClick(TObject* sender);
+    void TestOriginMenuClick(TObject* sender);
+    void AboutMenuClick(TObject* sender);
     void IRTimerTimer(TObject* sender);
     void TypematicTimerTimer(TObject* sender);
+
+    // Behind the tray icon: Run! hides the program there while the origins run; the icon's
+    // double click (or the tray menu's first item) brings it back past the password.
+    void RunBtnClick(TObject* sender);
+    void TrayIconDblClick(TObject* sender);
+    void TrayColorTimerTimer(TObject* sender);
+    void TrayPopUpMenuPopup(TObject* sender);
+    // Activation of the main window; also called once with no sender when the program starts
+    // minimized. Presses Run! at start-up when "Load minimized" is set and ends the splash.
+    void FormActivate(TObject* sender);
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
@@ -72,7 +86,15 @@ public:
     TMenuItem* ExitMenu = nullptr;
     TMenuItem* CommandsMenu = nullptr;
     TMenuItem* EnableOriginMenu = nullptr;
+    TMenuItem* TestOriginMenu = nullptr;
+    TMenuItem* HelpMenu = nullptr;
+    TMenuItem* AboutMenu = nullptr;
     TButton* RunBtn = nullptr;
+    TPopupMenu* TrayPopUpMenu = nullptr;
+    TMenuItem* RestoreMenu = nullptr;
+    TTrayIcon* TrayIcon = nullptr;
+    // Puts the "waiting" icon back 150 ms after a code was received.
+    TTimer* TrayColorTimer = nullptr;
     // Panel 0: the configuration file's name; panel 1: the running origins.
     TStatusBar* StatBar = nullptr;
     // End of a code of the origins without an end marker; the recognition time-out.
@@ -119,6 +141,9 @@ private:
     void OpenStartupFile();
     // A message box of the start-up goes with the window: shown, and in front.
     void ShowWithMessages();
+    void SetTrayImage(const char* resource);
+    // The language file of the chosen language, empty when it does not exist.
+    std::string LanguageFile() const;
 
     TRegistryStore store_;
     TSettings settings_;
@@ -127,6 +152,12 @@ private:
     std::vector<std::string> arguments_;
     bool startedUp_ = false;
     bool pipeReady_ = false;
+    // Run! is pressed for "Load minimized" once, at start-up only.
+    bool startMinimizedDone_ = false;
+    // The password dialog is open: the way back from the tray is already being asked for.
+    bool restoring_ = false;
+    // The splash screen of the start-up, or the about box shown last.
+    TComponentRef<TSplashForm> splash_{this};
     // The receiver's device mode (from the device table, once the serial origins are built)
     // and whether a log file was named when the program started.
     int serialMode_ = 0;

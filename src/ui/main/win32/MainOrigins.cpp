@@ -6,11 +6,37 @@
 #include "framework/Text.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/testorigin/win32/TestOriginForm.h"
 
 namespace tav {
 
 void TMainForm::EnableOriginMenuClick(TObject*) {
     road_->Origins().EnableOriginMenuClick();
+}
+
+// The origins stop; the dialog opens the one the user picks and shows what it receives; at
+// its end every origin starts again.
+void TMainForm::TestOriginMenuClick(TObject*) {
+    road_->Origins().StartOrigins(false);
+    std::vector<TTestOrigin> origins;
+    for (const TOriginDef& def : kOrigins) {
+        TTestOrigin origin{std::string(def.Caption), road_->Origins().Checked(def.Origin), {}};
+        if (def.Origin != TOrigin::CdRom)
+            origin.Open = [this, which = def.Origin](bool open) { SwitchOrigin(which, open); };
+        origins.push_back(std::move(origin));
+    }
+    auto* dialog = new TTestOriginForm(
+        this, std::move(origins), [this] { EnableOriginMenuClick(nullptr); }, LanguageFile());
+    road_->Receiver().SetTestView(dialog);
+    try {
+        dialog->ShowModal();
+    } catch (...) {
+        road_->Receiver().SetTestView(nullptr);
+        delete dialog;
+        throw;
+    }
+    road_->Receiver().SetTestView(nullptr);
+    delete dialog;
 }
 
 bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {

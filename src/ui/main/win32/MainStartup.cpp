@@ -29,11 +29,18 @@ void TMainForm::FormCreate(TObject* sender) {
         DocumentReloaded();
         return;
     }
-    logEnabled_ = !settings_.Str("Log file").empty();
+    // The settings are loaded by the show routine; these few are read from the store itself.
+    // The splash shows while the program comes up; the first activation ends it.
+    if (!store_.ReadBoolSetting("Hide splashscreen")) {
+        splash_ = new TSplashForm(&Application());
+        splash_->ShowSplash();
+    }
+    logEnabled_ = !store_.ReadStrSetting("Log file").empty();
     // Before this window bears its running caption, so that it never finds itself.
-    if (!settings_.Bool("Multiple instances"))
+    if (!store_.ReadBoolSetting("Multiple instances"))
         EndOtherInstances(kMainCaption, kEndInstanceWaitMs);
     SetCaption(kMainCaption);
+    TrayIcon->SetHint(kMainCaption);
     // It serves from now on, whatever origins are open; until the show routine has loaded the
     // settings and the document its answers are empty.
     pipeThread_ = std::make_unique<TNamedPipeServerThread>(kProgramPipeName,
@@ -73,11 +80,16 @@ void TMainForm::FormShow(TObject*) {
     pipeReady_ = true;
 }
 
+std::string TMainForm::LanguageFile() const {
+    const TLanguageFolder languages(ProgramFolder());
+    const std::string language = settings_.Str("Language");
+    return languages.HasFile(language) ? languages.FileOf(language) : std::string();
+}
+
 void TMainForm::LoadSettings() {
     settings_.Load();
-    TLanguageFolder languages(ProgramFolder());
-    if (const std::string language = settings_.Str("Language"); languages.HasFile(language))
-        Lang->SetLanguageFile(languages.FileOf(language));
+    if (const std::string file = LanguageFile(); !file.empty())
+        Lang->SetLanguageFile(file);
     TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));
 }
 

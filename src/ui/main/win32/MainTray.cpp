@@ -1,13 +1,113 @@
-// The main window behind its tray icon.
+// The main window behind its tray icon: Run!, the way back past the settings password, the
+// tray menu, the icon's short flash at each received code, the activation at start-up and the
+// about box.
 
 #include "ui/main/win32/MainForm.h"
 
+#include "framework/win32/Seams.h"
+#include "ui/main/win32/MenuCopy.h"
+#include "ui/password/SettingsProtection.h"
+#include "ui/password/win32/Password.h"
+
 namespace tav {
 
-void TMainForm::ShowReceiving() {}
+namespace {
+// Told when the stored password cannot be read, since then no typed text can match it.
+constexpr const char* kDamagedPasswordText =
+    "The stored settings password is damaged, so no password can match it. To remove the "
+    "protection, delete the value \"Restore\" under HKEY_CURRENT_USER\\Software\\Tavrilo.";
+} // namespace
+
+void TMainForm::SetTrayImage(const char* resource) {
+    TrayIcon->SetIcon(LoadIconA(GetModuleHandleA(nullptr), resource));
+}
+
+void TMainForm::ShowReceiving() {
+    SetTrayImage("RECEIVING");
+    TrayColorTimer->SetEnabled(true);
+}
 
 bool TMainForm::IconVisible() const {
-    return false;
+    return TrayIcon->IconVisible();
+}
+
+void TMainForm::TrayColorTimerTimer(TObject*) {
+    TrayColorTimer->SetEnabled(false);
+    SetTrayImage("WAITING");
+}
+
+void TMainForm::RunBtnClick(TObject*) {
+    if (!EnableOriginMenu->Checked() && !road_->Origins().StartOrigins(true))
+        return; // the failing origin has said why
+    TrayIcon->GoToTray();
+}
+
+void TMainForm::TrayIconDblClick(TObject*) {
+    if (restoring_)
+        return;
+    restoring_ = true;
+    std::string typed;
+    bool accepted = true;
+    if (!settings_.Str("Restore").empty()) {
+        auto* dialog = new TInputDlg(&Application(), LanguageFile(), TInputMode::Password);
+        dialog->PasswordEdBx->SetText("");
+        accepted = dialog->ShowModal() == mrOk;
+        typed = dialog->PasswordEdBx->Text();
+        delete dialog;
+        Application().ProcessMessages();
+    }
+    restoring_ = false;
+    if (!accepted)
+        return;
+    switch (CheckRestorePassword(settings_.Str("Restore"), typed)) {
+    case TPasswordCheck::Wrong:
+        return;
+    case TPasswordCheck::Corrupt:
+        ShowMessageBox(Lang->GetMessageText(kDamagedPasswordText), "Tavrilo",
+                       MB_OK | MB_ICONEXCLAMATION);
+        return;
+    case TPasswordCheck::Right:
+        break;
+    }
+    Application().SetCursor(TCursor::HourGlass);
+    Show();
+    Application().Restore();
+    TrayIcon->SetIconVisible(false);
+    Application().SetCursor(TCursor::Default);
+    BringToFront();
+}
+
+// The tray menu shows the current state and captions of its commands: rebuilt at each opening.
+void TMainForm::TrayPopUpMenuPopup(TObject*) {
+    TMenuItem* items = TrayPopUpMenu->Items();
+    while (items->Count() > 1)
+        delete items->Item(items->Count() - 1);
+    items->Add(CopyMenuItem(this, *EnableOriginMenu));
+    TMenuItem* separator = nullptr;
+    CreateComponent(separator, this, "TrayExitMenuItem", {.Parent = items, .Caption = "-"});
+    items->Add(CopyMenuItem(this, *ExitMenu));
+}
+
+void TMainForm::FormActivate(TObject*) {
+    if (TrayIcon->IconVisible())
+        return;
+    if (!startMinimizedDone_ && settings_.Bool("Load minimized")) {
+        startMinimizedDone_ = true;
+        RunBtn->Click();
+        // Origins that failed to open leave the program shown, not invisible.
+        if (!TrayIcon->IconVisible() && !Visible())
+            Show();
+    }
+    if (splash_ != nullptr && splash_->Visible()) {
+        splash_->Release();
+        Application().ProcessMessages();
+        splash_ = nullptr;
+    }
+}
+
+void TMainForm::AboutMenuClick(TObject*) {
+    splash_ = new TSplashForm(&Application());
+    splash_->ShowModal();
 }
 
 } // namespace tav
