@@ -96,6 +96,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(
         TypematicTimer,
         {.Interval = 175, .Enabled = false, .OnTimer = Handler(&TMainForm::TypematicTimerTimer)});
+    TAV_CREATE(
+        TrayColorTimer,
+        {.Interval = 150, .Enabled = false, .OnTimer = Handler(&TMainForm::TrayColorTimerTimer)});
     Lang = CreateFormLanguage(this, MainFormTranslations);
     road_ = std::make_unique<TMainRoad>(
         document_, settings_, serialMode_, logEnabled_, TMainRoadTimers{*IRTimer, *TypematicTimer},

@@ -39,7 +39,9 @@ void TMainForm::TrayColorTimerTimer(TObject*) {
 void TMainForm::RunBtnClick(TObject*) {
     if (!EnableOriginMenu->Checked() && !road_->Origins().StartOrigins(true))
         return; // the failing origin has said why
-    TrayIcon->GoToTray();
+    // This window carries the program's taskbar button: hidden, only the tray icon stays.
+    Hide();
+    TrayIcon->SetIconVisible(true);
 }
 
 void TMainForm::TrayIconDblClick(TObject*) {

@@ -1,0 +1,151 @@
+// The running main window: Run! to the tray and back past the password, and a code that
+// reaches the origins' entry point fires its command.
+
+#include "components/TempPath.h"
+#include "components/cipher/QuelEncryption.h"
+#include "framework/win32/Pump.h"
+#include "framework/win32/Seams.h"
+#include "framework/win32/TestRegistryKey.h"
+#include "ui/main/win32/MainForm.h"
+#include "ui/password/SettingsProtection.h"
+#include "ui/password/win32/Password.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace tav;
+
+namespace {
+
+struct MainTrayTest : ::testing::Test {
+    test::TestRegistryKey key;
+    test::TempPath log{".log"};
+    std::vector<DWORD> shell;
+    TSeamScope<ShellNotifyIconFn> tray{ShellNotifyIconSeam(),
+                                       [this](DWORD message, const NOTIFYICONDATAA&) {
+                                           shell.push_back(message);
+                                           return true;
+                                       }};
+    std::vector<std::string> boxes;
+    TSeamScope<MessageBoxFn> box{MessageBoxSeam(),
+                                 [this](const std::string& text, const std::string&, UINT) {
+                                     boxes.push_back(text);
+                                     return IDOK;
+                                 }};
+    TMainForm* form = nullptr;
+
+    MainTrayTest() {
+        // A first start without a splash, without origins, logging every fired command.
+        TRegistryStore store(key.Path());
+        store.WriteBoolSetting("Hide splashscreen", true);
+        store.WriteStrSetting("Log file", log.str());
+        form = new TMainForm(nullptr, key.Path());
+        form->Show();
+        form->Settings().SetBool("Use serial port", false);
+        test::PumpFor(std::chrono::milliseconds(20));
+    }
+    ~MainTrayTest() override {
+        TForm::ModalHook = nullptr;
+        delete form;
+    }
+
+    void DoubleClickTheIcon() {
+        SendMessageA(form->TrayIcon->Handle(), TTrayIcon::kCallbackMessage, TTrayIcon::kIconId,
+                     WM_LBUTTONDBLCLK);
+    }
+    void ProtectWith(const std::string& password) {
+        TQuelEncryption cipher;
+        form->Settings().SetStr("Restore",
+                                cipher.Crypt(password, kSettingsProtectionKey, true).value());
+    }
+    // Whether the tray shows the icon resource `name` now.
+    bool TrayShows(const char* name) {
+        auto pixels = [](HICON icon) {
+            ICONINFO info{};
+            GetIconInfo(icon, &info);
+            BITMAP bitmap{};
+            GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+            std::string bits(static_cast<size_t>(bitmap.bmWidthBytes * bitmap.bmHeight), '\0');
+            GetBitmapBits(info.hbmColor, static_cast<LONG>(bits.size()), bits.data());
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+            return bits;
+        };
+        return pixels(form->TrayIcon->Icon()) == pixels(LoadIconA(GetModuleHandleA(nullptr), name));
+    }
+    std::string Log() {
+        std::ifstream in(log.str(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(MainTrayTest, RunHidesToTheTrayAndOnlyTheRightPasswordBringsItBack) {
+    form->RunBtn->Click();
+    EXPECT_FALSE(form->Visible());
+    EXPECT_TRUE(form->TrayIcon->IconVisible());
+    EXPECT_EQ(shell.back(), static_cast<DWORD>(NIM_ADD));
+
+    ProtectWith("Secret");
+    std::string typed = "secret";
+    TForm::ModalHook = [&](TForm& dialog) {
+        static_cast<TInputDlg&>(dialog).PasswordEdBx->SetText(typed);
+        return static_cast<int>(mrOk);
+    };
+    DoubleClickTheIcon();
+    EXPECT_FALSE(form->Visible()) << "the password's letter case counts";
+    typed = "Secret";
+    DoubleClickTheIcon();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_FALSE(form->TrayIcon->IconVisible());
+    EXPECT_TRUE(boxes.empty());
+
+    // A damaged stored password keeps the program in the tray and says how to lift it.
+    form->RunBtn->Click();
+    form->Settings().SetStr("Restore", "not a cipher text");
+    DoubleClickTheIcon();
+    EXPECT_FALSE(form->Visible());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("\"Restore\""), std::string::npos);
+}
+
+TEST_F(MainTrayTest, RunStaysWhenAnOriginCannotOpen) {
+    form->Settings().SetBool("Use serial port", true);
+    form->RunBtn->Click();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_FALSE(form->TrayIcon->IconVisible());
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes) {
+    TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
+    TCommand& code = *vol->Data();
+    code.Code[0] = 0x1A;
+    code.Code[1] = 0x2B;
+    code.LastIndex = 1;
+    form->RunBtn->Click();
+    EXPECT_TRUE(TrayShows("WAITING"));
+
+    auto receive = [&](std::vector<std::uint8_t> bytes) {
+        form->Receiver().ReceiveTimed([&](TReceivedCode& rc) { rc.AppendWhileRoom(bytes); },
+                                      TDuringTimeOut::Discard);
+        EXPECT_TRUE(form->IRTimer->Enabled());
+        form->IRTimerTimer(form->IRTimer); // the end of the code
+        form->TypematicTimerTimer(form->TypematicTimer);
+    };
+    receive({0x1A, 0x2B});
+    EXPECT_EQ(Log(), "TV,Vol+\r\n");
+    EXPECT_TRUE(TrayShows("RECEIVING"));
+    EXPECT_TRUE(form->TrayColorTimer->Enabled());
+    form->TrayColorTimerTimer(form->TrayColorTimer);
+    EXPECT_FALSE(form->TrayColorTimer->Enabled());
+    EXPECT_TRUE(TrayShows("WAITING"));
+
+    receive({0x55});
+    EXPECT_EQ(Log(), "TV,Vol+\r\n") << "a code that matches nothing fires nothing";
+}
+
+} // namespace
