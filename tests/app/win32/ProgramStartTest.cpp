@@ -61,6 +61,13 @@ TEST(ProgramStart, FirstStartStoresEveryDefaultAndALaterStartKeepsTheUsersValues
         ASSERT_EQ(program.CloseAndWait(main), 0);
     }
     EXPECT_EQ(StoredString("Version"), "4.0.0.1");
+    // The file type's open command quotes the program's path and the document's.
+    char command[MAX_PATH * 2] = {};
+    DWORD size = sizeof command;
+    RegGetValueA(HKEY_CLASSES_ROOT, "Tavrilo\\Shell\\Open\\Command", nullptr, RRF_RT_REG_SZ,
+                 nullptr, command, &size);
+    const std::string text(command);
+    EXPECT_TRUE(text.starts_with("\"") && text.ends_with(".exe\" \"%1\"")) << text;
     for (const TSettingDef& def : SettingsTable()) {
         if (!def.HasDefault)
             continue;
