@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace tav;
 
@@ -88,6 +89,25 @@ TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow) {
     form->Close();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(form->Visible());
+}
+
+TEST(MainFormStart, AnUnreadableLastFileIsToldByABoxThatComesWithTheShownWindow) {
+    test::TestRegistryKey key;
+    test::TempPath file(".tvr");
+    {
+        std::ofstream out(file.str(), std::ios::binary);
+        out << "[File information]\r\nVersion=99\r\n";
+    }
+    TRegistryStore(key.Path()).WriteStrSetting("LastTVRFile", file.str());
+    bool withWindow = false;
+    TSeamScope box(MessageBoxSeam(), [&](const std::string&, const std::string&, UINT) {
+        withWindow = IsWindowVisible(GetActiveWindow()) &&
+                     TControl::FromHandle(GetActiveWindow())->Name() == "MainForm";
+        return IDOK;
+    });
+    TMainForm form(nullptr, key.Path());
+    form.Show();
+    EXPECT_TRUE(withWindow);
 }
 
 } // namespace

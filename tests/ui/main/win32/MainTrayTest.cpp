@@ -120,6 +120,34 @@ TEST_F(MainTrayTest, RunStaysWhenAnOriginCannotOpen) {
     EXPECT_EQ(boxes.size(), 1u);
 }
 
+// A minimized start whose origins fail to open shows the window instead of nothing at all; the
+// splash ends at that first activation, and later activations press nothing.
+TEST(MainStart, AMinimizedStartWithFailingOriginsShowsTheWindowAndEndsTheSplash) {
+    test::TestRegistryKey key;
+    TRegistryStore store(key.Path());
+    store.WriteBoolSetting("Load minimized", true);
+    store.WriteStrSetting("Version", "4.0.0.1");
+    int boxes = 0;
+    TSeamScope<MessageBoxFn> box{MessageBoxSeam(), [&](const std::string&, const std::string&,
+                                                       UINT) { return ++boxes, IDOK; }};
+    TMainForm form(nullptr, key.Path());
+    TForm* splash = nullptr;
+    for (TForm* f : Application().Forms())
+        if (f->Name() == "SplashForm")
+            splash = f;
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->Visible());
+    form.FormShow(nullptr);
+    form.FormActivate(nullptr); // Run! fails: the serial port is in use and cannot open
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_FALSE(form.TrayIcon->IconVisible());
+    test::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(std::count(Application().Forms().begin(), Application().Forms().end(), splash), 0);
+    form.FormActivate(&form);
+    EXPECT_EQ(boxes, 1) << "Run! is pressed once, at start-up only";
+}
+
 TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes) {
     TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
     TCommand& code = *vol->Data();
