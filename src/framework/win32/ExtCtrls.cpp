@@ -9,32 +9,15 @@ const char* GraphicClass() {
     return RegisterFrameworkClass("TavGraphic", CS_HREDRAW | CS_VREDRAW);
 }
 
-void FillBackground(const TControl& control, HDC dc, const RECT& r) {
-    HBRUSH brush = control.ColorBrush();
-    FillRect(dc, &r, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-}
-
 } // namespace
 
-TShape::TShape(TComponent* owner, TControl* parent, std::string name)
-    // Clipped by its siblings, it never paints over the controls it frames.
+TGraphicControl::TGraphicControl(TComponent* owner, TControl* parent, std::string name, DWORD style,
+                                 TSize size)
     : TControl(owner, parent, std::move(name),
-               {GraphicClass(), WS_VISIBLE | WS_CLIPSIBLINGS, 0, 65, 65}) {}
+               {GraphicClass(), WS_VISIBLE | style, 0, size.Width, size.Height}) {}
 
-void TShape::SetPenColor(COLORREF color) {
-    penColor_ = color;
-    Invalidate();
-}
-
-void TShape::WndProc(TMessage& m) {
+void TGraphicControl::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case WM_WINDOWPOSCHANGING: {
-        // Placed, it goes under every sibling again, also those made after it.
-        auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
-        pos->hwndInsertAfter = HWND_BOTTOM;
-        pos->flags &= ~static_cast<UINT>(SWP_NOZORDER);
-        break;
-    }
     case WM_ERASEBKGND:
         m.Result = 1; // painted whole below
         return;
@@ -43,26 +26,49 @@ void TShape::WndProc(TMessage& m) {
         HDC dc = BeginPaint(Handle(), &ps);
         RECT r{};
         GetClientRect(Handle(), &r);
-        FillBackground(*this, dc, r);
-        const int pen = std::max(ToPixels(1), 1);
-        HBRUSH frame = CreateSolidBrush(penColor_);
-        for (RECT edge : {RECT{r.left, r.top, r.right, r.top + pen},
-                          RECT{r.left, r.bottom - pen, r.right, r.bottom},
-                          RECT{r.left, r.top, r.left + pen, r.bottom},
-                          RECT{r.right - pen, r.top, r.right, r.bottom}})
-            FillRect(dc, &edge, frame);
-        DeleteObject(frame);
+        HBRUSH brush = ColorBrush();
+        FillRect(dc, &r, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        Paint(dc, r);
         EndPaint(Handle(), &ps);
         return;
     }
     default:
-        break;
+        TControl::WndProc(m);
     }
-    TControl::WndProc(m);
+}
+
+TShape::TShape(TComponent* owner, TControl* parent, std::string name)
+    // Clipped by its siblings, it never paints over the controls it frames.
+    : TGraphicControl(owner, parent, std::move(name), WS_CLIPSIBLINGS, {65, 65}) {}
+
+void TShape::SetPenColor(COLORREF color) {
+    penColor_ = color;
+    Invalidate();
+}
+
+void TShape::WndProc(TMessage& m) {
+    if (m.Msg == WM_WINDOWPOSCHANGING) {
+        // Placed, it goes under every sibling again, also those made after it.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
+        pos->hwndInsertAfter = HWND_BOTTOM;
+        pos->flags &= ~static_cast<UINT>(SWP_NOZORDER);
+    }
+    TGraphicControl::WndProc(m);
+}
+
+void TShape::Paint(HDC dc, const RECT& r) {
+    const int pen = std::max(ToPixels(1), 1);
+    HBRUSH frame = CreateSolidBrush(penColor_);
+    for (RECT edge : {RECT{r.left, r.top, r.right, r.top + pen},
+                      RECT{r.left, r.bottom - pen, r.right, r.bottom},
+                      RECT{r.left, r.top, r.left + pen, r.bottom},
+                      RECT{r.right - pen, r.top, r.right, r.bottom}})
+        FillRect(dc, &edge, frame);
+    DeleteObject(frame);
 }
 
 TImage::TImage(TComponent* owner, TControl* parent, std::string name)
-    : TControl(owner, parent, std::move(name), {GraphicClass(), WS_VISIBLE, 0, 105, 105}) {}
+    : TGraphicControl(owner, parent, std::move(name), 0, {105, 105}) {}
 
 TImage::~TImage() {
     DropIcon();
@@ -80,34 +86,17 @@ void TImage::DropIcon() {
     icon_ = nullptr;
 }
 
-void TImage::WndProc(TMessage& m) {
-    switch (m.Msg) {
-    case WM_ERASEBKGND:
-        m.Result = 1; // painted whole below
-        return;
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        FillBackground(*this, dc, r);
-        const TSize size{r.right, r.bottom};
-        if (icon_ != nullptr && !(iconSize_ == size))
-            DropIcon();
-        if (icon_ == nullptr && !iconName_.empty() && size.Width > 0 && size.Height > 0) {
-            icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), iconName_.c_str(),
-                                                  IMAGE_ICON, size.Width, size.Height, 0));
-            iconSize_ = size;
-        }
-        if (icon_ != nullptr)
-            DrawIconEx(dc, 0, 0, icon_, size.Width, size.Height, 0, nullptr, DI_NORMAL);
-        EndPaint(Handle(), &ps);
-        return;
+void TImage::Paint(HDC dc, const RECT& r) {
+    const TSize size{r.right, r.bottom};
+    if (icon_ != nullptr && !(iconSize_ == size))
+        DropIcon();
+    if (icon_ == nullptr && !iconName_.empty() && size.Width > 0 && size.Height > 0) {
+        icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), iconName_.c_str(),
+                                              IMAGE_ICON, size.Width, size.Height, 0));
+        iconSize_ = size;
     }
-    default:
-        break;
-    }
-    TControl::WndProc(m);
+    if (icon_ != nullptr)
+        DrawIconEx(dc, 0, 0, icon_, size.Width, size.Height, 0, nullptr, DI_NORMAL);
 }
 
 } // namespace tav

@@ -5,15 +5,25 @@
 
 namespace tav {
 
+// A control that paints itself whole on its background colour (Color).
+class TGraphicControl : public TControl {
+protected:
+    TGraphicControl(TComponent* owner, TControl* parent, std::string name, DWORD style, TSize size);
+    // Draws on the background already filled in; `client` is the client area in pixels.
+    virtual void Paint(HDC dc, const RECT& client) = 0;
+    void WndProc(TMessage& message) override;
+};
+
 // A rectangle drawn with a pen around an area of the background colour (Color). It lies under
 // its siblings, whatever their order of creation, so it can frame them: aligned to the client
 // area it frames a whole form.
-class TShape : public TControl {
+class TShape : public TGraphicControl {
 public:
     TShape(TComponent* owner, TControl* parent, std::string name = {});
     void SetPenColor(COLORREF color);
 
 protected:
+    void Paint(HDC dc, const RECT& client) override;
     void WndProc(TMessage& message) override;
 
 private:
@@ -21,7 +31,7 @@ private:
 };
 
 // An icon of the program's resources, drawn at the control's size on the background colour.
-class TImage : public TControl {
+class TImage : public TGraphicControl {
 public:
     TImage(TComponent* owner, TControl* parent, std::string name = {});
     ~TImage() override;
@@ -29,7 +39,7 @@ public:
     void SetIconResource(const std::string& name);
 
 protected:
-    void WndProc(TMessage& message) override;
+    void Paint(HDC dc, const RECT& client) override;
 
 private:
     void DropIcon();
