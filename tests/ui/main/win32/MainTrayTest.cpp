@@ -112,6 +112,21 @@ TEST_F(MainTrayTest, RunHidesToTheTrayAndOnlyTheRightPasswordBringsItBack) {
     EXPECT_NE(boxes[0].find("\"Restore\""), std::string::npos);
 }
 
+TEST_F(MainTrayTest, TheTrayMenuIsBuiltAnewWithTheCurrentStateOfItsCommands) {
+    form->EnableOriginMenu->SetChecked(true);
+    for (int opening = 0; opening < 2; ++opening) {
+        form->TrayPopUpMenuPopup(form->TrayPopUpMenu);
+        TMenuItem* items = form->TrayPopUpMenu->Items();
+        ASSERT_EQ(items->Count(), 4);
+        EXPECT_EQ(items->Item(0), form->RestoreMenu);
+        EXPECT_EQ(items->Item(1)->Name(), "EnableOriginMenuCopy");
+        EXPECT_TRUE(items->Item(1)->Checked());
+        EXPECT_EQ(items->Item(1)->ShortCut(), 0);
+        EXPECT_EQ(items->Item(2)->Caption(), "-");
+        EXPECT_EQ(items->Item(3)->Caption(), "E&xit");
+    }
+}
+
 TEST_F(MainTrayTest, RunStaysWhenAnOriginCannotOpen) {
     form->Settings().SetBool("Use serial port", true);
     form->RunBtn->Click();
