@@ -8,6 +8,7 @@ start=$(date +%s)
 
 configure_and_build_native
 configure_and_build_windows
+configure_and_build_plugin32
 
 status=0
 native_log="$BUILD/native-tests.log"

@@ -17,6 +17,13 @@ configure_and_build_windows() {
     cmake --build "$WINDOWS_BUILD" -j "$JOBS"
 }
 
+# The plug-in library alone, for the 32-bit host programs that load it.
+configure_and_build_plugin32() {
+    cmake -S "$ROOT" -B "$BUILD/windows32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-i686.cmake" -DTAVRILO_PLUGIN_ONLY=ON >/dev/null
+    cmake --build "$BUILD/windows32" -j "$JOBS"
+}
+
 configure_and_build_native() {
     cmake -S "$ROOT" -B "$NATIVE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
     cmake --build "$NATIVE_BUILD" -j "$JOBS"
