@@ -56,6 +56,8 @@ public:
                  const std::function<std::string(const TReceivedCode&, TDataFormat)>& testLine);
     // The end-of-code timer ran out.
     void EndOfCode();
+    // A timed code is being collected: its end-of-code timer runs.
+    bool Collecting() const { return endOfCode_.Running(); }
 
     // The test dialog while it exists (none otherwise).
     void SetTestView(IOriginTestView* view) { test_ = view; }
