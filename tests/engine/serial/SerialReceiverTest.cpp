@@ -117,6 +117,11 @@ TEST_F(SerialReceiving, CarrierDetectEdgesBecomeTheTimeBetweenThem) {
     receiver.IRTimerTimer();
     EXPECT_FALSE(host.highPriority);
     EXPECT_TRUE(doc.ReceivedCode.IsEmpty());
+    for (int edge = 0; edge < 1100; ++edge) {
+        counter.now += 10'000;
+        receiver.ComPortRLSDChange(true);
+    }
+    EXPECT_EQ(doc.ReceivedCode.LastIndex(), 999) << "a noisy line stays within the buffer";
     EXPECT_EQ(FractionMicroseconds(123, 0), 0) << "no counter, no division";
     EXPECT_EQ(FractionMicroseconds(3'000'000'000'000'000'000, 9'000'000'000'000'000'000), 333333);
 }
