@@ -35,7 +35,7 @@ bool TSerialReceiver::FindUIRPort(std::int32_t port) {
     TSerialLine line = ReadSerialLine(l_.Settings, kReceiverPortSettings);
     for (searchPort_ = port;; ++searchPort_) {
         if (searchPort_ > kLastSearchPort) {
-            if (l_.MessageBox(kSearchAgain, kSearchCaption, kMbYesNo | kMbIconExclamation) !=
+            if (l_.ShowMessage(kSearchAgain, kSearchCaption, kMbYesNo | kMbIconExclamation) !=
                 kIdYes) {
                 EndSearch();
                 return false;
@@ -64,8 +64,8 @@ void TSerialReceiver::JudgeAnswer() {
     const bool ok = answer_ == "OK";
     answer_.clear();
     if (ok) {
-        const int choice = l_.MessageBox(FoundText(searchPort_), kSearchCaption,
-                                         kMbYesNoCancel | kMbIconInformation);
+        const int choice = l_.ShowMessage(FoundText(searchPort_), kSearchCaption,
+                                          kMbYesNoCancel | kMbIconInformation);
         if (choice == kIdYes) {
             // The receiver stays open on the port found, which is now its port.
             searching_ = false;
@@ -78,7 +78,7 @@ void TSerialReceiver::JudgeAnswer() {
         }
     }
     if (searchPort_ + 1 > kLastSearchPort) {
-        l_.MessageBox(kNotFound, kSearchCaption, kMbOk | kMbIconExclamation);
+        l_.ShowMessage(kNotFound, kSearchCaption, kMbOk | kMbIconExclamation);
         EndSearch();
         return;
     }

@@ -48,7 +48,7 @@ bool TSerialReceiver::OpenSerialReceiver(bool active) {
 bool TSerialReceiver::OpenPort(std::int32_t com) {
     TSerialLine line = ReadSerialLine(l_.Settings, kReceiverPortSettings);
     line.ComNumber = com;
-    if (!OpenOriginPort(l_.Port, line, l_.Host, l_.MessageBox))
+    if (!OpenOriginPort(l_.Port, line, l_.Host, l_.ShowMessage))
         return false;
     open_ = TRoute::Port;
     packer_.Drop();

@@ -36,7 +36,7 @@ struct TSerialReceiverLinks {
     std::function<void(unsigned)> SetStartUpInterval;
     const IPerformanceCounter& Clock;
     ISerialHost& Host;
-    TMessageBoxFn MessageBox;
+    TMessageBoxFn ShowMessage; // not "MessageBox", which <windows.h> makes a macro
     TDriverReceiverFn DriverReceiver;
 };
 
