@@ -15,6 +15,10 @@ bool TReceivedCode::AppendUpTo1000(std::int32_t value) {
     return true;
 }
 
+bool TReceivedCode::FullUpTo1000() const {
+    return code_.LastIndex >= kSerialLastIndex;
+}
+
 void TReceivedCode::AppendSaturating(std::int32_t value) {
     if (code_.LastIndex < kLastCodeIndex)
         ++code_.LastIndex;

@@ -16,6 +16,8 @@ public:
     // Serial receiver and console: values are kept until the buffer holds 1000 of them
     // (last index 999); later values of the same code are dropped. False when dropped.
     bool AppendUpTo1000(std::int32_t value);
+    // The serial bound is reached: AppendUpTo1000 drops what comes.
+    bool FullUpTo1000() const;
     // Drivers: the buffer grows to its last index; from then on each value overwrites it.
     void AppendSaturating(std::int32_t value);
     // Control server: the whole chunk is appended when it fits (last index at most 1000);

@@ -54,8 +54,17 @@ void TCodeReceiver::ReceiveWhole(
     doc_.ReceivedCode.Empty();
 }
 
+void TCodeReceiver::ReceiveMarked(const std::function<bool(TReceivedCode&)>& append) {
+    if (append(doc_.ReceivedCode))
+        Complete();
+}
+
 void TCodeReceiver::EndOfCode() {
     endOfCode_.Stop();
+    Complete();
+}
+
+void TCodeReceiver::Complete() {
     if (!Testing()) {
         recognizer_.ProcessReceivedCode();
         return;

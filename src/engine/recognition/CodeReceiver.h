@@ -54,8 +54,13 @@ public:
     void
     ReceiveWhole(const std::function<void(TReceivedCode&)>& fill,
                  const std::function<std::string(const TReceivedCode&, TDataFormat)>& testLine);
+    // A delivery of an origin whose codes end with a marker: `append` adds it to the buffer
+    // and tells whether the code is now complete, which then goes on at once as a whole code.
+    void ReceiveMarked(const std::function<bool(TReceivedCode&)>& append);
     // The end-of-code timer ran out.
     void EndOfCode();
+    // A timed code is being collected: its end-of-code timer runs.
+    bool Collecting() const { return endOfCode_.Running(); }
 
     // The test dialog while it exists (none otherwise).
     void SetTestView(IOriginTestView* view) { test_ = view; }
@@ -65,6 +70,8 @@ public:
 
 private:
     bool Testing() const { return test_ != nullptr && test_->Visible(); }
+    // The buffer holds a complete code: to the recognizer, or as one line to the test dialog.
+    void Complete();
 
     TDocument& doc_;
     TRecognizer& recognizer_;

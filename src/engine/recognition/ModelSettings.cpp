@@ -3,14 +3,26 @@
 #include "framework/Text.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tav {
 
 namespace {
 
-int Clamped(const TSettings& settings, std::string_view name, int low, int high) {
-    return std::clamp(static_cast<int>(settings.Int(name)), low, high);
-}
+struct TRange {
+    std::string_view Name;
+    int Low;
+    int High;
+};
+
+constexpr TRange kRanges[] = {
+    {"Skip first", 0, 100},
+    {"Tolerance", 0, 32767},
+    {"Length limit", 0, 100},
+    {"Value size", 1, 4},
+    {"Recognition time out", 100, 1000},
+    {"Binary threshold", 0, 32767},
+};
 
 TReportParts Parts(const TSettings& settings, std::string_view prefix, bool data) {
     const std::string p(prefix);
@@ -20,12 +32,19 @@ TReportParts Parts(const TSettings& settings, std::string_view prefix, bool data
 
 } // namespace
 
+int RecognitionSetting(const TSettings& settings, std::string_view name) {
+    for (const TRange& range : kRanges)
+        if (range.Name == name)
+            return std::clamp(static_cast<int>(settings.Int(name)), range.Low, range.High);
+    throw std::invalid_argument("No recognition number \"" + std::string(name) + "\"");
+}
+
 int RecognitionTimeOut(const TSettings& settings) {
-    return Clamped(settings, "Recognition time out", 100, 1000);
+    return RecognitionSetting(settings, "Recognition time out");
 }
 
 int ValueSize(const TSettings& settings) {
-    return Clamped(settings, "Value size", 1, 4);
+    return RecognitionSetting(settings, "Value size");
 }
 
 TModelRecognitionSettings::TModelRecognitionSettings(const TSettings& settings,
@@ -34,11 +53,11 @@ TModelRecognitionSettings::TModelRecognitionSettings(const TSettings& settings,
 
 TRecognitionSettings TModelRecognitionSettings::Read() const {
     TRecognitionSettings r;
-    r.Compare.SkipFirst = Clamped(settings_, "Skip first", 0, 100);
-    r.Compare.Tolerance = Clamped(settings_, "Tolerance", 0, 32767);
-    r.Compare.LengthLimit = Clamped(settings_, "Length limit", 0, 100);
+    r.Compare.SkipFirst = RecognitionSetting(settings_, "Skip first");
+    r.Compare.Tolerance = RecognitionSetting(settings_, "Tolerance");
+    r.Compare.LengthLimit = RecognitionSetting(settings_, "Length limit");
     r.Compare.Binary = settings_.Bool("Binary values");
-    r.Compare.BinaryThreshold = Clamped(settings_, "Binary threshold", 0, 32767);
+    r.Compare.BinaryThreshold = RecognitionSetting(settings_, "Binary threshold");
     r.Compare.SameLength = settings_.Bool("SameLength values");
     r.UseSerialPort = settings_.Bool("Use serial port");
     r.SerialMode = serialMode_;

@@ -5,7 +5,13 @@
 #include "engine/recognition/RecognitionPorts.h"
 #include "engine/settings/Settings.h"
 
+#include <string_view>
+
 namespace tav {
+
+// A number of the recognition settings ("Skip first", "Tolerance", "Length limit", "Value
+// size", "Recognition time out", "Binary threshold") as its control holds it, in its range.
+int RecognitionSetting(const TSettings& settings, std::string_view name);
 
 // The recognition time-out in milliseconds, 100..1000.
 int RecognitionTimeOut(const TSettings& settings);

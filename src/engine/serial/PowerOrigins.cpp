@@ -1,0 +1,34 @@
+#include "engine/serial/PowerOrigins.h"
+
+namespace tav {
+
+TPowerOrigins::TPowerOrigins(const TSettings& settings, std::function<bool()> originsRunning,
+                             std::function<bool(bool)> startOrigins)
+    : settings_(settings), originsRunning_(std::move(originsRunning)),
+      startOrigins_(std::move(startOrigins)) {}
+
+// Windows may report a resume twice (the automatic one always, the user's one when a person
+// is there): the origins restart once.
+void TPowerOrigins::WMPowerBroadcast(std::uintptr_t event) {
+    switch (event) {
+    case kPowerSuspend:
+    case kPowerStandby:
+        if (!settings_.Bool("Use serial port"))
+            return;
+        restartOnResume_ = restartOnResume_ || originsRunning_();
+        startOrigins_(false);
+        return;
+    case kPowerResumeSuspend:
+    case kPowerResumeStandby:
+    case kPowerResumeAutomatic:
+        if (!restartOnResume_)
+            return;
+        restartOnResume_ = false;
+        startOrigins_(true);
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace tav
