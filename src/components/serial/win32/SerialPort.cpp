@@ -96,10 +96,9 @@ void TCustomSerialPort::Close() {
     KeepFailure(failure, [this] { FireDSRChange(false); });
     KeepFailure(failure, [this] { FireRLSDChange(false); });
     KeepFailure(failure, [this] { FireBeforeClose(); });
-    if (!device_->PurgeComm(PURGE_TXABORT | PURGE_RXABORT)) {
-        const auto error = static_cast<std::int32_t>(GetLastError());
-        KeepFailure(failure, [error] { throw ESerialPort(kSerialPurgeFailed, error); });
-    }
+    if (!device_->PurgeComm(PURGE_TXABORT | PURGE_RXABORT) && !failure)
+        failure = std::make_exception_ptr(
+            ESerialPort(kSerialPurgeFailed, static_cast<std::int32_t>(GetLastError())));
     StopEvents();
     DestroyPortHandle();
     connected_ = false;
