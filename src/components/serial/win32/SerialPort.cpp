@@ -30,6 +30,14 @@ HWND MakeEventWindow(TCustomSerialPort* port, WNDPROC proc) {
     return window;
 }
 
+// A handler's failure reaches the application's exception handler on the main thread.
+void ReportFailure(const std::string& text) {
+    if (THandOver::IsMainThread())
+        HandleException(text);
+    else
+        THandOver::Queue([text] { HandleException(text); });
+}
+
 // Runs one step of closing; its failure is kept for the end, so the port is closed first.
 template <class Fn> void KeepFailure(std::exception_ptr& failure, Fn&& step) {
     try {
@@ -153,6 +161,20 @@ void TCustomSerialPort::RaiseOpenLineStates() {
     FireRLSDChange(lines.Contains(TModemSignal::msRLSD));
 }
 
+void TCustomSerialPort::DispatchEvents(TSerialEvents events) {
+    for (TSerialEvent event : kDispatchOrder) {
+        if (!events.Contains(event) || !connected_)
+            continue;
+        try {
+            RaiseEvent(event);
+        } catch (const std::exception& e) {
+            ReportFailure(e.what());
+        } catch (...) {
+            ReportFailure("Unknown exception");
+        }
+    }
+}
+
 void TCustomSerialPort::RaiseEvent(TSerialEvent event) {
     switch (event) {
     case TSerialEvent::evError:
@@ -197,12 +219,8 @@ LRESULT CALLBACK TCustomSerialPort::EventWindowProc(HWND window, UINT msg, WPARA
     // The event thread goes on at once.
     if (InSendMessage())
         ReplyMessage(0);
-    auto* port = reinterpret_cast<TCustomSerialPort*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (port == nullptr || !port->connected_)
-        return 0;
-    for (TSerialEvent event : kDispatchOrder)
-        if (EventMaskBit(event) == wParam)
-            CallGuarded([port, event] { port->RaiseEvent(event); });
+    if (auto* port = reinterpret_cast<TCustomSerialPort*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+        port->DispatchEvents(MaskToEvents(static_cast<std::uint32_t>(wParam)));
     return 0;
 }
 

@@ -23,6 +23,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -150,7 +151,9 @@ protected:
 
 private:
     friend class TSerialThread;
-    // Raises one event of the event thread, with the line's state read at this moment.
+    // Raises the events of one batch in their order while the port is open, each with the
+    // line's state read at this moment; a failing handler is reported and the others still run.
+    void DispatchEvents(TSerialEvents events);
     void RaiseEvent(TSerialEvent event);
     void RaiseOpenLineStates();
     void StartEvents();
@@ -161,7 +164,7 @@ private:
     std::unique_ptr<ISerialDevice> device_;
     std::unique_ptr<TSerialThread> thread_;
     HWND eventWindow_ = nullptr;
-    bool connected_ = false;
+    std::atomic<bool> connected_{false};
     bool connectWhenLoaded_ = false;
     TThreadPriority eventThreadPriority_ = TThreadPriority::tpNormal;
     TSyncMethod syncMethod_ = TSyncMethod::smThreadSync;

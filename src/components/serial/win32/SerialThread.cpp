@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <exception>
 
 namespace tav {
 namespace {
@@ -19,13 +18,17 @@ bool WaitUnsupported(DWORD error) {
            error == ERROR_OPERATION_ABORTED;
 }
 
-// A handler's failure reaches the application's exception handler on the main thread.
-void Report(const std::string& text) {
-    if (THandOver::IsMainThread())
-        HandleException(text);
-    else
-        THandOver::Queue([text] { HandleException(text); });
-}
+// An event that the thread and the main thread's handing over share.
+struct TSharedEvent {
+    TSharedEvent() : Handle(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~TSharedEvent() {
+        if (Handle != nullptr)
+            CloseHandle(Handle);
+    }
+    TSharedEvent(const TSharedEvent&) = delete;
+    TSharedEvent& operator=(const TSharedEvent&) = delete;
+    HANDLE Handle;
+};
 
 } // namespace
 
@@ -44,6 +47,7 @@ TSerialThread::~TSerialThread() {
 
 void TSerialThread::Stop() {
     TerminateAndWait();
+    *live_ = false;
 }
 
 std::int32_t TSerialThread::ReceivedCount() const {
@@ -151,30 +155,30 @@ TSerialThread::TWaitResult TSerialThread::Await() {
 void TSerialThread::DeliverEvents(TSerialEvents events) {
     switch (port_.SyncMethod()) {
     case TSyncMethod::smThreadSync:
-        Synchronize([this, events] { DispatchEvents(events); });
+        HandOver(events);
         break;
     case TSyncMethod::smWindowSync:
         SendEventsToWindow(events);
         break;
     case TSyncMethod::smNone:
-        DispatchEvents(events);
+        port_.DispatchEvents(events);
         break;
     }
 }
 
-void TSerialThread::DispatchEvents(TSerialEvents events) {
-    for (TSerialEvent event : kDispatchOrder) {
-        if (!events.Contains(event))
-            continue;
-        // One failing handler leaves the others of the batch their events.
-        try {
-            port_.RaiseEvent(event);
-        } catch (const std::exception& e) {
-            Report(e.what());
-        } catch (...) {
-            Report("Unknown exception");
-        }
-    }
+// The batch holds no part of the thread: a handler that closes the port frees the thread while
+// the batch is still being raised.
+void TSerialThread::HandOver(TSerialEvents events) {
+    auto raised = std::make_shared<TSharedEvent>();
+    if (raised->Handle == nullptr ||
+        !THandOver::Queue([port = &port_, live = live_, events, raised] {
+            if (*live)
+                port->DispatchEvents(events);
+            SetEvent(raised->Handle);
+        }))
+        return;
+    const HANDLE handles[2] = {TerminateEvent(), raised->Handle};
+    WaitForMultipleObjects(2, handles, FALSE, INFINITE);
 }
 
 void TSerialThread::SendEventsToWindow(TSerialEvents events) {

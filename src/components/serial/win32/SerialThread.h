@@ -2,7 +2,8 @@
 // The event thread of an open serial port: it waits for the port's communication events and
 // hands each batch to the port by its SyncMethod. Under smThreadSync the thread waits while the
 // main thread raises the batch, and issues its next wait only then; bytes that arrive meanwhile
-// are counted by the next OnRxChar.
+// are counted by the next OnRxChar. It waits no longer than until it is stopped, so a handler
+// may close its own port, also from a message loop it runs.
 //
 // Devices that cannot wait for communication events get overlapped reads instead: each chunk
 // read is kept here for the port's readers and announced as a receive event. While the readers
@@ -19,6 +20,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -69,12 +71,14 @@ private:
     bool Pause(DWORD ms);
     TWaitResult Await();
     void DeliverEvents(TSerialEvents events);
-    void DispatchEvents(TSerialEvents events);
+    void HandOver(TSerialEvents events);
     void SendEventsToWindow(TSerialEvents events);
 
     TCustomSerialPort& port_;
     ISerialDevice& device_;
     TSerialEvents listened_;
+    // Cleared once the thread is stopped: a batch handed over later is dropped.
+    std::shared_ptr<std::atomic<bool>> live_ = std::make_shared<std::atomic<bool>>(true);
     // The most bytes read ahead of the port's readers: the size of the device's input queue.
     std::size_t heldLimit_;
     OVERLAPPED overlapped_{};

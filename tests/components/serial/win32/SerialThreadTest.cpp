@@ -139,3 +139,14 @@ TEST_F(SerialThreadTest, ClosingDuringABurstRunsThePendingBatchInsideCloseAndNon
                             [](const std::string& e) { return e.rfind("RxChar", 0) == 0; }),
               0);
 }
+
+TEST_F(SerialThreadTest, AHandlerMayCloseItsOwnPort) {
+    auto port = MakePort({TSerialEvent::evRxChar, TSerialEvent::evRing});
+    TSerialPort* p = port.get();
+    port->OnRxChar = [p](TObject*, std::int32_t) { p->Close(); };
+    port->Open();
+    Fake().RaiseEvents(EV_RXCHAR | EV_RING, "a");
+    EXPECT_TRUE(PumpUntilLogged("AfterClose closed"));
+    EXPECT_FALSE(port->Connected());
+    EXPECT_FALSE(Logged("Ring")) << "the rest of the batch went with the port";
+}
