@@ -1,0 +1,92 @@
+#include "components/serial/LineSettings.h"
+
+#include <stdexcept>
+
+namespace tav {
+namespace {
+
+[[noreturn]] void RangeError() {
+    throw std::out_of_range("Range check error");
+}
+
+std::uint16_t QueueLimit(std::int32_t inputSize) {
+    const std::int32_t limit = inputSize / 4;
+    if (limit < 0 || limit > 0xFFFF)
+        RangeError();
+    return static_cast<std::uint16_t>(limit);
+}
+
+std::uint32_t Timeout(std::int32_t ms) {
+    if (ms == -1)
+        return 0xFFFFFFFF; // MAXDWORD: no limit
+    if (ms < 0)
+        RangeError();
+    return static_cast<std::uint32_t>(ms);
+}
+
+std::uint32_t QueueSize(std::int32_t bytes) {
+    if (bytes < 0)
+        RangeError();
+    return static_cast<std::uint32_t>(bytes);
+}
+
+std::uint32_t Flags(const TSerialProperties& port) {
+    using namespace comm_flags;
+    const TSerialFlowControl& flow = port.FlowControl();
+    const TSerialParity& parity = port.Parity();
+    std::uint32_t f = kBinary;
+    if (parity.Check()) {
+        f |= kParity;
+        if (parity.Replace())
+            f |= kErrorChar;
+    }
+    if (flow.OutCTSFlow())
+        f |= kOutxCtsFlow;
+    if (flow.OutDSRFlow())
+        f |= kOutxDsrFlow;
+    f |= static_cast<std::uint32_t>(flow.ControlDTR()) << kDtrControlShift;
+    if (flow.DSRSensitivity())
+        f |= kDsrSensitivity;
+    if (flow.TxContinueOnXoff())
+        f |= kTxContinueOnXoff;
+    if (flow.XonXoffOut())
+        f |= kOutX;
+    if (flow.XonXoffIn())
+        f |= kInX;
+    if (port.DiscardNull())
+        f |= kNull;
+    f |= static_cast<std::uint32_t>(flow.ControlRTS()) << kRtsControlShift;
+    return f;
+}
+
+} // namespace
+
+TCommStateValues BuildCommState(const TSerialProperties& port) {
+    TCommStateValues s;
+    s.BaudRate = port.BaudRate() == TBaudRate::brCustom
+                     ? static_cast<std::uint32_t>(port.CustomBaudRate())
+                     : static_cast<std::uint32_t>(kBaudRates[static_cast<int>(port.BaudRate())]);
+    s.Flags = Flags(port);
+    s.XonLim = s.XoffLim = QueueLimit(port.Buffer().InputSize());
+    s.ByteSize = static_cast<std::uint8_t>(5 + static_cast<int>(port.DataBits()));
+    s.Parity = static_cast<std::uint8_t>(port.Parity().Bits());
+    s.StopBits = static_cast<std::uint8_t>(port.StopBits());
+    s.XonChar = port.FlowControl().XonChar();
+    s.XoffChar = port.FlowControl().XoffChar();
+    if (port.Parity().Check() && port.Parity().Replace())
+        s.ErrorChar = port.Parity().ReplaceChar();
+    s.EvtChar = port.EventChar();
+    return s;
+}
+
+TCommTimeoutValues BuildCommTimeouts(const TSerialTimeouts& t) {
+    return {Timeout(t.ReadInterval()), Timeout(t.ReadTotalMultiplier()),
+            Timeout(t.ReadTotalConstant()), Timeout(t.WriteTotalMultiplier()),
+            Timeout(t.WriteTotalConstant())};
+}
+
+TQueueSizes BuildQueueSizes(const TSerialBuffer& buffer) {
+    return {QueueSize(buffer.InputSize()), QueueSize(buffer.OutputSize())};
+}
+
+} // namespace tav
