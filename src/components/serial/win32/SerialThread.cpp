@@ -67,18 +67,20 @@ void TSerialThread::Execute() {
     const HANDLE completion = CreateEventA(nullptr, TRUE, TRUE, nullptr);
     if (completion == nullptr)
         return;
-    overlapped_ = {};
-    overlapped_.hEvent = completion;
+    io_->Overlapped = {};
+    io_->Overlapped.hEvent = completion;
     for (bool running = true; running;)
         running = readsDevice_ ? ReadInstead() : AwaitEvents();
     device_.SetCommMask(0);
     device_.PurgeComm(PURGE_TXCLEAR | PURGE_RXCLEAR);
-    CloseHandle(completion);
+    // An operation left running keeps its event too; closing the port ends it.
+    if (io_ != nullptr)
+        CloseHandle(completion);
 }
 
 bool TSerialThread::AwaitEvents() {
-    DWORD mask = 0; // written by the device until Await has seen the wait end
-    if (!device_.WaitCommEvent(mask, overlapped_)) {
+    io_->Mask = 0; // written by the device until Await has seen the wait end
+    if (!device_.WaitCommEvent(io_->Mask, io_->Overlapped)) {
         const DWORD error = GetLastError();
         if (WaitUnsupported(error))
             return CannotWait();
@@ -88,7 +90,7 @@ bool TSerialThread::AwaitEvents() {
     const TWaitResult result = Await();
     switch (result.End) {
     case TWaitEnd::Done:
-        DeliverEvents(MaskToEvents(mask));
+        DeliverEvents(MaskToEvents(io_->Mask));
         return true;
     case TWaitEnd::Failed:
         return WaitUnsupported(result.Error) ? CannotWait() : !Pause(kSerialRetryPauseMs);
@@ -109,9 +111,8 @@ bool TSerialThread::CannotWait() {
 bool TSerialThread::ReadInstead() {
     if (static_cast<std::size_t>(ReceivedCount()) >= heldLimit_)
         return !Pause(kSerialIdlePauseMs);
-    char chunk[kSerialReadChunk];
     DWORD unused = 0;
-    if (!device_.ReadFile(chunk, sizeof chunk, unused, overlapped_) &&
+    if (!device_.ReadFile(io_->Chunk, sizeof io_->Chunk, unused, io_->Overlapped) &&
         GetLastError() != ERROR_IO_PENDING)
         return !Pause(kSerialRetryPauseMs);
     const TWaitResult result = Await();
@@ -121,7 +122,7 @@ bool TSerialThread::ReadInstead() {
             return !Pause(kSerialIdlePauseMs);
         {
             std::lock_guard lock(receivedLock_);
-            received_.append(chunk, result.Transferred);
+            received_.append(io_->Chunk, result.Transferred);
         }
         DeliverEvents({TSerialEvent::evRxChar});
         return true;
@@ -139,16 +140,19 @@ bool TSerialThread::Pause(DWORD ms) {
 
 TSerialThread::TWaitResult TSerialThread::Await() {
     // The stop event comes first: it wins when both are set.
-    const HANDLE handles[2] = {TerminateEvent(), overlapped_.hEvent};
+    const HANDLE handles[2] = {TerminateEvent(), io_->Overlapped.hEvent};
     const DWORD waited = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
     DWORD transferred = 0;
     if (waited == WAIT_OBJECT_0 + 1)
-        return device_.GetOverlappedResult(overlapped_, transferred, false)
+        return device_.GetOverlappedResult(io_->Overlapped, transferred, false)
                    ? TWaitResult{TWaitEnd::Done, transferred, 0}
                    : TWaitResult{TWaitEnd::Failed, transferred, GetLastError()};
     // The device writes into the record and the buffer until the operation has ended.
-    device_.CancelIo(overlapped_);
-    device_.GetOverlappedResult(overlapped_, transferred, true);
+    device_.CancelIo(io_->Overlapped);
+    if (WaitForSingleObject(io_->Overlapped.hEvent, kSerialCancelWaitMs) == WAIT_OBJECT_0)
+        device_.GetOverlappedResult(io_->Overlapped, transferred, false);
+    else
+        io_.release(); // deliberately kept for the device, which may still write into it
     return {waited == WAIT_OBJECT_0 ? TWaitEnd::Stopped : TWaitEnd::WaitFailed, 0, 0};
 }
 

@@ -33,6 +33,8 @@ class ISerialDevice;
 inline constexpr DWORD kSerialRetryPauseMs = 100;
 // The pause after a read that the port's timeouts ended with nothing read.
 inline constexpr DWORD kSerialIdlePauseMs = 10;
+// How long a cancelled operation may take to end before the thread leaves it to the device.
+inline constexpr DWORD kSerialCancelWaitMs = 1000;
 // The most one read of the device takes at a time.
 inline constexpr DWORD kSerialReadChunk = 1024;
 // Under smWindowSync: one event to the port's hidden window, its Windows bit in wParam.
@@ -81,7 +83,15 @@ private:
     std::shared_ptr<std::atomic<bool>> live_ = std::make_shared<std::atomic<bool>>(true);
     // The most bytes read ahead of the port's readers: the size of the device's input queue.
     std::size_t heldLimit_;
-    OVERLAPPED overlapped_{};
+    // What the device writes into while an operation runs. It lives on its own: an operation
+    // that a stop cannot cancel (some drivers ignore the cancel) keeps it, and the thread ends
+    // without it instead of hanging the port's Close.
+    struct TIo {
+        OVERLAPPED Overlapped{};
+        DWORD Mask = 0;
+        char Chunk[kSerialReadChunk];
+    };
+    std::unique_ptr<TIo> io_ = std::make_unique<TIo>();
     std::atomic<bool> readsDevice_{false};
     mutable std::mutex receivedLock_;
     std::string received_;

@@ -99,10 +99,21 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(
         TrayColorTimer,
         {.Interval = 150, .Enabled = false, .OnTimer = Handler(&TMainForm::TrayColorTimerTimer)});
+    TAV_CREATE(UIRTimer, {.Interval = kStartUpStepMs,
+                          .Enabled = false,
+                          .OnTimer = Handler(&TMainForm::UIRTimerTimer)});
+    TAV_CREATE(ComPort, {.Events = {TSerialEvent::evRxChar, TSerialEvent::evRLSD},
+                         .OnRxChar = Handler(&TMainForm::ComPortRxChar),
+                         .OnRLSDChange = Handler(&TMainForm::ComPortRLSDChange)});
+    TAV_CREATE(ComPort2, {.Events = {TSerialEvent::evRxChar},
+                          .OnRxChar = Handler(&TMainForm::ComPort2RxChar)});
+    TAV_CREATE(ComPortData, {.Events = {}});
     Lang = CreateFormLanguage(this, MainFormTranslations);
-    road_ = std::make_unique<TMainRoad>(
-        document_, settings_, serialMode_, logEnabled_, TMainRoadTimers{*IRTimer, *TypematicTimer},
-        static_cast<ITrayIndicator&>(*this), static_cast<IOriginHost&>(*this));
+    road_ = std::make_unique<TMainRoad>(document_, settings_, serialModes_.Receiver, logEnabled_,
+                                        TMainRoadTimers{*IRTimer, *TypematicTimer},
+                                        static_cast<ITrayIndicator&>(*this),
+                                        static_cast<IOriginHost&>(*this));
+    CreateSerialOrigins();
 
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);
@@ -112,6 +123,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
 }
 
 void TMainForm::WndProc(TMessage& m) {
+    if (m.Msg == WM_POWERBROADCAST)
+        powerOrigins_->WMPowerBroadcast(m.WParam);
     if (m.Msg == EndInstanceMessage()) {
         // A newer instance takes over: the origins go first, then the program ends without
         // asking anything.
@@ -151,7 +164,7 @@ void TMainForm::ExitMenuClick(TObject*) {
 }
 
 void TMainForm::IRTimerTimer(TObject*) {
-    road_->Receiver().EndOfCode();
+    serialReceiver_->IRTimerTimer();
 }
 
 void TMainForm::TypematicTimerTimer(TObject*) {

@@ -4,7 +4,13 @@
 // the program's start and end.
 
 #include "components/pipe/win32/NamedPipeServerThread.h"
+#include "components/serial/win32/SerialPort.h"
 #include "engine/document/Document.h"
+#include "engine/serial/DeviceTable.h"
+#include "engine/serial/PowerOrigins.h"
+#include "engine/serial/SerialConsole.h"
+#include "engine/serial/SerialReceiver.h"
+#include "engine/serial/win32/Win32PerformanceCounter.h"
 #include "engine/settings/Settings.h"
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
@@ -15,6 +21,7 @@
 #include "ui/lang/Lang.h"
 #include "ui/main/DocumentFiles.h"
 #include "ui/main/win32/MainRoad.h"
+#include "ui/main/win32/SerialPortLink.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tray/win32/TrayIcon.h"
 
@@ -27,7 +34,8 @@ namespace tav {
 class TMainForm : public TForm,
                   private IDocumentFilesView,
                   private IOriginHost,
-                  private ITrayIndicator {
+                  private ITrayIndicator,
+                  private ISerialHost {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
@@ -56,6 +64,12 @@ public:
     void AboutMenuClick(TObject* sender);
     void IRTimerTimer(TObject* sender);
     void TypematicTimerTimer(TObject* sender);
+    // The serial origins: the receiver's bytes and carrier-detect line, its start-up steps,
+    // and the console's bytes.
+    void ComPortRxChar(TObject* sender, std::int32_t count);
+    void ComPortRLSDChange(TObject* sender, bool on);
+    void UIRTimerTimer(TObject* sender);
+    void ComPort2RxChar(TObject* sender, std::int32_t count);
 
     // Behind the tray icon: Run! hides the program there while the origins run; the icon's
     // double click (or the tray menu's first item) brings it back past the password.
@@ -97,9 +111,15 @@ public:
     TTimer* TrayColorTimer = nullptr;
     // Panel 0: the configuration file's name; panel 1: the running origins.
     TStatusBar* StatBar = nullptr;
-    // End of a code of the origins without an end marker; the recognition time-out.
+    // End of a code of the origins without an end marker; the recognition time-out; the
+    // receiver's start-up steps.
     TTimer* IRTimer = nullptr;
     TTimer* TypematicTimer = nullptr;
+    TTimer* UIRTimer = nullptr;
+    // The receiver, the console and the output port of the send-data action.
+    TSerialPort* ComPort = nullptr;
+    TSerialPort* ComPort2 = nullptr;
+    TSerialPort* ComPortData = nullptr;
     TLanguage* Lang = nullptr;
 
 protected:
@@ -131,6 +151,15 @@ private:
     void ShowReceiving() override;
     bool IconVisible() const override;
 
+    // What the serial origins need of the window and the process (Translate and SetBusy serve
+    // the file operations too).
+    void Beep() override;
+    void SetHighPriority(bool high) override;
+    void SetTimeOutInterval(unsigned ms) override;
+    int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    bool OriginNotBuilt(const std::string& name, bool active);
+    void CreateSerialOrigins();
+
     // A request of the named pipe, on the main thread; not answered until start-up has loaded
     // the settings and the document.
     bool PipeMessage(TNamedPipeServerThread* sender, const char* buffer, int count,
@@ -158,12 +187,19 @@ private:
     bool restoring_ = false;
     // The splash screen of the start-up, or the about box shown last.
     TComponentRef<TSplashForm> splash_{this};
-    // The receiver's device mode (from the device table, once the serial origins are built)
-    // and whether a log file was named when the program started.
-    int serialMode_ = 0;
+    // The device modes of the receiver and console ports, and whether a log file was named
+    // when the program started.
+    TDeviceModes serialModes_;
     bool logEnabled_ = false;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
+    TWin32PerformanceCounter counter_;
+    std::unique_ptr<TSerialPortLink> comPortLink_;
+    std::unique_ptr<TSerialPortLink> comPort2Link_;
+    std::unique_ptr<TTimerPort> uirTimerPort_;
+    std::unique_ptr<TSerialReceiver> serialReceiver_;
+    std::unique_ptr<TSerialConsole> serialConsole_;
+    std::unique_ptr<TPowerOrigins> powerOrigins_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.

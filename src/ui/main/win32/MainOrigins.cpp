@@ -40,16 +40,27 @@ void TMainForm::TestOriginMenuClick(TObject*) {
 }
 
 bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
+    switch (origin) {
+    case TOrigin::Receiver:
+        return serialReceiver_->OpenSerialReceiver(active);
+    case TOrigin::Console:
+        return serialConsole_->OpenSerialConsole(active);
+    default: {
+        const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
+                                      [origin](const TOriginDef& d) { return d.Origin == origin; });
+        return OriginNotBuilt(StripMenuCaption(def->Caption), active);
+    }
+    }
+}
+
+// An origin the program does not have yet says so instead of pretending to open.
+bool TMainForm::OriginNotBuilt(const std::string& name, bool active) {
     if (!active)
         return true;
-    // No origin is built into the program yet: opening one says so instead of pretending.
-    const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
-                                  [origin](const TOriginDef& d) { return d.Origin == origin; });
     ShowWithMessages();
-    ShowMessageBox(StripMenuCaption(def->Caption) + ": " +
-                       Lang->GetMessageText("this input origin is not part of this version."),
-                   Lang->GetMessageText(std::string(msg::InitializationResult)),
-                   MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(
+        name + ": " + Lang->GetMessageText("this input origin is not part of this version."),
+        Lang->GetMessageText(std::string(msg::InitializationResult)), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 

@@ -52,8 +52,11 @@ void TMainForm::FormDestroy(TObject* sender) {
         document_.Reset();
         return;
     }
-    // The pipe's thread hands its requests to this window: it is stopped and joined first.
+    // The pipe's thread and the ports' event threads hand their data to this window: they are
+    // stopped and joined first.
     pipeThread_.reset();
+    for (TSerialPort* port : {ComPort, ComPort2, ComPortData})
+        port->Close();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
 }
@@ -88,6 +91,7 @@ std::string TMainForm::LanguageFile() const {
 
 void TMainForm::LoadSettings() {
     settings_.Load();
+    serialModes_.Load(settings_);
     if (const std::string file = LanguageFile(); !file.empty())
         Lang->SetLanguageFile(file);
     TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));

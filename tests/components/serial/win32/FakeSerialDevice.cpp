@@ -255,6 +255,8 @@ bool TFakeSerialDevice::GetOverlappedResult(OVERLAPPED& overlapped, DWORD& trans
 void TFakeSerialDevice::CancelIo(OVERLAPPED& overlapped) {
     std::lock_guard lock(lock_);
     log_.push_back("CancelIo");
+    if (IgnoresCancel)
+        return;
     for (const TOperation& op : operations_)
         if (op.Overlapped == &overlapped) {
             Finish(op.Kind, ERROR_OPERATION_ABORTED, 0);

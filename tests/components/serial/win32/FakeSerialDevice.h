@@ -21,10 +21,11 @@ public:
     DWORD StateError = 0;       // SetCommState fails with it
     DWORD ModemStatusError = 0; // GetCommModemStatus fails with it
     std::atomic<DWORD> ModemStatus{0};
-    DWORD WaitError = 0;     // WaitCommEvent fails at once with it
-    DWORD WaitEndError = 0;  // WaitCommEvent starts, then ends at once failing with it
-    bool ReadsWait = false;  // a read of an empty queue waits for bytes instead of ending
-    bool WritesPend = false; // writes run until they are cancelled
+    DWORD WaitError = 0;        // WaitCommEvent fails at once with it
+    DWORD WaitEndError = 0;     // WaitCommEvent starts, then ends at once failing with it
+    bool ReadsWait = false;     // a read of an empty queue waits for bytes instead of ending
+    bool WritesPend = false;    // writes run until they are cancelled
+    bool IgnoresCancel = false; // a cancel leaves the operation running, as some drivers do
 
     // Adds bytes to the input queue: a pending read takes them, or a pending wait ends with
     // EV_RXCHAR. Ignored while the device is closed.

@@ -56,6 +56,17 @@ TEST_F(SerialThreadTest, AFailingHandlerIsReportedAndTheThreadGoesOn) {
     EXPECT_TRUE(PumpUntilLogged("RxChar ab"));
 }
 
+TEST_F(SerialThreadTest, ADeviceThatIgnoresTheCancelDoesNotHangTheClose) {
+    Script = [](test::TFakeSerialDevice& fake) { fake.IgnoresCancel = true; };
+    auto port = MakePort({TSerialEvent::evRxChar});
+    port->Open();
+    ASSERT_TRUE(test::PumpUntil([&] { return Fake().WaitCalls() > 0; }, 3000));
+    const DWORD start = GetTickCount();
+    port->Close();
+    EXPECT_LT(GetTickCount() - start, kSerialCancelWaitMs + 1000);
+    EXPECT_FALSE(port->Connected());
+}
+
 TEST_F(SerialThreadTest, AWaitThatKeepsFailingCostsNoCpu) {
     Script = [](test::TFakeSerialDevice& fake) { fake.WaitError = ERROR_ACCESS_DENIED; };
     auto port = MakePort({TSerialEvent::evRxChar});

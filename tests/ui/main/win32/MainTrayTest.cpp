@@ -1,8 +1,10 @@
 // The running main window: Run! to the tray and back past the password, and a code that
-// reaches the origins' entry point fires its command.
+// reaches the origins' entry point, or a receiver on a serial port, fires its command.
 
 #include "components/TempPath.h"
 #include "components/cipher/QuelEncryption.h"
+#include "components/serial/win32/PtyPair.h"
+#include "framework/win32/HandOver.h"
 #include "framework/win32/Pump.h"
 #include "framework/win32/Seams.h"
 #include "framework/win32/TestRegistryKey.h"
@@ -20,6 +22,7 @@ using namespace tav;
 namespace {
 
 struct MainTrayTest : ::testing::Test {
+    THandOver handOver; // as the program has: the serial ports' events come through it
     test::TestRegistryKey key;
     test::TempPath log{".log"};
     std::vector<DWORD> shell;
@@ -129,6 +132,7 @@ TEST_F(MainTrayTest, TheTrayMenuIsBuiltAnewWithTheCurrentStateOfItsCommands) {
 
 TEST_F(MainTrayTest, RunStaysWhenAnOriginCannotOpen) {
     form->Settings().SetBool("Use serial port", true);
+    form->Settings().SetInt("Serial port", 240); // no such port
     form->RunBtn->Click();
     EXPECT_TRUE(form->Visible());
     EXPECT_FALSE(form->TrayIcon->IconVisible());
@@ -141,6 +145,7 @@ TEST(MainStart, AMinimizedStartWithFailingOriginsShowsTheWindowAndEndsTheSplash)
     test::TestRegistryKey key;
     TRegistryStore store(key.Path());
     store.WriteBoolSetting("Load minimized", true);
+    store.WriteIntSetting("Serial port", 240); // no such port
     store.WriteStrSetting("Version", "4.0.0.1");
     int boxes = 0;
     TSeamScope<MessageBoxFn> box{MessageBoxSeam(), [&](const std::string&, const std::string&,
@@ -189,6 +194,36 @@ TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes)
 
     receive({0x55});
     EXPECT_EQ(Log(), "TV,Vol+\r\n") << "a code that matches nothing fires nothing";
+}
+
+// Through the real port under Wine, which reads instead of waiting for the port's events.
+TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem) {
+    test::TPtyPair pty;
+    ASSERT_TRUE(pty.Ready());
+    TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
+    TCommand& code = *vol->Data();
+    code.Code[0] = 0x1234;
+    code.Code[1] = 0x5678;
+    code.LastIndex = 1;
+    form->Settings().SetBool("Use serial port", true);
+    form->Settings().SetInt("Serial port", std::stoi(pty.PortName().substr(3)));
+    form->Settings().SetInt("Value size", 2);
+    form->RunBtn->Click();
+    ASSERT_TRUE(form->ComPort->Connected());
+    ASSERT_TRUE(test::PumpUntil([&] { return !form->UIRTimer->Enabled(); },
+                                std::chrono::milliseconds(3000)))
+        << "the receiver's start-up steps";
+
+    ASSERT_TRUE(pty.Send("\x12\x34\x56\x78"));
+    EXPECT_TRUE(
+        test::PumpUntil([&] { return Log() == "TV,Vol+\r\n"; }, std::chrono::milliseconds(3000)));
+    // Two halves far enough apart are two codes, neither of them the command's.
+    ASSERT_TRUE(pty.Send("\x12\x34"));
+    test::PumpFor(std::chrono::milliseconds(200));
+    ASSERT_TRUE(pty.Send("\x56\x78"));
+    test::PumpFor(std::chrono::milliseconds(400));
+    EXPECT_EQ(Log(), "TV,Vol+\r\n");
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace

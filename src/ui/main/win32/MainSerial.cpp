@@ -1,0 +1,64 @@
+// The serial origins in the main window: the receiver and console ports, the receiver's
+// start-up steps and the power notifications around them.
+
+#include "ui/main/win32/MainForm.h"
+
+#include "framework/win32/Seams.h"
+
+namespace tav {
+
+void TMainForm::CreateSerialOrigins() {
+    comPortLink_ = std::make_unique<TSerialPortLink>(*ComPort);
+    comPort2Link_ = std::make_unique<TSerialPortLink>(*ComPort2);
+    uirTimerPort_ = std::make_unique<TTimerPort>(*UIRTimer);
+    auto messageBox = [this](const std::string& text, const std::string& caption, unsigned flags) {
+        return SerialMessageBox(text, caption, flags);
+    };
+    serialReceiver_ = std::make_unique<TSerialReceiver>(TSerialReceiverLinks{
+        settings_, serialModes_, road_->Receiver(), *comPortLink_, *uirTimerPort_,
+        [this](unsigned ms) { UIRTimer->SetInterval(ms); }, counter_,
+        static_cast<ISerialHost&>(*this), messageBox,
+        // The receivers served by a driver come with the driver origins.
+        [this](bool active) { return OriginNotBuilt("Serial port driver", active); }});
+    serialConsole_ = std::make_unique<TSerialConsole>(settings_, road_->Receiver(), *comPort2Link_,
+                                                      static_cast<ISerialHost&>(*this), messageBox);
+    powerOrigins_ = std::make_unique<TPowerOrigins>(
+        settings_, [this] { return EnableOriginMenu->Checked(); },
+        [this](bool active) { return road_->Origins().StartOrigins(active); });
+}
+
+void TMainForm::ComPortRxChar(TObject*, std::int32_t count) {
+    serialReceiver_->ComPortRxChar(ReadWaiting(*ComPort, count));
+}
+
+void TMainForm::ComPortRLSDChange(TObject*, bool on) {
+    serialReceiver_->ComPortRLSDChange(on);
+}
+
+void TMainForm::UIRTimerTimer(TObject*) {
+    serialReceiver_->UIRTimerTimer();
+}
+
+void TMainForm::ComPort2RxChar(TObject*, std::int32_t count) {
+    serialConsole_->ComPort2RxChar(ReadWaiting(*ComPort2, count));
+}
+
+int TMainForm::SerialMessageBox(const std::string& text, const std::string& caption,
+                                unsigned flags) {
+    ShowWithMessages();
+    return ShowMessageBox(text, caption, flags);
+}
+
+void TMainForm::Beep() {
+    MessageBeep(0);
+}
+
+void TMainForm::SetHighPriority(bool high) {
+    SetPriorityClass(GetCurrentProcess(), high ? HIGH_PRIORITY_CLASS : NORMAL_PRIORITY_CLASS);
+}
+
+void TMainForm::SetTimeOutInterval(unsigned ms) {
+    TypematicTimer->SetInterval(ms);
+}
+
+} // namespace tav
