@@ -66,7 +66,7 @@ enum class TMixerNotice { LineChange, ControlChange };
 using TMixerNotify =
     std::function<void(TMixerNotice notice, std::uintptr_t mixer, std::uint32_t id)>;
 
-// One device is open at a time. The values of a control are `channels` × `items` 32-bit values
+// One device is open at a time. The values of a control are `channels` times `items` 32-bit values
 // (unsigned levels or Booleans), with `items` 0 for a control that has one value per channel.
 class IMixerBackend {
 public:

@@ -28,7 +28,7 @@ TMixerControl FromRecord(const MIXERCONTROLA& control) {
             Name(control.szShortName), Name(control.szName)};
 }
 
-// The details record for `count` entries of `size` bytes each at `data`.
+// The details record of `channels` times `items` entries of `size` bytes at `data`.
 MIXERCONTROLDETAILS Details(const TMixerControl& control, std::uint32_t channels,
                             std::uint32_t items, DWORD size, void* data) {
     MIXERCONTROLDETAILS details{};
