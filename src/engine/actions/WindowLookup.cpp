@@ -1,0 +1,26 @@
+#include "engine/actions/WindowLookup.h"
+
+#include <algorithm>
+
+namespace tav {
+
+namespace {
+bool Contains(std::string_view text, std::string_view part) {
+    return !part.empty() && text.find(part) != std::string_view::npos;
+}
+} // namespace
+
+TWindowHandle FindWindowByTitleOrClass(std::string_view spec, std::span<const TTopWindow> windows) {
+    std::string_view title = spec;
+    std::string_view className = spec;
+    if (const auto comma = spec.find(','); comma != std::string_view::npos) {
+        title = spec.substr(0, comma);
+        className = spec.substr(std::min(comma + 2, spec.size()));
+    }
+    for (const TTopWindow& w : windows)
+        if (Contains(w.Title, title) || Contains(w.ClassName, className))
+            return w.Handle;
+    return 0;
+}
+
+} // namespace tav
