@@ -73,7 +73,7 @@ std::optional<unsigned> TActionExecutor::ExecuteAction(const std::string& s) {
                           [&](const SendKeysFields& f) { return TapKey(f, delay); },
                           [&](const MouseControlFields& f) { return Mouse(f, delay); },
                           [&](const ExecuteProgramFields& f) { return ExecuteProgram(f, delay); },
-                          [&](const PostMessageFields& f) { return PostMessage(f, delay); },
+                          [&](const PostMessageFields& f) { return PostWindowMessage(f, delay); },
                           [&](const MixerFields& f) { return Volume(f, delay); },
                           [&](const ShutdownFields& f) { return Shutdown(f, delay); },
                           [&](const WindowStateFields& f) { return WindowState(f, delay); },
@@ -145,8 +145,8 @@ std::optional<unsigned> TActionExecutor::ExecuteProgram(const ExecuteProgramFiel
     return interval;
 }
 
-std::optional<unsigned> TActionExecutor::PostMessage(const PostMessageFields& f,
-                                                     const NumberField& delay) {
+std::optional<unsigned> TActionExecutor::PostWindowMessage(const PostMessageFields& f,
+                                                           const NumberField& delay) {
     const unsigned interval = IntervalAfter(delay);
     const TWindowHandle foreground = ports_.Windows->ForegroundWindow();
     const TWindowHandle target =
@@ -160,8 +160,8 @@ std::optional<unsigned> TActionExecutor::PostMessage(const PostMessageFields& f,
     const std::int32_t message = HexToInt(*number);
     if (message < 0)
         throw EActionError("The message number " + *number + " is too large.");
-    ports_.Windows->PostMessage(target, static_cast<std::uint32_t>(message),
-                                HexToInt(f.wParam.text), HexToInt(f.lParam.text));
+    ports_.Windows->PostWindowMessage(target, static_cast<std::uint32_t>(message),
+                                      HexToInt(f.wParam.text), HexToInt(f.lParam.text));
     return interval;
 }
 
@@ -208,7 +208,7 @@ std::optional<unsigned> TActionExecutor::WindowState(const WindowStateFields& f,
         break;
     case WindowStateCode::Close:
         // Asks the window to close; a quit message would end its thread's loop without asking.
-        ports_.Windows->PostMessage(window, kCloseMessage, 0, 0);
+        ports_.Windows->PostWindowMessage(window, kCloseMessage, 0, 0);
         break;
     }
     return interval;

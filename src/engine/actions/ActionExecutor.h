@@ -72,7 +72,7 @@ private:
     void ToggleLatch(std::int32_t systemIndex);
     std::optional<unsigned> Mouse(const MouseControlFields& f, const NumberField& delay);
     std::optional<unsigned> ExecuteProgram(const ExecuteProgramFields& f, const NumberField& delay);
-    std::optional<unsigned> PostMessage(const PostMessageFields& f, const NumberField& delay);
+    std::optional<unsigned> PostWindowMessage(const PostMessageFields& f, const NumberField& delay);
     std::optional<unsigned> Volume(const MixerFields& f, const NumberField& delay);
     std::optional<unsigned> OnScreenText(const OsdFields& f, const NumberField& delay);
     std::optional<unsigned> Shutdown(const ShutdownFields& f, const NumberField& delay);

@@ -55,8 +55,8 @@ public:
     // Restores a minimized window; otherwise puts it on top and makes it the foreground window.
     virtual void BringWindowToFront(TWindowHandle window) = 0;
     // wParam is widened without sign, lParam with it.
-    virtual void PostMessage(TWindowHandle window, std::uint32_t message, std::int32_t wParam,
-                             std::int32_t lParam) = 0;
+    virtual void PostWindowMessage(TWindowHandle window, std::uint32_t message, std::int32_t wParam,
+                                   std::int32_t lParam) = 0;
     virtual void ShowWindow(TWindowHandle window, TWindowShow show) = 0;
 };
 

@@ -34,7 +34,10 @@ std::optional<unsigned> TActionExecutor::Volume(const MixerFields& f, const Numb
             operation == VolumeOperation::Up ? now.Left + step : now.Left - step;
         const int volume = static_cast<int>(std::clamp<std::int64_t>(wanted, 0, kFullScale));
         m.SetVolume(destination, connection, volume, -1, -1);
-        ports_.Display->SetSuffix("(" + IntToStr(volume * 100 / kFullScale) + "%)");
+        std::string level = "(";
+        level += IntToStr(volume * 100 / kFullScale);
+        level += "%)";
+        ports_.Display->SetSuffix(level);
     } else if (operation == VolumeOperation::ToggleMute) {
         if (!known || now.Mute < 0)
             return interval;

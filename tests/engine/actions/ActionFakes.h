@@ -51,7 +51,7 @@ struct FakeKeySender : IKeySender {
     void SendKeys(const std::string& keys) override {
         std::string text = "sendkeys";
         for (char c : keys)
-            text += " " + Hex(static_cast<unsigned char>(c));
+            text.append(" ").append(Hex(static_cast<unsigned char>(c)));
         log.Add(text);
         if (fail)
             throw std::runtime_error("a character the layout cannot type");
@@ -76,7 +76,8 @@ struct FakeWindows : IWindowSystem {
         return {};
     }
     void BringWindowToFront(TWindowHandle w) override { log.Add("front " + std::to_string(w)); }
-    void PostMessage(TWindowHandle w, std::uint32_t m, std::int32_t wp, std::int32_t lp) override {
+    void PostWindowMessage(TWindowHandle w, std::uint32_t m, std::int32_t wp,
+                           std::int32_t lp) override {
         log.Add("post " + std::to_string(w) + " " + Hex(m) + " " + std::to_string(wp) + " " +
                 std::to_string(lp));
     }
@@ -135,7 +136,7 @@ struct FakeSerial : IDataPort {
     int Write(const char* data, int count) override {
         std::string text = name + " write";
         for (int i = 0; i < count; ++i)
-            text += " " + Hex(static_cast<unsigned char>(data[i]));
+            text.append(" ").append(Hex(static_cast<unsigned char>(data[i])));
         log.Add(text);
         return count;
     }

@@ -47,7 +47,7 @@ TEST_F(ActionsList, AnAcceptedEditReplacesTheRowACancelledOrEmptyOneDoesNot) {
     editor.answer = "";
     EXPECT_FALSE(EditActionRow(doc, *item, 1, editor));
     EXPECT_FALSE(doc.Modified());
-    editor.answer = "B";
+    editor.answer.emplace(1, 'B');
     EXPECT_TRUE(EditActionRow(doc, *item, 1, editor));
     EXPECT_EQ(item->ActionStrings, (Strings{"a", "B", "c"}));
     EXPECT_TRUE(doc.Modified());
