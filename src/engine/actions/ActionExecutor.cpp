@@ -13,6 +13,7 @@ namespace tav {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 struct TMouseClick {
     std::uint32_t First = 0;
@@ -83,8 +84,8 @@ std::optional<unsigned> TActionExecutor::ExecuteAction(const std::string& s) {
                       action->fields);
 }
 
-TWindowHandle TActionExecutor::FindTitledWindow(const std::string& spec) {
-    const TWindowHandle found = FindWindowByTitleOrClass(spec, ports_.Windows->TopLevelWindows());
+TWindowHandle TActionExecutor::FindTitledWindow(const std::string& names) {
+    const TWindowHandle found = FindWindowByTitleOrClass(names, ports_.Windows->TopLevelWindows());
     if (!found)
         return 0;
     const std::string title = ports_.Windows->WindowTitle(found);

@@ -79,9 +79,9 @@ private:
     std::optional<unsigned> WindowState(const WindowStateFields& f, const NumberField& delay);
     std::optional<unsigned> SendData(const SendDataFields& f);
 
-    // The window whose exact title is that of the first window `spec` finds; 0 when there is
+    // The window whose exact title is that of the first window `names` finds; 0 when there is
     // none or it has no title.
-    TWindowHandle FindTitledWindow(const std::string& spec);
+    TWindowHandle FindTitledWindow(const std::string& names);
     // The port the data go to, opened when needed; none when no port is open.
     ISerialWriter* ChooseDataPort();
     void SendFile(ISerialWriter& port, const std::string& path);

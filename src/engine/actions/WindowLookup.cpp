@@ -10,12 +10,13 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 } // namespace
 
-TWindowHandle FindWindowByTitleOrClass(std::string_view spec, std::span<const TTopWindow> windows) {
-    std::string_view title = spec;
-    std::string_view className = spec;
-    if (const auto comma = spec.find(','); comma != std::string_view::npos) {
-        title = spec.substr(0, comma);
-        className = spec.substr(std::min(comma + 2, spec.size()));
+TWindowHandle FindWindowByTitleOrClass(std::string_view names,
+                                       std::span<const TTopWindow> windows) {
+    std::string_view title = names;
+    std::string_view className = names;
+    if (const auto comma = names.find(','); comma != std::string_view::npos) {
+        title = names.substr(0, comma);
+        className = names.substr(std::min(comma + 2, names.size()));
     }
     for (const TTopWindow& w : windows)
         if (Contains(w.Title, title) || Contains(w.ClassName, className))

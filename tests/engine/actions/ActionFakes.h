@@ -1,6 +1,6 @@
 #pragma once
-// Recording stand-ins for the executor's ports. Every port writes what it was asked into one
-// log, so a test reads an action as the plan of events it made, in order.
+// The executor's ports, recorded: every port writes what it was asked into one log, so a test
+// reads an action as the plan of events it made, in order.
 
 #include "engine/actions/ActionExecutor.h"
 #include "engine/settings/FakeSettingsStore.h"
@@ -14,59 +14,104 @@
 
 namespace tav::testing {
 
-struct ActionLog {
-    std::vector<std::string> events;
-    void Add(std::string e) { events.push_back(std::move(e)); }
-};
+using Events = std::vector<std::string>;
 
 inline std::string Hex(unsigned value) {
     return IntToHex(static_cast<std::int32_t>(value), 2);
 }
+inline std::string Bytes(const char* data, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text.append(" ").append(Hex(static_cast<unsigned char>(data[i])));
+    return text;
+}
 
-struct FakeInput : IInputInjector {
-    ActionLog& log;
-    explicit FakeInput(ActionLog& l) : log(l) {}
-    // Throws at the n-th key event (1-based); 0 never.
-    int failAtKey = 0;
+struct FakeSerial : IDataPort {
+    Events& log;
+    std::string name;
+    bool connected = false;
+    bool opens = true;
+    FakeSerial(Events& l, std::string n) : log(l), name(std::move(n)) {}
+    bool Connected() const override { return connected; }
+    int Write(const char* data, int count) override {
+        log.push_back(name + " write" + Bytes(data, static_cast<std::size_t>(count)));
+        return count;
+    }
+    void Open(const TSerialLine& l) override {
+        log.push_back(name + " open " + l.Port + " " + std::to_string(l.BaudRate) + " " +
+                      std::to_string(l.Parity) + " " + std::to_string(l.DataBits) + " " +
+                      std::to_string(l.StopBits));
+        if (!opens)
+            throw std::runtime_error("no such port");
+        connected = true;
+    }
+    void Close() override {
+        log.push_back(name + " close");
+        connected = false;
+    }
+    void SetDTR(bool on) override { log.push_back(name + " dtr " + (on ? "on" : "off")); }
+    void SetRTS(bool on) override { log.push_back(name + " rts " + (on ? "on" : "off")); }
+};
+
+// Every other port, and the settings the executor reads.
+struct FakeActionWorld : IInputInjector,
+                         IKeySender,
+                         IWindowSystem,
+                         IProgramStarter,
+                         IPowerControl,
+                         IAudioMixer,
+                         IActionDisplay,
+                         IOriginSwitch,
+                         IMessageLists,
+                         ISystemServices {
+    Events log;
+    test::FakeSettingsStore store;
+    TSettings settings{store};
+    FakeSerial receiverPort{log, "receiver"};
+    FakeSerial dataPort{log, "data"};
+    DefaultActionLabels labels;
+
+    int failAtKey = 0; // the n-th key event throws; 0 never
     int keys = 0;
+    bool keySenderFails = false;
+    std::map<std::string, TWindowHandle> titles; // the key sender's exact titles
+    TWindowHandle foreground = 0;
+    std::vector<TTopWindow> windows;
+    bool programStarts = true;
+    bool lineExists = true;
+    TLineVolume line;
+    std::string suffix;
+    std::vector<std::string> windowsMessages{"WM_CLOSE=0010", "WM_USER=0400"};
+    std::vector<std::string> userMessages;
+
+    TActionPorts Ports() {
+        return {this,      this, this, this, this,    this, &receiverPort,
+                &dataPort, this, this, this, &labels, this};
+    }
+    void Add(std::string event) { log.push_back(std::move(event)); }
+    static std::string N(long long n) { return std::to_string(n); }
+
     void KeyEvent(std::uint8_t vk, bool up) override {
         if (++keys == failAtKey)
             throw std::runtime_error("the keyboard is gone");
-        log.Add("key " + Hex(vk) + (up ? " up" : " down"));
+        Add("key " + Hex(vk) + (up ? " up" : " down"));
     }
     void MouseEvent(std::uint32_t flags, int dx, int dy) override {
-        log.Add("mouse " + Hex(flags) + " " + std::to_string(dx) + " " + std::to_string(dy));
+        Add("mouse " + Hex(flags) + " " + N(dx) + " " + N(dy));
     }
-    void SetCursorPos(int x, int y) override {
-        log.Add("cursor " + std::to_string(x) + " " + std::to_string(y));
-    }
-    void TypeCharacter(char c) override { log.Add("char " + Hex(static_cast<unsigned char>(c))); }
-};
+    void SetCursorPos(int x, int y) override { Add("cursor " + N(x) + " " + N(y)); }
+    void TypeCharacter(char c) override { Add("char " + Hex(static_cast<unsigned char>(c))); }
 
-struct FakeKeySender : IKeySender {
-    ActionLog& log;
-    explicit FakeKeySender(ActionLog& l) : log(l) {}
-    std::map<std::string, TWindowHandle> titles;
-    bool fail = false;
-    void SendKeys(const std::string& keys) override {
-        std::string text = "sendkeys";
-        for (char c : keys)
-            text.append(" ").append(Hex(static_cast<unsigned char>(c)));
-        log.Add(text);
-        if (fail)
+    void SendKeys(const std::string& k) override {
+        Add("sendkeys" + Bytes(k.data(), k.size()));
+        if (keySenderFails)
             throw std::runtime_error("a character the layout cannot type");
     }
     TWindowHandle GetHandleFromWindowTitle(const std::string& title) override {
         const auto it = titles.find(title);
         return it == titles.end() ? 0 : it->second;
     }
-};
 
-struct FakeWindows : IWindowSystem {
-    ActionLog& log;
-    explicit FakeWindows(ActionLog& l) : log(l) {}
-    TWindowHandle foreground = 0;
-    std::vector<TTopWindow> windows;
     TWindowHandle ForegroundWindow() override { return foreground; }
     std::vector<TTopWindow> TopLevelWindows() override { return windows; }
     std::string WindowTitle(TWindowHandle w) override {
@@ -75,148 +120,49 @@ struct FakeWindows : IWindowSystem {
                 return t.Title;
         return {};
     }
-    void BringWindowToFront(TWindowHandle w) override { log.Add("front " + std::to_string(w)); }
+    void BringWindowToFront(TWindowHandle w) override { Add("front " + N(w)); }
     void PostWindowMessage(TWindowHandle w, std::uint32_t m, std::int32_t wp,
                            std::int32_t lp) override {
-        log.Add("post " + std::to_string(w) + " " + Hex(m) + " " + std::to_string(wp) + " " +
-                std::to_string(lp));
+        Add("post " + N(w) + " " + Hex(m) + " " + N(wp) + " " + N(lp));
     }
     void ShowWindow(TWindowHandle w, TWindowShow show) override {
         static const char* const names[] = {"minimize", "maximize", "restore"};
-        log.Add(std::string(names[static_cast<int>(show)]) + " " + std::to_string(w));
+        Add(std::string(names[static_cast<int>(show)]) + " " + N(w));
     }
-};
 
-struct FakePrograms : IProgramStarter {
-    ActionLog& log;
-    explicit FakePrograms(ActionLog& l) : log(l) {}
-    bool starts = true;
     void ShellOpen(const std::string& file, const std::string& params) override {
-        log.Add("shell " + file + " | " + params);
+        Add("shell " + file + " | " + params);
     }
-    bool StartProgram(const std::string& commandLine, bool wait) override {
-        log.Add("start " + commandLine + (wait ? " (wait)" : ""));
-        return starts;
+    bool StartProgram(const std::string& line, bool wait) override {
+        Add("start " + line + (wait ? " (wait)" : ""));
+        return programStarts;
     }
-};
 
-struct FakePower : IPowerControl {
-    ActionLog& log;
-    explicit FakePower(ActionLog& l) : log(l) {}
-    void ExitWindowsPrivileged(std::uint32_t flags) override {
-        log.Add("exit " + std::to_string(flags));
-    }
-    void SetSystemPowerState(bool suspend) override { log.Add(suspend ? "suspend" : "hibernate"); }
-};
+    void ExitWindowsPrivileged(std::uint32_t flags) override { Add("exit " + N(flags)); }
+    void SetSystemPowerState(bool suspend) override { Add(suspend ? "suspend" : "hibernate"); }
 
-struct FakeMixer : IAudioMixer {
-    ActionLog& log;
-    explicit FakeMixer(ActionLog& l) : log(l) {}
-    bool lineExists = true;
-    TLineVolume line;
-    void SetMixerId(int id) override { log.Add("mixer " + std::to_string(id)); }
+    void SetMixerId(int id) override { Add("mixer " + N(id)); }
     bool GetVolume(int, int, TLineVolume& v) override {
         v = lineExists ? line : TLineVolume{};
         return lineExists;
     }
     bool SetVolume(int d, int c, int left, int right, int mute) override {
-        log.Add("volume " + std::to_string(d) + " " + std::to_string(c) + " " +
-                std::to_string(left) + " " + std::to_string(right) + " " + std::to_string(mute));
+        Add("volume " + N(d) + " " + N(c) + " " + N(left) + " " + N(right) + " " + N(mute));
         return lineExists;
     }
-};
 
-struct FakeSerial : IDataPort {
-    ActionLog& log;
-    std::string name;
-    FakeSerial(ActionLog& l, std::string n) : log(l), name(std::move(n)) {}
-    bool connected = false;
-    bool opens = true;
-    bool Connected() const override { return connected; }
-    int Write(const char* data, int count) override {
-        std::string text = name + " write";
-        for (int i = 0; i < count; ++i)
-            text.append(" ").append(Hex(static_cast<unsigned char>(data[i])));
-        log.Add(text);
-        return count;
-    }
-    void Open(const TSerialLine& line) override {
-        log.Add(name + " open " + line.Port + " " + std::to_string(line.BaudRate) + " " +
-                std::to_string(line.Parity) + " " + std::to_string(line.DataBits) + " " +
-                std::to_string(line.StopBits));
-        if (!opens)
-            throw std::runtime_error("no such port");
-        connected = true;
-    }
-    void Close() override {
-        log.Add(name + " close");
-        connected = false;
-    }
-    void SetDTR(bool on) override { log.Add(name + " dtr " + (on ? "on" : "off")); }
-    void SetRTS(bool on) override { log.Add(name + " rts " + (on ? "on" : "off")); }
-};
-
-struct FakeDisplay : IActionDisplay {
-    ActionLog& log;
-    explicit FakeDisplay(ActionLog& l) : log(l) {}
-    std::string suffix;
     void SetSuffix(const std::string& text) override { suffix = text; }
-    void ShowOSD(const std::string& text) override { log.Add("osd " + text); }
-};
-
-struct FakeOrigins : IOriginSwitch {
-    ActionLog& log;
-    explicit FakeOrigins(ActionLog& l) : log(l) {}
+    void ShowOSD(const std::string& text) override { Add("osd " + text); }
     bool StartOrigins(bool active) override {
-        log.Add(active ? "origins open" : "origins close");
+        Add(active ? "origins open" : "origins close");
         return true;
     }
-};
-
-struct FakeMessages : IMessageLists {
-    std::vector<std::string> windows{"WM_CLOSE=0010", "WM_USER=0400", "WM_KEYDOWN=0100"};
-    std::vector<std::string> user;
-    std::vector<std::string> WindowsMessages() const override { return windows; }
-    std::vector<std::string> UserMessages() const override { return user; }
-};
-
-struct FakeSystem : ISystemServices {
-    ActionLog& log;
-    explicit FakeSystem(ActionLog& l) : log(l) {}
-    std::function<void()> onMessages;
-    void ProcessMessages() override {
-        log.Add("messages");
-        if (onMessages)
-            onMessages();
-    }
-    void Beep() override { log.Add("beep"); }
+    std::vector<std::string> WindowsMessages() const override { return windowsMessages; }
+    std::vector<std::string> UserMessages() const override { return userMessages; }
+    void ProcessMessages() override { Add("messages"); }
+    void Beep() override { Add("beep"); }
     std::string LongTimeText() override { return "12:34:56"; }
     std::string ShortDateText() override { return "01.02.2003"; }
-};
-
-// An executor over fakes, with the settings it reads.
-struct FakeActionWorld {
-    ActionLog log;
-    test::FakeSettingsStore store;
-    TSettings settings{store};
-    FakeInput input{log};
-    FakeKeySender keys{log};
-    FakeWindows windows{log};
-    FakePrograms programs{log};
-    FakePower power{log};
-    FakeMixer mixer{log};
-    FakeSerial receiverPort{log, "receiver"};
-    FakeSerial dataPort{log, "data"};
-    FakeDisplay display{log};
-    FakeOrigins origins{log};
-    FakeMessages messages;
-    DefaultActionLabels labels;
-    FakeSystem system{log};
-
-    TActionPorts Ports() {
-        return {&input,    &keys,    &windows, &programs, &power,  &mixer, &receiverPort,
-                &dataPort, &display, &origins, &messages, &labels, &system};
-    }
 };
 
 } // namespace tav::testing

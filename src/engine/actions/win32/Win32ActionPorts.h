@@ -58,7 +58,7 @@ public:
 
 // The window a title, optionally followed by ", " and a class name, names; none when no
 // top-level window matches.
-HWND FindWindowByTitleOrClass(const std::string& spec);
+HWND FindWindowByTitleOrClass(const std::string& names);
 // A minimized window is restored; any other is put on top and made the foreground window, with
 // the program's input attached to the foreground window's thread meanwhile.
 void BringWindowToFront(HWND window);

@@ -57,8 +57,8 @@ void TWin32Windows::ShowWindow(TWindowHandle window, TWindowShow show) {
     ::ShowWindow(WindowOf(window), kCommands[static_cast<int>(show)]);
 }
 
-HWND FindWindowByTitleOrClass(const std::string& spec) {
-    return WindowOf(FindWindowByTitleOrClass(spec, TWin32Windows().TopLevelWindows()));
+HWND FindWindowByTitleOrClass(const std::string& names) {
+    return WindowOf(FindWindowByTitleOrClass(names, TWin32Windows().TopLevelWindows()));
 }
 
 void BringWindowToFront(HWND window) {

@@ -34,9 +34,7 @@ struct WindowsExecutor {
         return ports;
     }
     // The key sender's exact-title lookup, for this window.
-    void KnowTitle(const test::TActionTestWindow& w) {
-        world.keys.titles[w.Title] = HandleOf(w.Handle);
-    }
+    void KnowTitle(const test::TActionTestWindow& w) { world.titles[w.Title] = HandleOf(w.Handle); }
 };
 
 bool MakeForeground(HWND window) {
@@ -61,7 +59,7 @@ TEST(ActionWindows, PostMessageReachesAWindowFoundByTitleOrByClass) {
     EXPECT_TRUE(test::PumpUntil([&] { return target.Got(WM_USER); }, 2s));
 }
 
-TEST(ActionWindows, WindowStateActionsActOnTheWindowInFront) {
+TEST(ActionInputKeys, WindowStateActionsActOnTheWindowInFront) {
     WindowsExecutor x;
     test::TActionTestWindow target;
     ASSERT_TRUE(MakeForeground(target.Handle));
@@ -178,6 +176,6 @@ TEST(ActionInputKeys, ALatchedKeyIsHeldBetweenTwoActionsAndATypedCharacterArrive
         },
         2s))
         << text;
-    EXPECT_TRUE(x.world.log.events.empty()) << "nothing of it went to the key sender";
+    EXPECT_TRUE(x.world.log.empty()) << "nothing of it went to the key sender";
     DestroyWindow(edit);
 }

@@ -69,7 +69,10 @@ Colours CountColours(const test::RgbImage& screen, const RECT& r, COLORREF font)
 
 } // namespace
 
-TEST_F(OnScreenDisplay, TheTextShowsGlyphShapedCentredOnTopAndWithoutTakingTheFocus) {
+// Runs alone: it needs the keyboard focus and the screen to itself.
+using OnScreenDisplayKeys = OnScreenDisplay;
+
+TEST_F(OnScreenDisplayKeys, TheTextShowsGlyphShapedCentredOnTopAndWithoutTakingTheFocus) {
     WhiteScreen white;
     SetForegroundWindow(white.window);
     ASSERT_TRUE(test::PumpUntil([&] { return GetForegroundWindow() == white.window; }, 2s));
