@@ -1,0 +1,75 @@
+#include "engine/actions/ActionTimer.h"
+
+namespace tav {
+
+TActionTimer::TActionTimer(TDocument& doc, IActionClock& clock, IActionExecutor& executor,
+                           IErrorReporter& errors)
+    : doc_(doc), clock_(clock), executor_(executor), errors_(errors) {
+    listener_ = doc_.AddRunStateListener([this](TRunStateChange why) {
+        // A deleted item is no longer the current one, so comparing the two tells whether ours
+        // went; a reset drops every item.
+        if (why == TRunStateChange::Reset || doc_.CurAction() != item_)
+            Cancel();
+    });
+}
+
+TActionTimer::~TActionTimer() {
+    doc_.RemoveRunStateListener(listener_);
+}
+
+void TActionTimer::RunCurrentAction() {
+    item_ = doc_.CurAction();
+    Run();
+}
+
+void TActionTimer::ActionTimerTimer() {
+    if (item_ != nullptr && doc_.CurAction() != item_) {
+        Cancel();
+        return;
+    }
+    Run();
+}
+
+void TActionTimer::Cancel() {
+    ++run_;
+    item_ = nullptr;
+    clock_.SetEnabled(false);
+}
+
+void TActionTimer::Run() {
+    clock_.SetEnabled(false);
+    TAction* item = item_;
+    if (item == nullptr || item->ActionStrings.empty()) {
+        item_ = nullptr;
+        return;
+    }
+    auto index = static_cast<std::size_t>(item->CurrentIndex);
+    if (item->CurrentIndex < 0 || index >= item->ActionStrings.size())
+        index = 0;
+    const unsigned run = ++run_;
+    // A copy: the action may let messages run, in which the item's strings can change.
+    const std::string action = item->ActionStrings[index];
+    std::optional<std::string> error;
+    try {
+        if (const auto interval = executor_.ExecuteAction(action))
+            clock_.SetInterval(*interval);
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+    if (run != run_)
+        return;
+    // A failed action still counts as run: the next completion goes on with the next one.
+    const bool more = index + 1 < item->ActionStrings.size();
+    item->CurrentIndex = more ? static_cast<int>(index + 1) : 0;
+    if (error) {
+        errors_.ShowError(*error);
+        if (run != run_)
+            return;
+    }
+    if (more && item->AllAtOnce)
+        clock_.SetEnabled(true);
+    else
+        item_ = nullptr;
+}
+
+} // namespace tav
