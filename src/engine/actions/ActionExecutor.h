@@ -30,8 +30,8 @@ struct TActionPorts {
     IProgramStarter* Programs = nullptr;
     IPowerControl* Power = nullptr;
     IAudioMixer* Mixer = nullptr;
-    ISerialWriter* ReceiverPort = nullptr;
-    IDataPort* DataPort = nullptr;
+    ISerialPort* ReceiverPort = nullptr;
+    ISerialPort* DataPort = nullptr;
     IActionDisplay* Display = nullptr;
     IOriginSwitch* Origins = nullptr;
     IMessageLists* Messages = nullptr;
@@ -63,6 +63,9 @@ public:
 
     // Each of Alt, Right Alt, Ctrl and Shift that a system-key action left held goes up.
     void ReleaseLatchedKeys();
+    // Run! forgets the latched Alt, so that the next latched Alt action presses it; a held Alt
+    // goes up first instead of staying down unseen.
+    void ClearAltLatch();
 
 private:
     std::optional<unsigned> TapKey(const SendKeysFields& f, const NumberField& delay);
@@ -83,8 +86,8 @@ private:
     // none or it has no title.
     TWindowHandle FindTitledWindow(const std::string& names);
     // The port the data go to, opened when needed; none when no port is open.
-    ISerialWriter* ChooseDataPort();
-    void SendFile(ISerialWriter& port, const std::string& path);
+    ISerialPort* ChooseDataPort();
+    void SendFile(ISerialPort& port, const std::string& path);
 
     const TSettings& settings_;
     TActionPorts ports_;

@@ -3,6 +3,8 @@
 // small, so that the executor runs against recording fakes natively and against Windows, the key
 // sender, the mixer and the serial ports in the program.
 
+#include "engine/serial/SerialPorts.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -100,35 +102,6 @@ public:
     virtual bool GetVolume(int destination, int connection, TLineVolume& volume) = 0;
     // -1 leaves a value unchanged; a right volume of -1 takes the left one.
     virtual bool SetVolume(int destination, int connection, int left, int right, int mute) = 0;
-};
-
-// A serial port as the send-data action writes to it.
-class ISerialWriter {
-public:
-    virtual ~ISerialWriter() = default;
-    virtual bool Connected() const = 0;
-    virtual int Write(const char* data, int count) = 0;
-};
-
-// Line settings of a port: "COM" + number, and the ordinals of the port component's baud
-// rate, parity, data-bits and stop-bits lists.
-struct TSerialLine {
-    std::string Port;
-    int BaudRate = 0;
-    int Parity = 0;
-    int DataBits = 0;
-    int StopBits = 0;
-    bool operator==(const TSerialLine&) const = default;
-};
-
-// The output port that only the send-data action uses.
-class IDataPort : public ISerialWriter {
-public:
-    // Throws when the port does not open.
-    virtual void Open(const TSerialLine& line) = 0;
-    virtual void Close() = 0;
-    virtual void SetDTR(bool on) = 0;
-    virtual void SetRTS(bool on) = 0;
 };
 
 // The on-screen display as the actions use it.

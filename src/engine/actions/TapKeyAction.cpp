@@ -167,6 +167,11 @@ void TActionExecutor::ToggleLatch(std::int32_t systemIndex) {
     latched = !latched;
 }
 
+void TActionExecutor::ClearAltLatch() {
+    if (latched_[0])
+        ToggleLatch(kFirstLatchedKey);
+}
+
 void TActionExecutor::ReleaseLatchedKeys() {
     for (int i = 0; i < kLatchedKeyCount; ++i)
         if (latched_[static_cast<std::size_t>(i)])

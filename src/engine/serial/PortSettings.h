@@ -42,6 +42,15 @@ inline constexpr TPortSettingNames kConsolePortSettings{.Port = "Serial2 port",
                                                         .InitString = "Serial2 init string",
                                                         .Type = "Serial2 port type"};
 
+// The port that only the send-data action writes to.
+inline constexpr TPortSettingNames kDataPortSettings{.Port = "Output data serial port",
+                                                     .Speed = "Output data Serial speed",
+                                                     .Parity = "Output data Serial parity",
+                                                     .DataBits = "Output data Serial databits",
+                                                     .StopBits = "Output data Serial stopbits",
+                                                     .Dtr = "Output data Serial DTR",
+                                                     .Rts = "Output data Serial RTS"};
+
 TSerialLine ReadSerialLine(const TSettings& settings, const TPortSettingNames& names);
 
 } // namespace tav

@@ -20,6 +20,7 @@ struct TSerialLine {
     std::int32_t Parity = 0;
     std::int32_t DataBits = 3;
     std::int32_t StopBits = 0;
+    bool operator==(const TSerialLine&) const = default;
 };
 
 // One serial port. Its received bytes and carrier-detect changes reach the origin as calls

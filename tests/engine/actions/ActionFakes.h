@@ -26,21 +26,20 @@ inline std::string Bytes(const char* data, std::size_t count) {
     return text;
 }
 
-struct FakeSerial : IDataPort {
+struct FakeSerial : ISerialPort {
     Events& log;
     std::string name;
     bool connected = false;
     bool opens = true;
     FakeSerial(Events& l, std::string n) : log(l), name(std::move(n)) {}
     bool Connected() const override { return connected; }
-    int Write(const char* data, int count) override {
-        log.push_back(name + " write" + Bytes(data, static_cast<std::size_t>(count)));
-        return count;
+    void Write(std::string_view bytes) override {
+        log.push_back(name + " write" + Bytes(bytes.data(), bytes.size()));
     }
     void Open(const TSerialLine& l) override {
-        log.push_back(name + " open " + l.Port + " " + std::to_string(l.BaudRate) + " " +
-                      std::to_string(l.Parity) + " " + std::to_string(l.DataBits) + " " +
-                      std::to_string(l.StopBits));
+        log.push_back(name + " open COM" + std::to_string(l.ComNumber) + " " +
+                      std::to_string(l.Speed) + " " + std::to_string(l.Parity) + " " +
+                      std::to_string(l.DataBits) + " " + std::to_string(l.StopBits));
         if (!opens)
             throw std::runtime_error("no such port");
         connected = true;

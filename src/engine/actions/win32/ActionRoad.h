@@ -23,8 +23,8 @@ private:
 struct TActionRoadParts {
     IKeySender& Keys;
     IAudioMixer& Mixer;
-    ISerialWriter& ReceiverPort;
-    IDataPort& DataPort;
+    ISerialPort& ReceiverPort;
+    ISerialPort& DataPort;
     IActionDisplay& Display;
     IOriginSwitch& Origins;
     IMessageLists& Messages;

@@ -1,5 +1,6 @@
 #include "ui/main/win32/MainForm.h"
 
+#include "components/mixer/win32/WinmmMixerBackend.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
@@ -30,7 +31,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
           const std::string name(msg::Default);
           return Lang != nullptr ? Lang->GetMessageText(name) : name;
       }),
-      files_(document_, settings_, *this), arguments_(std::move(arguments)) {
+      files_(document_, settings_, *this), arguments_(std::move(arguments)),
+      messageLists_(ProgramFolder() + kUserMessageListFile) {
     // The design caption; FormCreate gives the running one after the single-instance check.
     SetCaption("TVRL");
     SetClientSize(620, 420);
@@ -108,11 +110,17 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(ComPort2, {.Events = {TSerialEvent::evRxChar},
                           .OnRxChar = Handler(&TMainForm::ComPort2RxChar)});
     TAV_CREATE(ComPortData, {.Events = {}});
+    TAV_CREATE(ActionTimer,
+               {.Interval = 1, .Enabled = false, .OnTimer = Handler(&TMainForm::ActionTimerTimer)});
+    SendKeys = new TSendkeys(this, "SendKeys");
+    Mixer = NewWinmmAudioMixer(this, "Mixer");
+    Osd = new TOnScreenDisplay(this, settings_, errors_);
     Lang = CreateFormLanguage(this, MainFormTranslations);
-    road_ = std::make_unique<TMainRoad>(document_, settings_, serialModes_.Receiver, logEnabled_,
-                                        TMainRoadTimers{*IRTimer, *TypematicTimer},
-                                        static_cast<ITrayIndicator&>(*this),
-                                        static_cast<IOriginHost&>(*this));
+    CreateActionRoad();
+    road_ = std::make_unique<TMainRoad>(
+        document_, settings_, serialModes_.Receiver, logEnabled_,
+        TMainRoadTimers{*IRTimer, *TypematicTimer}, static_cast<ITrayIndicator&>(*this),
+        static_cast<IOriginHost&>(*this), TMainRoadActions{actionRoad_->ActionTimer(), *Osd});
     CreateSerialOrigins();
 
     OnShow = Handler(&TMainForm::FormShow);

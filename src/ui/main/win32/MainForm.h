@@ -3,8 +3,13 @@
 // button, the document and the settings, the road of the received codes, and the routines of
 // the program's start and end.
 
+#include "components/mixer/AudioMixer.h"
 #include "components/pipe/win32/NamedPipeServerThread.h"
+#include "components/sendkeys/win32/Sendkeys.h"
 #include "components/serial/win32/SerialPort.h"
+#include "engine/actions/ActionLabels.h"
+#include "engine/actions/MessageLists.h"
+#include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
@@ -20,8 +25,10 @@
 #include "framework/win32/Timer.h"
 #include "ui/lang/Lang.h"
 #include "ui/main/DocumentFiles.h"
+#include "ui/main/win32/ActionLinks.h"
 #include "ui/main/win32/MainRoad.h"
 #include "ui/main/win32/SerialPortLink.h"
+#include "ui/osd/win32/OnScreenDisplay.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tray/win32/TrayIcon.h"
 
@@ -35,7 +42,8 @@ class TMainForm : public TForm,
                   private IDocumentFilesView,
                   private IOriginHost,
                   private ITrayIndicator,
-                  private ISerialHost {
+                  private ISerialHost,
+                  private IOriginSwitch {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
@@ -70,6 +78,8 @@ public:
     void ComPortRLSDChange(TObject* sender, bool on);
     void UIRTimerTimer(TObject* sender);
     void ComPort2RxChar(TObject* sender, std::int32_t count);
+    // The next action of the chain the action timer runs.
+    void ActionTimerTimer(TObject* sender);
 
     // Behind the tray icon: Run! hides the program there while the origins run; the icon's
     // double click (or the tray menu's first item) brings it back past the password.
@@ -121,6 +131,12 @@ public:
     TSerialPort* ComPort2 = nullptr;
     TSerialPort* ComPortData = nullptr;
     TLanguage* Lang = nullptr;
+    // What the actions of fired commands reach: keystrokes, the mixer, the on-screen display,
+    // and the timer between the actions of a chain.
+    TSendkeys* SendKeys = nullptr;
+    TAudioMixer* Mixer = nullptr;
+    TOnScreenDisplay* Osd = nullptr;
+    TTimer* ActionTimer = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -156,6 +172,9 @@ private:
     void Beep() override;
     void SetHighPriority(bool high) override;
     void SetTimeOutInterval(unsigned ms) override;
+    // What the action executor needs of the origins.
+    bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
+    void CreateActionRoad();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
     void CreateSerialOrigins();
@@ -191,10 +210,17 @@ private:
     // when the program started.
     TDeviceModes serialModes_;
     bool logEnabled_ = false;
+    TApplicationErrors errors_;
+    TMessageLists messageLists_;
+    DefaultActionLabels actionLabels_;
+    std::unique_ptr<TKeySenderLink> keysLink_;
+    std::unique_ptr<TAudioMixerLink> mixerLink_;
+    std::unique_ptr<TSerialPortLink> comPortLink_;
+    std::unique_ptr<TSerialPortLink> comPortDataLink_;
+    std::unique_ptr<TActionRoad> actionRoad_;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
     TWin32PerformanceCounter counter_;
-    std::unique_ptr<TSerialPortLink> comPortLink_;
     std::unique_ptr<TSerialPortLink> comPort2Link_;
     std::unique_ptr<TTimerPort> uirTimerPort_;
     std::unique_ptr<TSerialReceiver> serialReceiver_;

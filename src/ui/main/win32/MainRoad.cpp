@@ -13,12 +13,12 @@ void TApplicationErrors::ShowError(const std::string& message) {
 
 TMainRoad::TMainRoad(TDocument& doc, TSettings& settings, const int& serialMode,
                      const bool& logEnabled, TMainRoadTimers timers, ITrayIndicator& tray,
-                     IOriginHost& origins)
+                     IOriginHost& origins, TMainRoadActions actions)
     : endOfCode_(timers.EndOfCode), timeOut_(timers.TimeOut),
       settings_(settings, serialMode, logEnabled),
-      recognizer_(doc,
-                  TRecognitionPorts{&settings_, &timeOut_, &later_, &foreground_, &sound_, &later_,
-                                    &log_, &errors_, &later_, &later_, &tray, &pointer_}),
+      recognizer_(doc, TRecognitionPorts{&settings_, &timeOut_, &later_, &foreground_, &sound_,
+                                         &later_, &log_, &errors_, &actions.Runner,
+                                         &actions.Display, &tray, &pointer_}),
       receiver_(doc, recognizer_, endOfCode_, timeOut_,
                 [&timer = timers.EndOfCode](unsigned ms) { timer.SetInterval(ms); }),
       origins_(doc, settings, origins) {}

@@ -12,21 +12,14 @@
 namespace tav {
 
 // The ports whose features the program does not have yet answer quietly, each until its part
-// is built: the commands tree's selection, the DDE and TCP reports, the action timer and the
-// on-screen display.
-class TPortsBuiltLater : public ITreeSelection,
-                         public IReportSinks,
-                         public IActionRunner,
-                         public IOnScreenDisplay {
+// is built: the commands tree's selection and the DDE and TCP reports.
+class TPortsBuiltLater : public ITreeSelection, public IReportSinks {
 public:
     void Select(TCommandNode*) override {}
     bool DdeOpen() const override { return false; }
     void SetDdeText(const std::string&) override {}
     void SendInfoLine(const std::string&) override {}
     void ClearReplySocket() override {}
-    void RunCurrentAction() override {}
-    std::string Suffix() const override { return {}; }
-    void Show(const std::string&) override {}
 };
 
 // Errors of the firing (a log file that cannot be written) reach the application's handler.
@@ -40,11 +33,18 @@ struct TMainRoadTimers {
     TTimer& TimeOut;   // TypematicTimer, the recognition time-out
 };
 
+// What runs the actions of a fired command and shows its names.
+struct TMainRoadActions {
+    IActionRunner& Runner;
+    IOnScreenDisplay& Display;
+};
+
 class TMainRoad {
 public:
     // `serialMode` and `logEnabled` are the main window's copies, read at each use.
     TMainRoad(TDocument& doc, TSettings& settings, const int& serialMode, const bool& logEnabled,
-              TMainRoadTimers timers, ITrayIndicator& tray, IOriginHost& origins);
+              TMainRoadTimers timers, ITrayIndicator& tray, IOriginHost& origins,
+              TMainRoadActions actions);
 
     TRecognizer& Recognizer() { return recognizer_; }
     TCodeReceiver& Receiver() { return receiver_; }

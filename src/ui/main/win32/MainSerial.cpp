@@ -8,7 +8,6 @@
 namespace tav {
 
 void TMainForm::CreateSerialOrigins() {
-    comPortLink_ = std::make_unique<TSerialPortLink>(*ComPort);
     comPort2Link_ = std::make_unique<TSerialPortLink>(*ComPort2);
     uirTimerPort_ = std::make_unique<TTimerPort>(*UIRTimer);
     auto messageBox = [this](const std::string& text, const std::string& caption, unsigned flags) {
@@ -25,6 +24,22 @@ void TMainForm::CreateSerialOrigins() {
     powerOrigins_ = std::make_unique<TPowerOrigins>(
         settings_, [this] { return EnableOriginMenu->Checked(); },
         [this](bool active) { return road_->Origins().StartOrigins(active); });
+}
+
+void TMainForm::CreateActionRoad() {
+    keysLink_ = std::make_unique<TKeySenderLink>(*SendKeys);
+    mixerLink_ = std::make_unique<TAudioMixerLink>(*Mixer);
+    comPortLink_ = std::make_unique<TSerialPortLink>(*ComPort);
+    comPortDataLink_ = std::make_unique<TSerialPortLink>(*ComPortData);
+    actionRoad_ = std::make_unique<TActionRoad>(
+        document_, settings_,
+        TActionRoadParts{*keysLink_, *mixerLink_, *comPortLink_, *comPortDataLink_, *Osd,
+                         static_cast<IOriginSwitch&>(*this), messageLists_, actionLabels_,
+                         *ActionTimer, errors_});
+}
+
+void TMainForm::ActionTimerTimer(TObject*) {
+    actionRoad_->ActionTimer().ActionTimerTimer();
 }
 
 void TMainForm::ComPortRxChar(TObject*, std::int32_t count) {

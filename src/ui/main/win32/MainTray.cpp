@@ -37,6 +37,7 @@ void TMainForm::TrayColorTimerTimer(TObject*) {
 }
 
 void TMainForm::RunBtnClick(TObject*) {
+    actionRoad_->Executor().ClearAltLatch();
     if (!EnableOriginMenu->Checked() && !road_->Origins().StartOrigins(true))
         return; // the failing origin has said why
     // This window carries the program's taskbar button: hidden, only the tray icon stays.

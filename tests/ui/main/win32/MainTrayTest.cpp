@@ -4,6 +4,7 @@
 #include "components/TempPath.h"
 #include "components/cipher/QuelEncryption.h"
 #include "components/serial/win32/PtyPair.h"
+#include "engine/actions/win32/ActionTestWindow.h"
 #include "framework/win32/HandOver.h"
 #include "framework/win32/Pump.h"
 #include "framework/win32/Seams.h"
@@ -77,6 +78,22 @@ struct MainTrayTest : ::testing::Test {
             return bits;
         };
         return pixels(form->TrayIcon->Icon()) == pixels(LoadIconA(GetModuleHandleA(nullptr), name));
+    }
+    TCommandNode* LearnVolUp(std::int32_t first, std::int32_t second) {
+        TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
+        TCommand& code = *vol->Data();
+        code.Code[0] = first;
+        code.Code[1] = second;
+        code.LastIndex = 1;
+        return vol;
+    }
+    // A whole code through the origins' entry point, and its end.
+    void Receive(std::vector<std::uint8_t> bytes) {
+        form->Receiver().ReceiveTimed([&](TReceivedCode& rc) { rc.AppendWhileRoom(bytes); },
+                                      TDuringTimeOut::Discard);
+        EXPECT_TRUE(form->IRTimer->Enabled());
+        form->IRTimerTimer(form->IRTimer);
+        form->TypematicTimerTimer(form->TypematicTimer);
     }
     std::string Log() {
         std::ifstream in(log.str(), std::ios::binary);
@@ -169,22 +186,11 @@ TEST(MainStart, AMinimizedStartWithFailingOriginsShowsTheWindowAndEndsTheSplash)
 }
 
 TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes) {
-    TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
-    TCommand& code = *vol->Data();
-    code.Code[0] = 0x1A;
-    code.Code[1] = 0x2B;
-    code.LastIndex = 1;
+    LearnVolUp(0x1A, 0x2B);
     form->RunBtn->Click();
     EXPECT_TRUE(TrayShows("WAITING"));
 
-    auto receive = [&](std::vector<std::uint8_t> bytes) {
-        form->Receiver().ReceiveTimed([&](TReceivedCode& rc) { rc.AppendWhileRoom(bytes); },
-                                      TDuringTimeOut::Discard);
-        EXPECT_TRUE(form->IRTimer->Enabled());
-        form->IRTimerTimer(form->IRTimer); // the end of the code
-        form->TypematicTimerTimer(form->TypematicTimer);
-    };
-    receive({0x1A, 0x2B});
+    Receive({0x1A, 0x2B});
     EXPECT_EQ(Log(), "TV,Vol+\r\n");
     EXPECT_TRUE(TrayShows("RECEIVING"));
     EXPECT_TRUE(form->TrayColorTimer->Enabled());
@@ -192,7 +198,7 @@ TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes)
     EXPECT_FALSE(form->TrayColorTimer->Enabled());
     EXPECT_TRUE(TrayShows("WAITING"));
 
-    receive({0x55});
+    Receive({0x55});
     EXPECT_EQ(Log(), "TV,Vol+\r\n") << "a code that matches nothing fires nothing";
 }
 
@@ -200,11 +206,7 @@ TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes)
 TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem) {
     test::TPtyPair pty;
     ASSERT_TRUE(pty.Ready());
-    TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
-    TCommand& code = *vol->Data();
-    code.Code[0] = 0x1234;
-    code.Code[1] = 0x5678;
-    code.LastIndex = 1;
+    LearnVolUp(0x1234, 0x5678);
     form->Settings().SetBool("Use serial port", true);
     form->Settings().SetInt("Serial port", std::stoi(pty.PortName().substr(3)));
     form->Settings().SetInt("Value size", 2);
@@ -223,6 +225,26 @@ TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem)
     ASSERT_TRUE(pty.Send("\x56\x78"));
     test::PumpFor(std::chrono::milliseconds(400));
     EXPECT_EQ(Log(), "TV,Vol+\r\n");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainTrayTest, ACodeWhileInTheTrayRunsTheBoundItemsActionsAndShowsItsText) {
+    test::TActionTestWindow target;
+    TDocument& doc = form->Document();
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Louder");
+    doc.AddTrigger(item, LearnVolUp(0x1A, 0x2B));
+    item->ActionStrings = {"\xA1PostMessage\xA1WM_USERwParam:1AlParam:2Delay:0DestWnd:" +
+                               target.Title + "KeepActive:N",
+                           "\xA1OSD\xA1LouderDelay:0"};
+    item->AllAtOnce = true;
+    form->RunBtn->Click();
+    ASSERT_FALSE(form->Visible());
+
+    Receive({0x1A, 0x2B});
+    ASSERT_TRUE(test::PumpUntil([&] { return target.Got(WM_USER); }, std::chrono::seconds(3)));
+    EXPECT_EQ(target.Messages.back().WParam, 0x1Au);
+    EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(form->Osd->Handle()) != 0; },
+                                std::chrono::seconds(3)));
     EXPECT_TRUE(boxes.empty());
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+// The message lists a PostMessage action names its message from: the standard Windows messages,
+// and the user's own messages of "MyMsgList.txt" in the program's folder. The action editor
+// offers the same lists.
+
+#include "engine/actions/ActionPorts.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tav {
+
+// The user's message list beside the program.
+inline constexpr const char* kUserMessageListFile = "MyMsgList.txt";
+
+class TMessageLists : public IMessageLists {
+public:
+    // Reads the user's list from `userListPath` once; a missing file leaves it empty.
+    explicit TMessageLists(const std::string& userListPath);
+
+    // Lines of a message name, "=" and its number in hexadecimal ("WM_CLOSE=0010"), sorted.
+    std::vector<std::string> WindowsMessages() const override;
+    std::vector<std::string> UserMessages() const override { return user_; }
+
+private:
+    std::vector<std::string> user_;
+};
+
+} // namespace tav
