@@ -85,9 +85,9 @@ void TCustomSocket::CloseWatched(UINT_PTR socket) {
     closesocket(socket);
 }
 
-bool TCustomSocket::Owns(UINT_PTR socket) const {
+bool TCustomSocket::Owns(const TCustomSocket* owner, UINT_PTR socket) {
     const auto it = Owners().find(socket);
-    return it != Owners().end() && it->second == this;
+    return it != Owners().end() && it->second == owner;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -95,9 +95,12 @@ bool TCustomSocket::Owns(UINT_PTR socket) const {
 TServerSocket::TServerSocket(TComponent* owner, std::string name)
     : TCustomSocket(owner, std::move(name)) {}
 
+// No event fires any more: the sockets just close.
 TServerSocket::~TServerSocket() {
-    BeginDestruction();
-    SetActive(false);
+    if (Active())
+        CloseWatched(listener_);
+    for (const Connection& c : connections_)
+        CloseWatched(c.Socket);
 }
 
 void TServerSocket::ApplyArgs(Args& args) {
@@ -182,7 +185,7 @@ void TServerSocket::Disconnect(TConnectionId connection) {
     it->Closing = true;
     const UINT_PTR socket = it->Socket;
     Fire(OnClientDisconnect, this, connection);
-    if (!Owns(socket))
+    if (!Owns(this, socket))
         return;
     std::erase_if(connections_, [connection](const Connection& c) { return c.Id == connection; });
     CloseWatched(socket);
@@ -235,7 +238,7 @@ void TServerSocket::Receive(TConnectionId id, bool toTheEnd) {
         if (n > 0) {
             Fire(OnClientRead, this, id, std::string(buffer, static_cast<std::size_t>(n)));
             // The handler may have closed the connection, stopped the server or freed it.
-            if (!toTheEnd || !Owns(socket))
+            if (!toTheEnd || !Owns(this, socket))
                 return;
             continue;
         }
@@ -254,7 +257,7 @@ void TServerSocket::Drop(TConnectionId id, int error) {
     const UINT_PTR socket = c->Socket;
     if (error != 0) {
         Fire(OnClientError, this, id, error);
-        if (!Owns(socket))
+        if (!Owns(this, socket))
             return;
     }
     Disconnect(id);
@@ -272,8 +275,8 @@ TClientSocket::TClientSocket(TComponent* owner, std::string name)
     : TCustomSocket(owner, std::move(name)) {}
 
 TClientSocket::~TClientSocket() {
-    BeginDestruction();
-    SetActive(false);
+    if (Active())
+        CloseWatched(socket_);
 }
 
 void TClientSocket::ApplyArgs(Args& args) {
@@ -341,7 +344,7 @@ void TClientSocket::SocketEvent(UINT_PTR socket, int event, int error) {
         const int n = recv(socket, buffer, sizeof(buffer), 0);
         if (n > 0) {
             Fire(OnRead, this, std::string(buffer, static_cast<std::size_t>(n)));
-            if (event != FD_CLOSE || !Owns(socket))
+            if (event != FD_CLOSE || !Owns(this, socket))
                 return;
             continue;
         }

@@ -42,9 +42,9 @@ protected:
     bool Watch(UINT_PTR socket, long events);
     // Closes `socket`; notifications still queued for it are dropped.
     static void CloseWatched(UINT_PTR socket);
-    // Whether `socket` is still open and belongs to this object: a handler may have closed it
-    // (or freed this object) while its event ran.
-    bool Owns(UINT_PTR socket) const;
+    // Whether `socket` is still open and belongs to `owner`: a handler may have closed it, or
+    // freed the owner, while its event ran; so only the address is compared.
+    static bool Owns(const TCustomSocket* owner, UINT_PTR socket);
     virtual void SocketEvent(UINT_PTR socket, int event, int error) = 0;
 };
 
