@@ -11,120 +11,86 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct ServerEvents {
+struct Recorded {
     std::vector<TConnectionId> connected, disconnected;
-    std::string read;
-    std::vector<std::pair<TConnectionId, int>> errors;
+    std::string serverRead, clientRead;
+    std::vector<int> errors;
     void Attach(TServerSocket& server) {
         server.OnClientConnect = [this](TObject*, TConnectionId c) { connected.push_back(c); };
         server.OnClientDisconnect = [this](TObject*, TConnectionId c) {
             disconnected.push_back(c);
         };
         server.OnClientRead = [this](TObject*, TConnectionId, const std::string& text) {
-            read += text;
+            serverRead += text;
         };
-        server.OnClientError = [this](TObject*, TConnectionId c, int e) {
-            errors.emplace_back(c, e);
-        };
+        server.OnClientError = [this](TObject*, TConnectionId, int e) { errors.push_back(e); };
     }
-};
-
-struct ClientEvents {
-    std::string read;
-    std::vector<int> errors;
-    void Attach(TClientSocket& client) {
-        client.OnRead = [this](TObject*, const std::string& text) { read += text; };
+    void Attach(TClientSocket& client, int port) {
+        client.OnRead = [this](TObject*, const std::string& text) { clientRead += text; };
         client.OnError = [this](TObject*, int e) { errors.push_back(e); };
+        client.SetHost("localhost");
+        client.SetPort(port);
+        client.SetActive(true);
     }
 };
 
-TEST(Sockets, AServerAndAClientTalkOnLoopbackAndAConnectionThatHasGoneIsNotReachedAgain) {
+TEST(Sockets, PeersTalkOnLoopbackAndAConnectionThatHasGoneIsNotReachedAgain) {
+    Recorded r;
     TServerSocket server(nullptr);
-    ServerEvents s;
-    s.Attach(server);
-    server.SetActive(true);
-    ASSERT_TRUE(server.Active());
-    TClientSocket client(nullptr);
-    ClientEvents c;
-    c.Attach(client);
-    client.SetHost("localhost");
-    client.SetPort(server.LocalPort());
-    client.SetActive(true);
-    ASSERT_TRUE(test::PumpUntil([&] { return !s.connected.empty(); }, 3s));
-    const TConnectionId id = s.connected[0];
-    EXPECT_EQ(server.RemoteAddress(id), "127.0.0.1");
-
-    EXPECT_TRUE(client.SendText("hello"));
-    EXPECT_TRUE(test::PumpUntil([&] { return s.read == "hello"; }, 3s));
-    EXPECT_TRUE(server.SendText(id, "world"));
-    EXPECT_TRUE(test::PumpUntil([&] { return c.read == "world"; }, 3s));
-
-    // The disconnect event may still write to the leaving peer.
-    server.OnClientDisconnect = [&](TObject*, TConnectionId gone) {
-        s.disconnected.push_back(gone);
-        server.SendText(gone, "bye");
-        server.Disconnect(gone);
-    };
-    server.Disconnect(id);
-    EXPECT_EQ(s.disconnected, std::vector<TConnectionId>{id});
-    EXPECT_FALSE(server.SendText(id, "late"));
-    EXPECT_TRUE(server.Connections().empty());
-    EXPECT_TRUE(test::PumpUntil([&] { return !client.Active(); }, 3s))
-        << "the client ends when the server closes";
-    EXPECT_EQ(c.read, "worldbye");
-    EXPECT_TRUE(c.errors.empty());
-    EXPECT_TRUE(s.errors.empty());
-}
-
-TEST(Sockets, AClosingPeerEndsItsConnectionAndStoppingTheServerEndsEveryOne) {
-    TServerSocket server(nullptr);
-    ServerEvents s;
-    s.Attach(server);
+    r.Attach(server);
     server.SetActive(true);
     TClientSocket first(nullptr), second(nullptr);
-    for (TClientSocket* client : {&first, &second}) {
-        client->SetHost("127.0.0.1");
-        client->SetPort(server.LocalPort());
-        client->SetActive(true);
-    }
-    ASSERT_TRUE(test::PumpUntil([&] { return s.connected.size() == 2; }, 3s));
+    r.Attach(first, server.LocalPort());
+    ASSERT_TRUE(test::PumpUntil([&] { return r.connected.size() == 1; }, 3s));
+    r.Attach(second, server.LocalPort());
+    ASSERT_TRUE(test::PumpUntil([&] { return r.connected.size() == 2; }, 3s));
+    const TConnectionId id = r.connected[0];
+    EXPECT_EQ(server.RemoteAddress(id), "127.0.0.1");
+
+    EXPECT_TRUE(server.SendText(id, "hello"));
+    EXPECT_TRUE(test::PumpUntil([&] { return r.clientRead == "hello"; }, 3s));
     first.SendText("last words");
     first.SetActive(false);
-    ASSERT_TRUE(test::PumpUntil([&] { return s.disconnected.size() == 1; }, 3s));
-    EXPECT_EQ(s.read, "last words") << "what a peer sent before it closed is read first";
-    EXPECT_EQ(server.Connections().size(), 1u);
+    ASSERT_TRUE(test::PumpUntil([&] { return r.disconnected.size() == 1; }, 3s));
+    EXPECT_EQ(r.serverRead, "last words") << "what a peer sent before it left is read first";
+    EXPECT_FALSE(server.SendText(id, "late"));
+    EXPECT_EQ(server.Connections(), std::vector<TConnectionId>{r.connected[1]});
+
+    // The disconnect event may still write to the leaving peer, and close it again.
+    server.OnClientDisconnect = [&](TObject*, TConnectionId leaving) {
+        server.SendText(leaving, "bye");
+        server.Disconnect(leaving);
+    };
     server.SetActive(false);
-    EXPECT_EQ(s.disconnected.size(), 2u);
-    EXPECT_TRUE(test::PumpUntil([&] { return !second.Active(); }, 3s));
+    EXPECT_TRUE(server.Connections().empty());
+    EXPECT_TRUE(test::PumpUntil([&] { return !second.Active(); }, 3s))
+        << "a client ends when its server closes";
+    EXPECT_EQ(r.clientRead, "hellobye");
+    EXPECT_TRUE(r.errors.empty());
 }
 
 TEST(Sockets, FailuresGoToTheErrorEventsAndTheClientsArriveFromTheMessageLoop) {
+    Recorded r;
     TServerSocket taken(nullptr), server(nullptr);
-    ServerEvents s;
-    s.Attach(server);
+    r.Attach(server);
     taken.SetActive(true);
     server.SetPort(taken.LocalPort());
     server.SetActive(true);
     EXPECT_FALSE(server.Active());
-    ASSERT_EQ(s.errors.size(), 1u);
-    EXPECT_EQ(s.errors[0], std::make_pair(kNoConnection, WSAEADDRINUSE));
+    EXPECT_EQ(r.errors, std::vector<int>{WSAEADDRINUSE});
 
     const int closedPort = taken.LocalPort();
     taken.SetActive(false);
     TClientSocket client(nullptr);
-    ClientEvents c;
-    c.Attach(client);
-    client.SetHost("127.0.0.1");
-    client.SetPort(closedPort);
-    client.SetActive(true);
-    EXPECT_TRUE(c.errors.empty());
-    EXPECT_TRUE(test::PumpUntil([&] { return !c.errors.empty(); }, 3s));
+    r.Attach(client, closedPort);
+    EXPECT_EQ(r.errors.size(), 1u);
+    EXPECT_TRUE(test::PumpUntil([&] { return r.errors.size() == 2; }, 3s));
     EXPECT_FALSE(client.Active());
     client.SetPort(-1);
     client.SetActive(true);
     EXPECT_TRUE(client.Active()) << "until its error arrives";
-    EXPECT_TRUE(test::PumpUntil([&] { return c.errors.size() == 2; }, 3s));
-    EXPECT_EQ(c.errors[1], WSAEINVAL);
+    EXPECT_TRUE(test::PumpUntil([&] { return r.errors.size() == 3; }, 3s));
+    EXPECT_EQ(r.errors.back(), WSAEINVAL);
     EXPECT_FALSE(client.SendText("nobody"));
 }
 
