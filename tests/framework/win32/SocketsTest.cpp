@@ -28,7 +28,7 @@ struct Recorded {
     void Attach(TClientSocket& client, int port) {
         client.OnRead = [this](TObject*, const std::string& text) { clientRead += text; };
         client.OnError = [this](TObject*, int e) { errors.push_back(e); };
-        client.SetHost("localhost");
+        client.SetHost("127.0.0.1");
         client.SetPort(port);
         client.SetActive(true);
     }

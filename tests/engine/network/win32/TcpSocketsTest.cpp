@@ -118,6 +118,7 @@ TEST_F(TcpSockets, TheControlClientsChunkIsAWholeCodeAndItsFailureClosesTheOrigi
     Peer peer;
     peer.server.SetActive(true);
     settings.SetBool("TCP/IP client enabled", true);
+    settings.SetStr("TCP/IP client host", "127.0.0.1");
     settings.SetInt("TCP/IP client port", peer.server.LocalPort());
     sockets.OpenTCPControl(true);
     ASSERT_TRUE(test::PumpUntil([&] { return peer.connection != kNoConnection; }, 3s));
