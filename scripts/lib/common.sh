@@ -111,10 +111,12 @@ manage_windows() {
 
 # Keeps one server for the whole run so each test process starts quickly, and starts Wine's own
 # background services now: started by a test, they would inherit its output pipe and keep CTest
-# waiting for the end of that output.
+# waiting for the end of that output. The RPC service is one of them: a socket whose connection
+# is refused starts it.
 serve_prefix() {
     WINEPREFIX="$1" wineserver -p >/dev/null 2>&1 || true
     WINEPREFIX="$1" wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+    WINEPREFIX="$1" wine net start RpcSs >/dev/null 2>&1 </dev/null || true
 }
 
 stop_wine_and_xvfb() {

@@ -1,0 +1,22 @@
+#include "engine/network/InfoReports.h"
+
+#include <algorithm>
+
+namespace tav {
+
+void TInfoReports::SendInfoLine(const std::string& line) {
+    for (TConnectionId connection : infoServer_.Connections())
+        infoServer_.Send(connection, line);
+    if (infoClient_.Active())
+        infoClient_.Send(line);
+    if (reply_ != kNoConnection)
+        controlServer_.Send(reply_, line);
+}
+
+void ShowInfoText(const std::string& text, IOnScreenDisplay& osd) {
+    // The display cuts its window to the outline of the glyphs: without one it has no shape.
+    if (std::any_of(text.begin(), text.end(), [](unsigned char c) { return c > ' '; }))
+        osd.Show(text);
+}
+
+} // namespace tav

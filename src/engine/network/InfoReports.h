@@ -1,0 +1,36 @@
+#pragma once
+// The TCP half of the recognizer's report port: the info line of each fired command goes to
+// every connection of the info server, to the info client while it is active, and to the
+// control connection whose line is being dispatched. That connection is kept by id and looked
+// up when the line is sent, since it may have gone while an action ran. Text that arrives on
+// the info sockets is shown on the screen.
+
+#include "engine/network/SocketPeers.h"
+#include "engine/recognition/RecognitionPorts.h"
+
+#include <string>
+
+namespace tav {
+
+class TInfoReports {
+public:
+    // Every reference must outlive this object.
+    TInfoReports(IServerPeers& infoServer, IClientPeer& infoClient, IServerPeers& controlServer)
+        : infoServer_(infoServer), infoClient_(infoClient), controlServer_(controlServer) {}
+
+    void SendInfoLine(const std::string& line);
+    // The control connection whose line is dispatched now; cleared when the dispatch ends.
+    void SetReplyConnection(TConnectionId connection) { reply_ = connection; }
+    void ClearReplySocket() { reply_ = kNoConnection; }
+
+private:
+    IServerPeers& infoServer_;
+    IClientPeer& infoClient_;
+    IServerPeers& controlServer_;
+    TConnectionId reply_ = kNoConnection;
+};
+
+// Text received on an info socket, whole; a blank text (nothing to draw) shows nothing.
+void ShowInfoText(const std::string& text, IOnScreenDisplay& osd);
+
+} // namespace tav

@@ -1,0 +1,95 @@
+#include "engine/network/win32/TcpSockets.h"
+
+#include "engine/network/ControlClient.h"
+#include "engine/network/SocketSettings.h"
+
+namespace tav {
+
+namespace {
+// The info client reaches an info server on this machine.
+constexpr char kInfoHost[] = "localhost";
+} // namespace
+
+TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
+                         TCodeReceiver& receiver, IOnScreenDisplay& osd,
+                         std::function<void()> closeOrigins)
+    : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver), osd_(osd),
+      closeOrigins_(std::move(closeOrigins)) {
+    TAV_CREATE(CtrlServerSocket,
+               {.OnClientConnect = Handler(&TTcpSockets::CtrlServerSocketClientConnect),
+                .OnClientRead = Handler(&TTcpSockets::CtrlServerSocketClientRead),
+                .OnClientDisconnect = Handler(&TTcpSockets::CtrlServerSocketClientDisconnect)});
+    TAV_CREATE(CtrlClientSocket, {.OnRead = Handler(&TTcpSockets::CtrlClientSocketRead),
+                                  .OnError = Handler(&TTcpSockets::CtrlClientSocketError)});
+    TAV_CREATE(InfoServerSocket,
+               {.OnClientRead = Handler(&TTcpSockets::InfoServerSocketClientRead)});
+    TAV_CREATE(InfoClientSocket,
+               {.Host = kInfoHost, .OnRead = Handler(&TTcpSockets::InfoClientSocketRead)});
+}
+
+bool TTcpSockets::OpenTCPControl(bool active) {
+    if (!active) {
+        CtrlClientSocket->SetActive(false);
+        CtrlServerSocket->SetActive(false);
+        return true;
+    }
+    if (settings_.Bool("TCP/IP client enabled")) {
+        CtrlClientSocket->SetHost(settings_.Str("TCP/IP client host"));
+        CtrlClientSocket->SetPort(StoredPort(settings_, "TCP/IP client port"));
+        CtrlClientSocket->SetActive(true);
+    }
+    if (settings_.Bool("TCP/IP server enabled")) {
+        CtrlServerSocket->SetPort(StoredPort(settings_, "TCP/IP server port"));
+        CtrlServerSocket->SetActive(true);
+    }
+    return true;
+}
+
+void TTcpSockets::ActivateInfoSockets() {
+    InfoServerSocket->SetActive(false);
+    InfoClientSocket->SetActive(false);
+    const int port = StoredPort(settings_, "TCP/IP info port");
+    InfoServerSocket->SetPort(port);
+    InfoClientSocket->SetPort(port);
+    switch (ChosenInfoSocket(settings_)) {
+    case TInfoSocket::Server:
+        InfoServerSocket->SetActive(true);
+        break;
+    case TInfoSocket::Client:
+        InfoClientSocket->SetActive(true);
+        break;
+    case TInfoSocket::None:
+        break;
+    }
+}
+
+void TTcpSockets::CtrlServerSocketClientConnect(TObject*, TConnectionId connection) {
+    ctrlServer_.ClientConnect(connection, CtrlServerSocket->RemoteAddress(connection));
+}
+
+void TTcpSockets::CtrlServerSocketClientRead(TObject*, TConnectionId connection,
+                                             const std::string& text) {
+    ctrlServer_.ClientRead(connection, text);
+}
+
+void TTcpSockets::CtrlServerSocketClientDisconnect(TObject*, TConnectionId connection) {
+    ctrlServer_.ClientDisconnect(connection);
+}
+
+void TTcpSockets::CtrlClientSocketRead(TObject*, const std::string& text) {
+    ControlClientRead(text, ctrlClientPeer_, receiver_);
+}
+
+void TTcpSockets::CtrlClientSocketError(TObject*, int) {
+    closeOrigins_();
+}
+
+void TTcpSockets::InfoServerSocketClientRead(TObject*, TConnectionId, const std::string& text) {
+    ShowInfoText(text, osd_);
+}
+
+void TTcpSockets::InfoClientSocketRead(TObject*, const std::string& text) {
+    ShowInfoText(text, osd_);
+}
+
+} // namespace tav
