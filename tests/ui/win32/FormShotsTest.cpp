@@ -8,6 +8,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
@@ -46,7 +47,7 @@ TEST(SampleDialogDpi, PagesAreSavedAsPicturesInEnglishAndWithLongerTexts) {
 namespace {
 
 TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
-    test::TestRegistryKey key;
+    test::MainFormKey key;
     TMainForm form(nullptr, key.Path());
     SetWindowPos(form.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
     form.Show();

@@ -10,6 +10,7 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
@@ -32,8 +33,8 @@ struct FormEntry {
     std::set<std::string> Pending;
 };
 
-test::TestRegistryKey& SettingsKey() {
-    static test::TestRegistryKey key;
+test::MainFormKey& SettingsKey() {
+    static test::MainFormKey key;
     return key;
 }
 

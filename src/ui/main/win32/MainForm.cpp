@@ -120,7 +120,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     road_ = std::make_unique<TMainRoad>(
         document_, settings_, serialModes_.Receiver, logEnabled_,
         TMainRoadTimers{*IRTimer, *TypematicTimer}, static_cast<ITrayIndicator&>(*this),
-        static_cast<IOriginHost&>(*this), TMainRoadActions{actionRoad_->ActionTimer(), *Osd});
+        static_cast<IOriginHost&>(*this),
+        TMainRoadActions{actionRoad_->ActionTimer(), *Osd, reports_});
+    CreateRemotePeers();
     CreateSerialOrigins();
 
     OnShow = Handler(&TMainForm::FormShow);

@@ -27,6 +27,7 @@
 #include "ui/main/DocumentFiles.h"
 #include "ui/main/win32/ActionLinks.h"
 #include "ui/main/win32/MainRoad.h"
+#include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
 #include "ui/osd/win32/OnScreenDisplay.h"
 #include "ui/splash/win32/SplashForm.h"
@@ -137,6 +138,9 @@ public:
     TAudioMixer* Mixer = nullptr;
     TOnScreenDisplay* Osd = nullptr;
     TTimer* ActionTimer = nullptr;
+    // The TCP peers (control and info sockets) and the DDE service of the reports.
+    TTcpSockets* TcpSockets = nullptr;
+    TDdeReports* DdeReports = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -175,6 +179,7 @@ private:
     // What the action executor needs of the origins.
     bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
     void CreateActionRoad();
+    void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
     void CreateSerialOrigins();
@@ -218,6 +223,7 @@ private:
     std::unique_ptr<TSerialPortLink> comPortLink_;
     std::unique_ptr<TSerialPortLink> comPortDataLink_;
     std::unique_ptr<TActionRoad> actionRoad_;
+    TReportSinks reports_{DdeReports, TcpSockets};
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
     TWin32PerformanceCounter counter_;

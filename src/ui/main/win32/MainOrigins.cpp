@@ -3,7 +3,9 @@
 
 #include "ui/main/win32/MainForm.h"
 
+#include "engine/network/DdeServiceName.h"
 #include "framework/Text.h"
+#include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
@@ -39,12 +41,25 @@ void TMainForm::TestOriginMenuClick(TObject*) {
     delete dialog;
 }
 
+void TMainForm::CreateRemotePeers() {
+    TcpSockets = new TTcpSockets(this, "TcpSockets", settings_, road_->Receiver(), *Osd,
+                                 [this] { road_->Origins().StartOrigins(false); });
+    TAV_CREATE(DdeReports, {.Service = DdeServiceName(ProgramFileName())});
+    // Reports stop at a new or opened document until a client opens a conversation again.
+    document_.AddRunStateListener([this](TRunStateChange why) {
+        if (why == TRunStateChange::Reset)
+            DdeReports->DocumentReset();
+    });
+}
+
 bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
     switch (origin) {
     case TOrigin::Receiver:
         return serialReceiver_->OpenSerialReceiver(active);
     case TOrigin::Console:
         return serialConsole_->OpenSerialConsole(active);
+    case TOrigin::TcpControl:
+        return TcpSockets->OpenTCPControl(active);
     default: {
         const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
                                       [origin](const TOriginDef& d) { return d.Origin == origin; });

@@ -11,15 +11,10 @@
 
 namespace tav {
 
-// The ports whose features the program does not have yet answer quietly, each until its part
-// is built: the commands tree's selection and the DDE and TCP reports.
-class TPortsBuiltLater : public ITreeSelection, public IReportSinks {
+// The commands tree's selection, until the tree is built, selects nothing.
+class TPortsBuiltLater : public ITreeSelection {
 public:
     void Select(TCommandNode*) override {}
-    bool DdeOpen() const override { return false; }
-    void SetDdeText(const std::string&) override {}
-    void SendInfoLine(const std::string&) override {}
-    void ClearReplySocket() override {}
 };
 
 // Errors of the firing (a log file that cannot be written) reach the application's handler.
@@ -33,10 +28,12 @@ struct TMainRoadTimers {
     TTimer& TimeOut;   // TypematicTimer, the recognition time-out
 };
 
-// What runs the actions of a fired command and shows its names.
+// What a fired command reaches: the runner of its actions, the display of its names and the
+// reports to DDE and TCP peers.
 struct TMainRoadActions {
     IActionRunner& Runner;
     IOnScreenDisplay& Display;
+    IReportSinks& Reports;
 };
 
 class TMainRoad {

@@ -95,6 +95,7 @@ void TMainForm::LoadSettings() {
     if (const std::string file = LanguageFile(); !file.empty())
         Lang->SetLanguageFile(file);
     TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));
+    TcpSockets->ActivateInfoSockets();
 }
 
 // The configuration file is opened after the settings, and the origins last, so that the first

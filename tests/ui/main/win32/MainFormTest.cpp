@@ -3,6 +3,7 @@
 #include "components/TempPath.h"
 #include "framework/win32/Seams.h"
 #include "framework/win32/TestRegistryKey.h"
+#include "ui/main/win32/MainFormKey.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ using namespace tav;
 namespace {
 
 struct MainFormTest : ::testing::Test {
-    test::TestRegistryKey key;
+    test::MainFormKey key;
     TMainForm* form = new TMainForm(nullptr, key.Path());
     ~MainFormTest() override { delete form; }
 
@@ -92,7 +93,7 @@ TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow) {
 }
 
 TEST(MainFormStart, AnUnreadableLastFileIsToldByABoxThatComesWithTheShownWindow) {
-    test::TestRegistryKey key;
+    test::MainFormKey key;
     test::TempPath file(".tvr");
     {
         std::ofstream out(file.str(), std::ios::binary);

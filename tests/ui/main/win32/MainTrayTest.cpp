@@ -10,6 +10,7 @@
 #include "framework/win32/Seams.h"
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/main/win32/MainFormKey.h"
 #include "ui/password/SettingsProtection.h"
 #include "ui/password/win32/Password.h"
 
@@ -24,7 +25,7 @@ namespace {
 
 struct MainTrayTest : ::testing::Test {
     THandOver handOver; // as the program has: the serial ports' events come through it
-    test::TestRegistryKey key;
+    test::MainFormKey key;
     test::TempPath log{".log"};
     std::vector<DWORD> shell;
     TSeamScope<ShellNotifyIconFn> tray{ShellNotifyIconSeam(),
@@ -159,7 +160,7 @@ TEST_F(MainTrayTest, RunStaysWhenAnOriginCannotOpen) {
 // A minimized start whose origins fail to open shows the window instead of nothing at all; the
 // splash ends at that first activation, and later activations press nothing.
 TEST(MainStart, AMinimizedStartWithFailingOriginsShowsTheWindowAndEndsTheSplash) {
-    test::TestRegistryKey key;
+    test::MainFormKey key;
     TRegistryStore store(key.Path());
     store.WriteBoolSetting("Load minimized", true);
     store.WriteIntSetting("Serial port", 240); // no such port
