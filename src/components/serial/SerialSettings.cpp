@@ -20,7 +20,7 @@ void TSerialTimeouts::Assign(const TSerialTimeouts& source) {
         port_->ApplyTimeouts();
 }
 
-void TSerialFlowControl::Changed() {
+void TLineSettingsGroup::Changed() {
     if (port_ != nullptr)
         port_->ApplyLineSettings();
 }
@@ -61,11 +61,6 @@ void TSerialFlowControl::Assign(const TSerialFlowControl& source) {
     xonChar_ = source.xonChar_;
     xoffChar_ = source.xoffChar_;
     Changed();
-}
-
-void TSerialParity::Changed() {
-    if (port_ != nullptr)
-        port_->ApplyLineSettings();
 }
 
 void TSerialParity::Assign(const TSerialParity& source) {

@@ -43,10 +43,24 @@ private:
     std::int32_t writeTotalConstant_ = 1000;
 };
 
+// A group of the line settings: a change of any of its values reaches the port's device.
+class TLineSettingsGroup {
+protected:
+    explicit TLineSettingsGroup(TSerialProperties* port) : port_(port) {}
+    template <class T> void Set(T& field, T value) {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
+    void Changed();
+    TSerialProperties* port_;
+};
+
 // The handshake switches.
-class TSerialFlowControl {
+class TSerialFlowControl : public TLineSettingsGroup {
 public:
-    explicit TSerialFlowControl(TSerialProperties* port = nullptr) : port_(port) {}
+    explicit TSerialFlowControl(TSerialProperties* port = nullptr) : TLineSettingsGroup(port) {}
     TSerialFlowControl(const TSerialFlowControl&) = delete;
     TSerialFlowControl& operator=(const TSerialFlowControl&) = delete;
     void Assign(const TSerialFlowControl& source);
@@ -80,14 +94,6 @@ public:
     void SetXoffChar(char value) { Set(xoffChar_, value); }
 
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed();
-    TSerialProperties* port_;
     bool outCTSFlow_ = false;
     bool outDSRFlow_ = false;
     TDTRFlowControl controlDTR_ = TDTRFlowControl::dtrDisable;
@@ -100,9 +106,9 @@ private:
     char xoffChar_ = 19;
 };
 
-class TSerialParity {
+class TSerialParity : public TLineSettingsGroup {
 public:
-    explicit TSerialParity(TSerialProperties* port = nullptr) : port_(port) {}
+    explicit TSerialParity(TSerialProperties* port = nullptr) : TLineSettingsGroup(port) {}
     TSerialParity(const TSerialParity&) = delete;
     TSerialParity& operator=(const TSerialParity&) = delete;
     void Assign(const TSerialParity& source);
@@ -117,14 +123,6 @@ public:
     void SetReplaceChar(char value) { Set(replaceChar_, value); }
 
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed();
-    TSerialProperties* port_;
     TParityBits bits_ = TParityBits::prNone;
     bool check_ = false;
     bool replace_ = false;

@@ -1,7 +1,5 @@
 #include "engine/serial/SerialConsole.h"
-#include "engine/RecognitionFakes.h"
 #include "engine/serial/SerialFakes.h"
-#include "engine/settings/FakeSettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +8,7 @@ using namespace tav::testing;
 
 namespace {
 
-struct SerialConsole : ::testing::Test {
-    TDocument doc;
-    FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
-    FakeTimer endOfCode;
-    TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
-    test::FakeSettingsStore store;
-    TSettings settings{store};
-    FakeSerialPort port;
-    FakeSerialHost host;
-    FakeMessageBoxes boxes;
+struct SerialConsole : ::testing::Test, SerialOriginWorld {
     TSerialConsole console{settings, codes, port, host, boxes.Fn()};
 };
 

@@ -2,7 +2,10 @@
 // Stand-ins for a serial port with devices behind it, the window around the serial origins
 // and the performance counter.
 
+#include "engine/RecognitionFakes.h"
 #include "engine/serial/SerialPorts.h"
+#include "engine/settings/FakeSettingsStore.h"
+#include "engine/settings/Settings.h"
 
 #include <deque>
 #include <map>
@@ -90,6 +93,21 @@ struct FakeMessageBoxes {
             return answer;
         };
     }
+};
+
+// What a serial origin feeds and is fed by: the recognizer behind the origins' entry point, the
+// settings, its port, its host and the message boxes it shows.
+struct SerialOriginWorld {
+    TDocument doc;
+    FakePorts fake;
+    TRecognizer engine{doc, fake.Ports(doc)};
+    FakeTimer endOfCode;
+    TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+    test::FakeSettingsStore store;
+    TSettings settings{store};
+    FakeSerialPort port;
+    FakeSerialHost host;
+    FakeMessageBoxes boxes;
 };
 
 } // namespace tav::testing

@@ -1,7 +1,5 @@
 #include "engine/serial/SerialReceiver.h"
-#include "engine/RecognitionFakes.h"
 #include "engine/serial/SerialFakes.h"
-#include "engine/settings/FakeSettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -10,21 +8,11 @@ using namespace tav::testing;
 
 namespace {
 
-struct SerialReceiving : ::testing::Test {
-    TDocument doc;
-    FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
-    FakeTimer endOfCode;
-    TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
-    test::FakeSettingsStore store;
-    TSettings settings{store};
+struct SerialReceiving : ::testing::Test, SerialOriginWorld {
     TDeviceModes modes;
-    FakeSerialPort port;
     FakeTimer startUp;
     unsigned startUpInterval = 0;
     FakeCounter counter;
-    FakeSerialHost host;
-    FakeMessageBoxes boxes;
     std::vector<bool> driver; // the driver receiver's calls
     TSerialReceiver receiver{{settings, modes, codes, port, startUp,
                               [this](unsigned ms) { startUpInterval = ms; }, counter, host,
