@@ -2,6 +2,8 @@
 
 #include "framework/Text.h"
 
+#include <vector>
+
 namespace tav {
 
 const std::array<TOriginDef, 8> kOrigins{{
@@ -59,26 +61,34 @@ std::string TOriginControl::StatusText() const {
     return text;
 }
 
+// Opening stops at the first failure of the chain and closes again what it had opened, so that
+// no origin runs unseen while the menu item says none do. Closing closes every checked origin,
+// whatever the earlier ones answered.
 bool TOriginControl::StartOrigins(bool active) {
     doc_.ReceivedCode.Empty();
     if (!active)
         host_.SetOriginStatus({});
     bool ok = true;
+    std::vector<TOrigin> opened;
     for (const TOriginDef& def : kOrigins) {
-        if (!settings_.Bool(def.Setting))
+        const TInChain role = ChainRole(def.Origin);
+        if (!settings_.Bool(def.Setting) || role == TInChain::StatusOnly)
             continue;
-        switch (ChainRole(def.Origin)) {
-        case TInChain::Chained:
+        if (!active || role == TInChain::Always) {
+            const bool switched = host_.SwitchOrigin(def.Origin, active);
+            if (role == TInChain::Chained)
+                ok = switched && ok;
+            else if (active && switched)
+                opened.push_back(def.Origin);
+        } else if (ok) {
+            ok = host_.SwitchOrigin(def.Origin, true);
             if (ok)
-                ok = host_.SwitchOrigin(def.Origin, active);
-            break;
-        case TInChain::Always:
-            host_.SwitchOrigin(def.Origin, active);
-            break;
-        case TInChain::StatusOnly:
-            break;
+                opened.push_back(def.Origin);
         }
     }
+    if (active && !ok)
+        for (auto origin = opened.rbegin(); origin != opened.rend(); ++origin)
+            host_.SwitchOrigin(*origin, false);
     const bool running = active && ok;
     host_.SetEnableOriginChecked(running);
     host_.SetOriginStatus(running ? StatusText() : std::string());
