@@ -100,7 +100,9 @@ TEST_F(ProgramPlugin, AnswersTheHostAndPassesEachKeyAsTwoBytes) {
     EXPECT_STREQ(names(65535), "");
     EXPECT_EQ(focus(), 1);
 
+    const DWORD asked = GetTickCount();
     EXPECT_EQ(handleKey(0x100, 0x12, 0x34), 0) << "no program: the key is not passed";
+    EXPECT_LT(GetTickCount() - asked, 500u) << "at once: no wait for a program";
     TestPipeServer program(std::string(3000, 'x')); // a reply longer than one read
     EXPECT_EQ(handleKey(0x100, 0x1234, 0x56), 1);
     EXPECT_EQ(handleKey(0x100, 0x12, 0x78), 1);
