@@ -124,6 +124,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
         TMainRoadActions{actionRoad_->ActionTimer(), *Osd, reports_});
     CreateRemotePeers();
     CreateSerialOrigins();
+    CreateKeyboardOrigin();
 
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);
@@ -135,6 +136,10 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
 void TMainForm::WndProc(TMessage& m) {
     if (m.Msg == WM_POWERBROADCAST)
         powerOrigins_->WMPowerBroadcast(m.WParam);
+    if (m.Msg == kKeyboardHookMessage) {
+        keyboardOrigin_->WMKeyboardHook(static_cast<std::uint32_t>(m.LParam));
+        return;
+    }
     if (m.Msg == EndInstanceMessage()) {
         // A newer instance takes over: the origins go first, then the program ends without
         // asking anything.

@@ -3,6 +3,7 @@
 // button, the document and the settings, the road of the received codes, and the routines of
 // the program's start and end.
 
+#include "components/filesrc/FileSource.h"
 #include "components/mixer/AudioMixer.h"
 #include "components/pipe/win32/NamedPipeServerThread.h"
 #include "components/sendkeys/win32/Sendkeys.h"
@@ -11,6 +12,7 @@
 #include "engine/actions/MessageLists.h"
 #include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
+#include "engine/keyboard/win32/Win32KeyboardHook.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
@@ -141,6 +143,8 @@ public:
     // The TCP peers (control and info sockets) and the DDE service of the reports.
     TTcpSockets* TcpSockets = nullptr;
     TDdeReports* DdeReports = nullptr;
+    // The keyboard-hook library the program carries, written out while the window lives.
+    TFileSource* VardokFileSrc = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -183,6 +187,7 @@ private:
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
     void CreateSerialOrigins();
+    void CreateKeyboardOrigin();
 
     // A request of the named pipe, on the main thread; not answered until start-up has loaded
     // the settings and the document.
@@ -232,6 +237,9 @@ private:
     std::unique_ptr<TSerialReceiver> serialReceiver_;
     std::unique_ptr<TSerialConsole> serialConsole_;
     std::unique_ptr<TPowerOrigins> powerOrigins_;
+    // The library goes before its file, which VardokFileSrc deletes with the window.
+    std::unique_ptr<TWin32KeyboardHook> keyboardHook_;
+    std::unique_ptr<TKeyboardOrigin> keyboardOrigin_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.

@@ -60,6 +60,8 @@ bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
         return serialConsole_->OpenSerialConsole(active);
     case TOrigin::TcpControl:
         return TcpSockets->OpenTCPControl(active);
+    case TOrigin::Keyboard:
+        return keyboardOrigin_->OpenKeyboardHook(active);
     default: {
         const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
                                       [origin](const TOriginDef& d) { return d.Origin == origin; });

@@ -1,0 +1,14 @@
+#pragma once
+// The carried files of the program live in its RCDATA resources, each named after the
+// component that extracts it.
+
+#include "components/filesrc/FileSource.h"
+
+namespace tav {
+
+// Extracts the file that the program carries for `source` to a new temporary file. A failure
+// is written to the debugger's output and leaves the component's FileName empty: whatever needs
+// the file then reports that it cannot load it.
+void LoadCarriedFile(TFileSource& source);
+
+} // namespace tav
