@@ -17,3 +17,4 @@ trap stop_wine_and_xvfb EXIT
 start_xvfb
 setup_wine_env
 wine "$WINDOWS_BUILD/bin/program_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe" "${BENCH_REPETITIONS:-5}"
+wine "$WINDOWS_BUILD/bin/pipe_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe"
