@@ -11,6 +11,8 @@
 #include "engine/actions/MessageLists.h"
 #include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
+#include "engine/origins/win32/AVerForm.h"
+#include "engine/origins/win32/TvCard.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
@@ -141,6 +143,9 @@ public:
     // The TCP peers (control and info sockets) and the DDE service of the reports.
     TTcpSockets* TcpSockets = nullptr;
     TDdeReports* DdeReports = nullptr;
+    // The TV card's remote (polled) and the TV application's remote (window messages).
+    TTvCard* TvCard = nullptr;
+    TTvApplication* TvApplication = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -182,6 +187,8 @@ private:
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
+    // The IR server origin has nothing to open.
+    bool OpenIRServer() { return false; }
     void CreateSerialOrigins();
 
     // A request of the named pipe, on the main thread; not answered until start-up has loaded

@@ -60,6 +60,13 @@ bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
         return serialConsole_->OpenSerialConsole(active);
     case TOrigin::TcpControl:
         return TcpSockets->OpenTCPControl(active);
+    case TOrigin::IrServer:
+        return OpenIRServer();
+    case TOrigin::TvApplication:
+        TvApplication->OpenAVerWindow(active);
+        return true;
+    case TOrigin::TvCard:
+        return TvCard->OpenBestBuy(active);
     default: {
         const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
                                       [origin](const TOriginDef& d) { return d.Origin == origin; });
