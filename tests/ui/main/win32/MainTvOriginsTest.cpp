@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -90,17 +89,18 @@ TEST_F(MainTvOrigins, TheTvCardsLibraryIsPolledForItsKeysAndFreedWhenTheOriginCl
     EXPECT_EQ(boxes, 0);
 }
 
-// The code's action waits for a program: it closes the origins and opens them again while the
-// TV window is still handling the message that fired the code.
+// The code's action opens a document with the origins suspended: it closes them and opens them
+// again while the TV window is still handling the message that fired the code.
 TEST_F(MainTvOrigins, AKeyPostedToTheTvWindowFiresItsCodeAlsoWhenItsActionReopensTheOrigins) {
-    std::string helper = std::string("Z:") + TAVRILO_EXE_DIR + "\\exit_after.exe";
-    std::replace(helper.begin(), helper.end(), '/', '\\');
+    int opened = 0;
+    TSeamScope<ShellExecuteFn> shell{ShellExecuteSeam(), [&](const TShellExecuteRequest&) {
+                                         return ++opened, TShellExecuteResult{true, 0};
+                                     }};
     TDocument& doc = form->Document();
-    TAction* item = doc.AddAction(doc.DefaultLayout(), "Wait");
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Watch");
     doc.AddTrigger(item, Learn("Mute", 12345));
     item->ActionStrings = {"\xA1"
-                           "ExecuteProgram\xA1Try:Filename:" +
-                           helper + "Params:10Suspend:YDelay:0"};
+                           "ExecuteProgram\xA1Try:Filename:movie.aviParams:Suspend:YDelay:0"};
     form->Settings().SetBool("Use AVerMedia", true);
     form->RunBtn->Click();
     const HWND first = TvWindow();
@@ -115,6 +115,7 @@ TEST_F(MainTvOrigins, AKeyPostedToTheTvWindowFiresItsCodeAlsoWhenItsActionReopen
     test::PumpFor(250ms); // the recognition time-out ends
     PostMessageA(second, 0xBBA, 12, 345);
     EXPECT_TRUE(Logged("TV,Mute\r\nTV,Mute\r\n"));
+    EXPECT_EQ(opened, 2);
     form->Origins().StartOrigins(false);
     EXPECT_EQ(TvWindow(), nullptr);
     EXPECT_EQ(boxes, 0);
