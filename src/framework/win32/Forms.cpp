@@ -29,6 +29,15 @@ const char* FormClass() {
     return name;
 }
 
+namespace {
+
+const char* FormClassNamed(const char* windowClass) {
+    const char* formClass = FormClass(); // also readies the common controls
+    return windowClass != nullptr ? RegisterFrameworkClass(windowClass, CS_DBLCLKS) : formClass;
+}
+
+} // namespace
+
 std::function<int(TForm&)> TForm::ModalHook;
 
 DWORD TForm::BorderStyleBits(TBorderStyle border) {
@@ -44,10 +53,10 @@ DWORD TForm::BorderStyleBits(TBorderStyle border) {
     }
 }
 
-TForm::TForm(TComponent* owner, std::string name, TBorderStyle border)
+TForm::TForm(TComponent* owner, std::string name, TBorderStyle border, const char* windowClass)
     // The owner takes the form once it is one, so that those told about it can see so.
     : TControl(nullptr, nullptr, std::move(name),
-               TCreateParams{FormClass(), BorderStyleBits(border) | WS_CLIPCHILDREN,
+               TCreateParams{FormClassNamed(windowClass), BorderStyleBits(border) | WS_CLIPCHILDREN,
                              WS_EX_CONTROLPARENT |
                                  (border == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0u),
                              400, 300}),

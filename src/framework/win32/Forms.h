@@ -42,9 +42,10 @@ class TForm : public TControl {
 public:
     // Forms are top-level windows; `owner` frees the form (the application when none is
     // given) and every component below the owner is told of it. Every form is listed by the
-    // application in creation order.
+    // application in creation order. `windowClass` names the window's class for a form that
+    // another program looks for by it; none gives the framework's form class.
     explicit TForm(TComponent* owner, std::string name = {},
-                   TBorderStyle border = TBorderStyle::Sizeable);
+                   TBorderStyle border = TBorderStyle::Sizeable, const char* windowClass = nullptr);
     ~TForm() override;
 
     // Shows the form and runs a message loop until ModalResult is set (a button with a modal

@@ -125,6 +125,12 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     CreateRemotePeers();
     CreateSerialOrigins();
     CreateKeyboardOrigin();
+    TvCard = new TTvCard(
+        this, "TvCard", road_->Receiver(), [this](const std::string& s) { return Translate(s); },
+        [this](const std::string& text, const std::string& caption, unsigned flags) {
+            return SerialMessageBox(text, caption, flags);
+        });
+    TvApplication = new TTvApplication(this, "TvApplication", settings_, road_->Receiver());
 
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);

@@ -13,6 +13,8 @@
 #include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
+#include "engine/origins/win32/AVerForm.h"
+#include "engine/origins/win32/TvCard.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
@@ -145,6 +147,9 @@ public:
     TDdeReports* DdeReports = nullptr;
     // The keyboard-hook library the program carries, written out while the window lives.
     TFileSource* VardokFileSrc = nullptr;
+    // The TV card's remote (polled) and the TV application's remote (window messages).
+    TTvCard* TvCard = nullptr;
+    TTvApplication* TvApplication = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -186,6 +191,8 @@ private:
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
+    // The IR server origin has nothing to open.
+    bool OpenIRServer() { return false; }
     void CreateSerialOrigins();
     void CreateKeyboardOrigin();
 

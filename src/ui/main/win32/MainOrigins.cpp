@@ -62,6 +62,13 @@ bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
         return TcpSockets->OpenTCPControl(active);
     case TOrigin::Keyboard:
         return keyboardOrigin_->OpenKeyboardHook(active);
+    case TOrigin::IrServer:
+        return OpenIRServer();
+    case TOrigin::TvApplication:
+        TvApplication->OpenAVerWindow(active);
+        return true;
+    case TOrigin::TvCard:
+        return TvCard->OpenBestBuy(active);
     default: {
         const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
                                       [origin](const TOriginDef& d) { return d.Origin == origin; });
