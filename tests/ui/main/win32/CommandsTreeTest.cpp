@@ -148,6 +148,14 @@ TEST_F(CommandsTreeTest, ShortcutsSeeTheStatesOfTheSelectionTheyArePressedFor) {
     Select(tv);
     menu->DispatchShortCut(ShortCut('L', scCtrl));
     EXPECT_EQ(prompts, 1) << "a remote is not learned";
+
+    // Copying to the trigger list needs a current action item; a remote gives all its commands.
+    menu->DispatchShortCut(ShortCut('A', scCtrl));
+    TAction* item = form->Document().AddAction(form->Document().DefaultLayout(), "Louder");
+    form->Document().SetModified(false);
+    menu->DispatchShortCut(ShortCut('A', scCtrl));
+    EXPECT_EQ(item->TriggerCommands, (std::vector<TCommand*>{volUp->Data(), volDown->Data()}));
+    EXPECT_TRUE(form->SaveMenu->Enabled());
 }
 
 struct LearnCommandTest : CommandsTreeTest {
