@@ -8,46 +8,26 @@ using namespace tav;
 
 namespace {
 
-const std::vector<TSoundEntry> kSounds = {{"Chime", "chime.wav"}, {"Ding", "ding.wav"}};
+const std::vector<TSoundEntry> kSounds = {{"Chime", "chime.wav"}, {"&Bell: loud", "bell.wav"}};
 
-TEST(CommandsMenuStateTest, OnlyAddingARemoteNeedsNoSelection) {
+TEST(CommandsMenuStateTest, WithoutASelectionOnlyAddingARemoteIsOffered) {
     const TCommandsMenuState s = CommandsMenuState(nullptr, true, kSounds);
     EXPECT_FALSE(s.NewCommand || s.Learn || s.Properties || s.Recognition || s.Typematic ||
                  s.Sound || s.CopyToAction || s.Rename || s.Delete);
 }
 
-TEST(CommandsMenuStateTest, ARemoteIsNeitherLearnedNorGivenASound) {
-    TDocument doc;
-    TCommandNode* remote = doc.AddRemote("TV");
-    doc.SetTypematic(remote, false);
-    const TCommandsMenuState s = CommandsMenuState(remote, false, kSounds);
-    EXPECT_TRUE(s.NewCommand && s.Properties && s.Recognition && s.Typematic && s.Rename &&
-                s.Delete);
-    EXPECT_FALSE(s.Learn || s.Sound || s.CopyToAction);
-    EXPECT_TRUE(s.RecognitionChecked);
-    EXPECT_FALSE(s.TypematicChecked);
-}
-
-TEST(CommandsMenuStateTest, ACommandsSoundIsFoundByItsWholeNameWhateverTheLetterCase) {
+TEST(CommandsMenuStateTest, ASoundIsStoredAndFoundByTheEntrysOwnName) {
     TDocument doc;
     TCommandNode* command = doc.AddCommand(doc.AddRemote("TV"), "Vol+");
-    auto soundItem = [&](const std::string& sound) {
+    auto shownFor = [&](const std::string& sound) {
         doc.SetSound(command, sound);
-        return CommandsMenuState(command, true, kSounds).SoundItem;
+        return CommandsMenuState(command, false, kSounds).SoundItem;
     };
-    EXPECT_EQ(soundItem("DING"), 2);
-    EXPECT_EQ(soundItem("Din"), 0);
-    EXPECT_EQ(soundItem(""), 0);
-    const TCommandsMenuState s = CommandsMenuState(command, true, kSounds);
-    EXPECT_TRUE(s.Learn && s.Sound && s.CopyToAction);
-    EXPECT_EQ(command->Data()->Sound, "") << "showing the menu changes nothing";
-}
-
-TEST(CommandsMenuStateTest, AChosenItemStoresTheEntrysOwnNameAndNoneStoresNothing) {
-    const std::vector<TSoundEntry> sounds = {{"&Bell: loud", "bell.wav"}};
-    EXPECT_EQ(SoundOfMenuItem(sounds, 1), "&Bell: loud");
-    EXPECT_EQ(SoundOfMenuItem(sounds, 0), "");
-    EXPECT_EQ(SoundOfMenuItem(sounds, 2), "") << "an item the list no longer has";
+    EXPECT_EQ(shownFor(SoundOfMenuItem(kSounds, 2)), 2) << "not a caption cut at the colon";
+    EXPECT_EQ(shownFor("&BELL: LOUD"), 2);
+    EXPECT_EQ(shownFor("Gong"), 0) << "a name the list lacks shows None";
+    EXPECT_EQ(SoundOfMenuItem(kSounds, 0), "") << "None stores nothing";
+    EXPECT_EQ(SoundOfMenuItem(kSounds, 3), "") << "an item the list no longer has";
 }
 
 } // namespace
