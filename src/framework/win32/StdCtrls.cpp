@@ -327,6 +327,21 @@ TGroupBox::TGroupBox(TComponent* owner, TControl* parent, std::string name)
     PublishCaption();
 }
 
+void TGroupBox::WndProc(TMessage& m) {
+    if (m.Msg == WM_ERASEBKGND) {
+        // The button class leaves a group box's inside as it was, and the window it lies on
+        // does not paint under it: the inside around the controls it holds is filled here.
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        HBRUSH brush = ColorBrush();
+        FillRect(reinterpret_cast<HDC>(m.WParam), &r,
+                 brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        m.Result = 1;
+        return;
+    }
+    TControl::WndProc(m);
+}
+
 // ---------------------------------------------------------------------------------------
 
 TPanel::TPanel(TComponent* owner, TControl* parent, std::string name)

@@ -97,6 +97,9 @@ private:
 class TGroupBox : public TControl {
 public:
     TGroupBox(TComponent* owner, TControl* parent, std::string name = {});
+
+protected:
+    void WndProc(TMessage& message) override;
 };
 
 enum class TBevel { None, Lowered, Raised };

@@ -415,6 +415,14 @@ void TTreeView::WndProc(TMessage& m) {
             node->SetText(text);
         return;
     }
+    case NM_RCLICK: {
+        // The control leaves the context menu to its parent's answer here, and some versions
+        // never ask for it afterwards: it is asked for here, where the button was released.
+        const DWORD at = GetMessagePos();
+        Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), static_cast<LPARAM>(at));
+        m.Result = 1;
+        return;
+    }
     case TVN_BEGINDRAGA:
     case TVN_BEGINDRAGW:
         if (DragMode == TDragMode::Automatic)

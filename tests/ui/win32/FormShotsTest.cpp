@@ -7,6 +7,7 @@
 #include "framework/win32/Screenshot.h"
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
+#include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
@@ -53,6 +54,17 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
     form.Show();
     form.StatBar->SetPanelText(0, "C:\\Program Files\\Tavrilo\\Living room.tvr");
     form.StatBar->SetPanelText(1, "Serial, Keyboard");
+    // A small document: a learned command, one with recognition off, one not learned.
+    TDocument& doc = form.Document();
+    TCommandNode* tv = doc.AddRemote("Living room TV");
+    for (const char* name : {"Power", "Volume up", "Volume down"})
+        doc.AddCommand(tv, name);
+    tv->Children()[0]->Data()->LastIndex = 3;
+    tv->Children()[1]->Data()->LastIndex = 3;
+    doc.SetRecognition(tv->Children()[1].get(), false);
+    doc.AddCommand(doc.AddRemote("Radio"), "Next station");
+    form.CommandsView().Fill();
+    form.CommandsView().Select(tv->Children()[2].get());
     test::PumpFor(std::chrono::milliseconds(40));
     EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-english"));
     test::TempFolder folder;
@@ -122,6 +134,44 @@ TEST(SmallDialogsDpi, OriginTestDialogIsSavedInEnglishAndWithLongerTexts) {
                           LongerDirect(direct::TestOriginFormCaption, english.Caption()));
     TTestOriginForm longer(nullptr, origins(), {}, file);
     shoot(longer, "origin-test-longer");
+}
+
+} // namespace
+
+namespace {
+
+TEST(LearnDialogDpi, IsSavedWithItsLightsInEnglishAndWithLongerTexts) {
+    TLearnQueue queue;
+    auto shoot = [](TLearnForm& form, const std::string& name) {
+        form.Show();
+        form.SetProgressMax(180);
+        form.SetProgressPosition(120);
+        form.SetCircleColor(0, 0x00FF00);
+        form.SetCircleColor(1, 0x0000FF);
+        form.EnableAccept();
+        ShowAndShoot(form, name);
+    };
+    TLearnForm english(nullptr, queue, "");
+    shoot(english, "learn-dialog-english");
+    // A language file holds the instructions on one line, and a translation longer by 40 %
+    // has longer words, not one word that long; the dialog breaks the line itself.
+    std::string instructions;
+    for (const std::string& word : SplitString(english.InstructionsLbl->Caption(), " "))
+        for (const std::string& part : SplitString(word, "\n")) {
+            if (!instructions.empty())
+                instructions += ' ';
+            instructions += test::Longer(part);
+        }
+    const std::string key = "LearnForm.InstructionsLbl.Caption=";
+    std::string lines = test::LongerLanguageFile(english, LearnFormTranslations);
+    const std::size_t at = lines.find(key);
+    lines.replace(at, lines.find("\r\n", at) - at, key + instructions);
+    test::TempFolder folder;
+    const std::string file = folder.Write(
+        "longer.lng", lines + LongerDirect(direct::LearnFormCaption, english.Caption()));
+    TLearnForm longer(nullptr, queue, file);
+    shoot(longer, "learn-dialog-longer");
+    EXPECT_EQ(longer.Caption(), test::Longer("Learn command"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "framework/win32/Pump.h"
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/lang/TempFolder.h"
+#include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
@@ -38,6 +39,11 @@ test::MainFormKey& SettingsKey() {
     return key;
 }
 
+TLearnQueue& LearnQueue() {
+    static TLearnQueue queue;
+    return queue;
+}
+
 test::TSampleSettings& SampleSettings() {
     static test::TSampleSettings settings;
     return settings;
@@ -60,21 +66,18 @@ const FormEntry kForms[] = {
     {"MainForm",
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
      MainFormTranslations,
-     // The commands tree, the action panel, the tray and the help menu come with their work.
-     {"NewRemoteMenu",    "NewCommandMenu", "LearnMenu",           "PropertiesMenu",
-      "EnabledMenu",      "TypematicMenu",  "SoundMenu",           "NoneMenu",
-      "CopyToActionMenu", "RenameMenu",     "DeleteMenu",          "ActionsMenu",
-      "LayoutSetupMenu",  "IndexMenu",      "RemoteCommandsGrpBx", "ExecuteActionTab",
-      "LayoutLbl",        "ActionsGrpBx",   "ActionLbl",           "NewBtn",
-      "DeleteBtn",        "RenameBtn",      "TriggerTab",          "TriggeringRGrp",
-      "TrigTypeRGrp",     "ActionListTab",  "NewActionBtn",        "RemoveBtn",
-      "PropertiesBtn",    "AllAtOnceChBtn", "SettingsBtn",         "HelpBtn",
+     // The action panel, the tray and the help menu come with their work.
+     {"ActionsMenu",  "LayoutSetupMenu", "IndexMenu",      "ExecuteActionTab", "LayoutLbl",
+      "ActionsGrpBx", "ActionLbl",       "NewBtn",         "DeleteBtn",        "RenameBtn",
+      "TriggerTab",   "TriggeringRGrp",  "TrigTypeRGrp",   "ActionListTab",    "NewActionBtn",
+      "RemoveBtn",    "PropertiesBtn",   "AllAtOnceChBtn", "SettingsBtn",      "HelpBtn",
       "DeleteTrigger"}},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},
     {"TestOriginForm", [] { return new TTestOriginForm(nullptr, CheckedOrigins(), {}, ""); },
      TestOriginFormTranslations},
+    {"LearnForm", [] { return new TLearnForm(nullptr, LearnQueue(), ""); }, LearnFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

@@ -65,7 +65,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(
         ExitMenu,
         {.Parent = FileMenu, .Caption = "E&xit", .OnClick = Handler(&TMainForm::ExitMenuClick)});
-    TAV_CREATE(CommandsMenu, {.Parent = MainMenu1->Items(), .Caption = "&Commands"});
+    TAV_CREATE(CommandsMenu, {.Parent = MainMenu1->Items(),
+                              .Caption = "&Commands",
+                              .OnClick = Handler(&TMainForm::CommandsMenuClick)});
     TAV_CREATE(EnableOriginMenu, {.Parent = CommandsMenu,
                                   .Caption = "Ori&gin enabled",
                                   .ShortCut = ShortCut('G', scCtrl),
@@ -74,6 +76,50 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                                 .Caption = "&Test origin...",
                                 .ShortCut = ShortCut('T', scCtrl),
                                 .OnClick = Handler(&TMainForm::TestOriginMenuClick)});
+    TMenuItem* separator = nullptr;
+    CreateComponent(separator, this, "CommandsSeparator1",
+                    {.Parent = CommandsMenu, .Caption = "-"});
+    TAV_CREATE(NewRemoteMenu, {.Parent = CommandsMenu,
+                               .Caption = "Add new &remote",
+                               .ShortCut = ShortCut('R', scCtrl),
+                               .OnClick = Handler(&TMainForm::NewRemoteMenuClick)});
+    TAV_CREATE(NewCommandMenu, {.Parent = CommandsMenu,
+                                .Caption = "Add new comman&d",
+                                .ShortCut = ShortCut('D', scCtrl),
+                                .OnClick = Handler(&TMainForm::NewCommandMenuClick)});
+    TAV_CREATE(LearnMenu, {.Parent = CommandsMenu,
+                           .Caption = "&Learn...",
+                           .ShortCut = ShortCut('L', scCtrl),
+                           .OnClick = Handler(&TMainForm::LearnMenuClick)});
+    CreateComponent(separator, this, "CommandsSeparator2",
+                    {.Parent = CommandsMenu, .Caption = "-"});
+    TAV_CREATE(PropertiesMenu, {.Parent = CommandsMenu, .Caption = "&Properties"});
+    TAV_CREATE(EnabledMenu, {.Parent = PropertiesMenu,
+                             .Caption = "&Recognition enabled",
+                             .Checked = true,
+                             .OnClick = Handler(&TMainForm::EnabledMenuClick)});
+    TAV_CREATE(TypematicMenu, {.Parent = PropertiesMenu,
+                               .Caption = "&Typematic function",
+                               .Checked = true,
+                               .OnClick = Handler(&TMainForm::TypematicMenuClick)});
+    TAV_CREATE(SoundMenu, {.Parent = PropertiesMenu, .Caption = "&Play sound"});
+    TAV_CREATE(NoneMenu, {.Parent = SoundMenu,
+                          .Caption = "None",
+                          .Checked = true,
+                          .RadioItem = true,
+                          .OnClick = Handler(&TMainForm::SoundListMenuClick)});
+    CreateComponent(separator, this, "CommandsSeparator3",
+                    {.Parent = CommandsMenu, .Caption = "-"});
+    TAV_CREATE(CopyToActionMenu, {.Parent = CommandsMenu,
+                                  .Caption = "Copy to &action trigger list",
+                                  .ShortCut = ShortCut('A', scCtrl),
+                                  .OnClick = Handler(&TMainForm::CopyToActionMenuClick)});
+    TAV_CREATE(RenameMenu, {.Parent = CommandsMenu,
+                            .Caption = "Rena&me",
+                            .OnClick = Handler(&TMainForm::RenameMenuClick)});
+    TAV_CREATE(DeleteMenu, {.Parent = CommandsMenu,
+                            .Caption = "D&elete",
+                            .OnClick = Handler(&TMainForm::DeleteMenuClick)});
     TAV_CREATE(HelpMenu, {.Parent = MainMenu1->Items(), .Caption = "&Help"});
     TAV_CREATE(AboutMenu, {.Parent = HelpMenu,
                            .Caption = "&About...",
@@ -88,6 +134,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                           .OnDblClick = Handler(&TMainForm::TrayIconDblClick)});
     SetTrayImage("WAITING");
 
+    TAV_CREATE(CommandsPopUpMenu, {.OnPopup = Handler(&TMainForm::CommandsPopUpMenuPopup)});
+    TAV_CREATE(RemoteCommandsGrpBx, {.Parent = this, .Caption = "Remote commands"});
+    TAV_CREATE(CommandsTree, {.Parent = RemoteCommandsGrpBx, .PopupMenu = CommandsPopUpMenu});
     TAV_CREATE(RunBtn,
                {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
     TAV_CREATE(StatBar, {.Parent = this});
@@ -117,10 +166,11 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     Osd = new TOnScreenDisplay(this, settings_, errors_);
     Lang = CreateFormLanguage(this, MainFormTranslations);
     CreateActionRoad();
+    CreateCommandsTree();
     road_ = std::make_unique<TMainRoad>(
         document_, settings_, serialModes_.Receiver, logEnabled_,
-        TMainRoadTimers{*IRTimer, *TypematicTimer}, static_cast<ITrayIndicator&>(*this),
-        static_cast<IOriginHost&>(*this),
+        TMainRoadTimers{*IRTimer, *TypematicTimer}, *commandsView_,
+        static_cast<ITrayIndicator&>(*this), static_cast<IOriginHost&>(*this),
         TMainRoadActions{actionRoad_->ActionTimer(), *Osd, reports_});
     CreateRemotePeers();
     CreateSerialOrigins();
@@ -135,7 +185,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
-    SetLayout(Column({Expand(Stretch()), Buttons({RunBtn})}));
+    SetLayout(Column({Expand(Row({Expand(Group(RemoteCommandsGrpBx, Expand(CommandsTree)))})),
+                      Buttons({RunBtn})}));
     FormCreate(this);
 }
 
@@ -243,7 +294,9 @@ void TMainForm::CloseOrigins() {
 
 void TMainForm::DocumentReloaded() {
     // A code half received, or a time-out of a command of the old document, ends with it.
-    // (The commands tree and the action panel will show the document here too.)
+    // (The action panel will show the document here too.)
+    popupTarget_ = nullptr;
+    commandsView_->Fill();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
     document_.ReceivedCode.Empty();

@@ -27,9 +27,11 @@
 #include "framework/win32/Menus.h"
 #include "framework/win32/StdCtrls.h"
 #include "framework/win32/Timer.h"
+#include "framework/win32/TreeView.h"
 #include "ui/lang/Lang.h"
 #include "ui/main/DocumentFiles.h"
 #include "ui/main/win32/ActionLinks.h"
+#include "ui/main/win32/CommandsTreeView.h"
 #include "ui/main/win32/MainRoad.h"
 #include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
@@ -86,6 +88,29 @@ public:
     // The next action of the chain the action timer runs.
     void ActionTimerTimer(TObject* sender);
 
+    // The commands tree and its menus. Each operation acts on the node selected when it starts
+    // (for the popup's items, the node selected when the popup opened), and only while the
+    // document still has it after any prompt.
+    void NewRemoteMenuClick(TObject* sender);
+    void NewCommandMenuClick(TObject* sender);
+    void LearnMenuClick(TObject* sender);
+    void RenameMenuClick(TObject* sender);
+    void DeleteMenuClick(TObject* sender);
+    void EnabledMenuClick(TObject* sender);
+    void TypematicMenuClick(TObject* sender);
+    void SoundListMenuClick(TObject* sender);
+    void CopyToActionMenuClick(TObject* sender);
+    // The states, checks and sound items of the Commands menu follow the selection.
+    void CommandsMenuClick(TObject* sender);
+    // The popup is built anew as a copy of the Commands menu.
+    void CommandsPopUpMenuPopup(TObject* sender);
+    void CommandsTreeDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
+                              bool& accept);
+    void CommandsTreeDragDrop(TObject* sender, TObject* source, int x, int y);
+    void CommandsTreeKeyDown(TObject* sender, WORD& key, TShiftState shift);
+    void CommandsTreeEdited(TObject* sender, TTreeNode* node, std::string& text);
+    TCommandsTreeView& CommandsView() { return *commandsView_; }
+
     // Behind the tray icon: Run! hides the program there while the origins run; the icon's
     // double click (or the tray menu's first item) brings it back past the password.
     void RunBtnClick(TObject* sender);
@@ -116,9 +141,27 @@ public:
     TMenuItem* CommandsMenu = nullptr;
     TMenuItem* EnableOriginMenu = nullptr;
     TMenuItem* TestOriginMenu = nullptr;
+    TMenuItem* NewRemoteMenu = nullptr;
+    TMenuItem* NewCommandMenu = nullptr;
+    TMenuItem* LearnMenu = nullptr;
+    TMenuItem* PropertiesMenu = nullptr;
+    TMenuItem* EnabledMenu = nullptr;
+    TMenuItem* TypematicMenu = nullptr;
+    // Its first item is NoneMenu; one item per sound of the settings follows, made anew at
+    // each opening of the Commands menu.
+    TMenuItem* SoundMenu = nullptr;
+    TMenuItem* NoneMenu = nullptr;
+    TMenuItem* CopyToActionMenu = nullptr;
+    TMenuItem* RenameMenu = nullptr;
+    TMenuItem* DeleteMenu = nullptr;
     TMenuItem* HelpMenu = nullptr;
     TMenuItem* AboutMenu = nullptr;
     TButton* RunBtn = nullptr;
+    TGroupBox* RemoteCommandsGrpBx = nullptr;
+    TTreeView* CommandsTree = nullptr;
+    // Pictures of the commands tree (and of the trigger lists, which show its nodes).
+    TImageList* CommandsImgList = nullptr;
+    TPopupMenu* CommandsPopUpMenu = nullptr;
     TPopupMenu* TrayPopUpMenu = nullptr;
     TMenuItem* RestoreMenu = nullptr;
     TTrayIcon* TrayIcon = nullptr;
@@ -195,6 +238,14 @@ private:
     bool OpenIRServer() { return false; }
     void CreateSerialOrigins();
     void CreateKeyboardOrigin();
+    // The commands tree's events and pictures.
+    void CreateCommandsTree();
+    TCommandNode* TargetNode(TObject* sender) const;
+    // Learning the code of `node`, unless it is a remote.
+    void LearnCommand(TCommandNode* node);
+    void ToggleSwitch(TObject* sender, bool TCommand::*flag);
+    // After an edit of the tree: the Save item and the action-items panel follow.
+    void CommandsEdited();
 
     // A request of the named pipe, on the main thread; not answered until start-up has loaded
     // the settings and the document.
@@ -236,6 +287,9 @@ private:
     std::unique_ptr<TSerialPortLink> comPortDataLink_;
     std::unique_ptr<TActionRoad> actionRoad_;
     TReportSinks reports_{DdeReports, TcpSockets};
+    std::unique_ptr<TCommandsTreeView> commandsView_;
+    // The node selected when the popup opened; its items act on it.
+    TCommandNode* popupTarget_ = nullptr;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
     TWin32PerformanceCounter counter_;

@@ -12,11 +12,11 @@ void TApplicationErrors::ShowError(const std::string& message) {
 }
 
 TMainRoad::TMainRoad(TDocument& doc, TSettings& settings, const int& serialMode,
-                     const bool& logEnabled, TMainRoadTimers timers, ITrayIndicator& tray,
-                     IOriginHost& origins, TMainRoadActions actions)
+                     const bool& logEnabled, TMainRoadTimers timers, ITreeSelection& tree,
+                     ITrayIndicator& tray, IOriginHost& origins, TMainRoadActions actions)
     : endOfCode_(timers.EndOfCode), timeOut_(timers.TimeOut),
       settings_(settings, serialMode, logEnabled),
-      recognizer_(doc, TRecognitionPorts{&settings_, &timeOut_, &later_, &foreground_, &sound_,
+      recognizer_(doc, TRecognitionPorts{&settings_, &timeOut_, &tree, &foreground_, &sound_,
                                          &actions.Reports, &log_, &errors_, &actions.Runner,
                                          &actions.Display, &tray, &pointer_}),
       receiver_(doc, recognizer_, endOfCode_, timeOut_,

@@ -11,12 +11,6 @@
 
 namespace tav {
 
-// The commands tree's selection, until the tree is built, selects nothing.
-class TPortsBuiltLater : public ITreeSelection {
-public:
-    void Select(TCommandNode*) override {}
-};
-
 // Errors of the firing (a log file that cannot be written) reach the application's handler.
 class TApplicationErrors : public IErrorReporter {
 public:
@@ -40,8 +34,8 @@ class TMainRoad {
 public:
     // `serialMode` and `logEnabled` are the main window's copies, read at each use.
     TMainRoad(TDocument& doc, TSettings& settings, const int& serialMode, const bool& logEnabled,
-              TMainRoadTimers timers, ITrayIndicator& tray, IOriginHost& origins,
-              TMainRoadActions actions);
+              TMainRoadTimers timers, ITreeSelection& tree, ITrayIndicator& tray,
+              IOriginHost& origins, TMainRoadActions actions);
 
     TRecognizer& Recognizer() { return recognizer_; }
     TCodeReceiver& Receiver() { return receiver_; }
@@ -56,7 +50,6 @@ private:
     TWin32LogWriter log_;
     TWin32PointerMover pointer_;
     TApplicationErrors errors_;
-    TPortsBuiltLater later_;
     TRecognizer recognizer_;
     TCodeReceiver receiver_;
     TOriginControl origins_;
