@@ -1,6 +1,7 @@
 #include "ui/main/win32/MainForm.h"
 
 #include "components/mixer/win32/WinmmMixerBackend.h"
+#include "engine/driver/VxDData.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
@@ -135,6 +136,10 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
 void TMainForm::WndProc(TMessage& m) {
     if (m.Msg == WM_POWERBROADCAST)
         powerOrigins_->WMPowerBroadcast(m.WParam);
+    if (m.Msg == kVxDDataMessage) {
+        driverOrigins_->WMVxDData(reinterpret_cast<const std::int16_t*>(m.LParam));
+        return;
+    }
     if (m.Msg == EndInstanceMessage()) {
         // A newer instance takes over: the origins go first, then the program ends without
         // asking anything.

@@ -11,6 +11,8 @@
 #include "engine/actions/MessageLists.h"
 #include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
+#include "engine/driver/DriverOrigins.h"
+#include "engine/driver/win32/Win32DriverLinks.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
@@ -232,6 +234,9 @@ private:
     std::unique_ptr<TSerialReceiver> serialReceiver_;
     std::unique_ptr<TSerialConsole> serialConsole_;
     std::unique_ptr<TPowerOrigins> powerOrigins_;
+    // The program carries no Windows 9x driver file, so that driver never opens.
+    TWin32VxDDriver vxdDriver_{std::string()};
+    std::unique_ptr<TDriverOrigins> driverOrigins_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.
