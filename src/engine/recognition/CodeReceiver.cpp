@@ -54,6 +54,19 @@ void TCodeReceiver::ReceiveWhole(
     doc_.ReceivedCode.Empty();
 }
 
+void TCodeReceiver::ReceiveRepeating(
+    const std::function<void(TReceivedCode&)>& fill,
+    const std::function<std::string(const TReceivedCode&, TDataFormat)>& testLine) {
+    if (Testing() || !doc_.TypematicActive || doc_.LastFiredCommand == nullptr) {
+        ReceiveWhole(fill, testLine);
+        return;
+    }
+    // The repeat needs no code; the buffer is emptied before the firing, which may pump
+    // messages in which the next code begins.
+    doc_.ReceivedCode.Empty();
+    recognizer_.RepeatLastFired();
+}
+
 void TCodeReceiver::ReceiveMarked(const std::function<bool(TReceivedCode&)>& append) {
     if (append(doc_.ReceivedCode))
         Complete();

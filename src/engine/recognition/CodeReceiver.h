@@ -54,6 +54,12 @@ public:
     void
     ReceiveWhole(const std::function<void(TReceivedCode&)>& fill,
                  const std::function<std::string(const TReceivedCode&, TDataFormat)>& testLine);
+    // A whole code of an origin that repeats a held key by sending its code again: while a
+    // typematic command is active the delivery repeats that command (and restarts the
+    // time-out) instead of being matched.
+    void
+    ReceiveRepeating(const std::function<void(TReceivedCode&)>& fill,
+                     const std::function<std::string(const TReceivedCode&, TDataFormat)>& testLine);
     // A delivery of an origin whose codes end with a marker: `append` adds it to the buffer
     // and tells whether the code is now complete, which then goes on at once as a whole code.
     void ReceiveMarked(const std::function<bool(TReceivedCode&)>& append);

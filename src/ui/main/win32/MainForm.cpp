@@ -1,6 +1,7 @@
 #include "ui/main/win32/MainForm.h"
 
 #include "components/mixer/win32/WinmmMixerBackend.h"
+#include "engine/driver/VxDData.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
@@ -195,6 +196,10 @@ void TMainForm::WndProc(TMessage& m) {
         powerOrigins_->WMPowerBroadcast(m.WParam);
     if (m.Msg == kKeyboardHookMessage) {
         keyboardOrigin_->WMKeyboardHook(static_cast<std::uint32_t>(m.LParam));
+        return;
+    }
+    if (m.Msg == kVxDDataMessage) {
+        driverOrigins_->WMVxDData(reinterpret_cast<const std::int16_t*>(m.LParam));
         return;
     }
     if (m.Msg == EndInstanceMessage()) {

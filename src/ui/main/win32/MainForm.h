@@ -12,6 +12,8 @@
 #include "engine/actions/MessageLists.h"
 #include "engine/actions/win32/ActionRoad.h"
 #include "engine/document/Document.h"
+#include "engine/driver/DriverOrigins.h"
+#include "engine/driver/win32/Win32DriverLinks.h"
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
 #include "engine/origins/win32/AVerForm.h"
 #include "engine/origins/win32/TvCard.h"
@@ -301,6 +303,9 @@ private:
     // The library goes before its file, which VardokFileSrc deletes with the window.
     std::unique_ptr<TWin32KeyboardHook> keyboardHook_;
     std::unique_ptr<TKeyboardOrigin> keyboardOrigin_;
+    // The program carries no Windows 9x driver file, so that driver never opens.
+    TWin32VxDDriver vxdDriver_{std::string()};
+    std::unique_ptr<TDriverOrigins> driverOrigins_;
 };
 
 // The caption the main window bears once it runs; another instance looks for it.

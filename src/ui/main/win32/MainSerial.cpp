@@ -13,12 +13,15 @@ void TMainForm::CreateSerialOrigins() {
     auto messageBox = [this](const std::string& text, const std::string& caption, unsigned flags) {
         return SerialMessageBox(text, caption, flags);
     };
+    driverOrigins_ = std::make_unique<TDriverOrigins>(TDriverOriginLinks{
+        settings_, road_->Receiver(), RunningDriverPlatform(), MakeDriverThreadReader, vxdDriver_,
+        [this] { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle())); },
+        messageBox});
     serialReceiver_ = std::make_unique<TSerialReceiver>(TSerialReceiverLinks{
         settings_, serialModes_, road_->Receiver(), *comPortLink_, *uirTimerPort_,
         [this](unsigned ms) { UIRTimer->SetInterval(ms); }, counter_,
         static_cast<ISerialHost&>(*this), messageBox,
-        // The receivers served by a driver come with the driver origins.
-        [this](bool active) { return OriginNotBuilt("Serial port driver", active); }});
+        [this](bool active) { return driverOrigins_->OpenDriverReceiver(active); }});
     serialConsole_ = std::make_unique<TSerialConsole>(settings_, road_->Receiver(), *comPort2Link_,
                                                       static_cast<ISerialHost&>(*this), messageBox);
     powerOrigins_ = std::make_unique<TPowerOrigins>(

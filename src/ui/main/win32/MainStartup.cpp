@@ -52,9 +52,10 @@ void TMainForm::FormDestroy(TObject* sender) {
         document_.Reset();
         return;
     }
-    // The pipe's thread and the ports' event threads hand their data to this window: they are
-    // stopped and joined first.
+    // The pipe's thread, the driver's reader and the ports' event threads hand their data to
+    // this window: they are stopped and joined first.
     pipeThread_.reset();
+    driverOrigins_.reset();
     for (TSerialPort* port : {ComPort, ComPort2, ComPortData})
         port->Close();
     IRTimer->SetEnabled(false);
