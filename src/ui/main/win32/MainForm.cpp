@@ -74,6 +74,11 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                                 .Caption = "&Test origin...",
                                 .ShortCut = ShortCut('T', scCtrl),
                                 .OnClick = Handler(&TMainForm::TestOriginMenuClick)});
+    TAV_CREATE(ActionsMenu, {.Parent = MainMenu1->Items(), .Caption = "&Actions"});
+    TAV_CREATE(LayoutSetupMenu, {.Parent = ActionsMenu,
+                                 .Caption = "La&youts setup...",
+                                 .ShortCut = ShortCut('Y', scCtrl),
+                                 .OnClick = Handler(&TMainForm::LayoutSetupMenuClick)});
     TAV_CREATE(HelpMenu, {.Parent = MainMenu1->Items(), .Caption = "&Help"});
     TAV_CREATE(AboutMenu, {.Parent = HelpMenu,
                            .Caption = "&About...",
@@ -88,6 +93,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                           .OnDblClick = Handler(&TMainForm::TrayIconDblClick)});
     SetTrayImage("WAITING");
 
+    CreateActionPanel();
     TAV_CREATE(RunBtn,
                {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
     TAV_CREATE(StatBar, {.Parent = this});
@@ -128,7 +134,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
-    SetLayout(Column({Expand(Stretch()), Buttons({RunBtn})}));
+    SetLayout(Column({Expand(Row({ActionPanelLayout()})), Buttons({RunBtn})}));
+    ShowActionItem();
     FormCreate(this);
 }
 
@@ -232,11 +239,12 @@ void TMainForm::CloseOrigins() {
 
 void TMainForm::DocumentReloaded() {
     // A code half received, or a time-out of a command of the old document, ends with it.
-    // (The commands tree and the action panel will show the document here too.)
+    // (The commands tree will show the document here too.)
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
     document_.ReceivedCode.Empty();
     document_.TypematicActive = false;
+    ShowActionItem();
 }
 
 void TMainForm::ModifiedChanged() {
