@@ -155,9 +155,6 @@ void TMainForm::CreateActionPanel() {
     AllAtOnceChBtn->SetEnabled(false);
     RemoveBtn->SetEnabled(false);
     PropertiesBtn->SetEnabled(false);
-    DeleteBtn->SetEnabled(false);
-    RenameBtn->SetEnabled(false);
-    ActionPageCtrl->SetEnabled(false);
 }
 
 TBox TMainForm::ActionPanelLayout() {
