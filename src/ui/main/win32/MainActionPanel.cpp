@@ -88,7 +88,7 @@ void TMainForm::CreateActionPanel() {
                                   .OnClick = Handler(&TMainForm::ManageLayoutsBtnClick)});
     ManageLayoutsBtn->SetHint("Manage layouts...");
     LayoutLbl->FocusControl = LayoutCoBx;
-    TAV_CREATE(ActionLbl, {.Parent = ActionsGrpBx, .Caption = "&Action name:"});
+    TAV_CREATE(ActionLbl, {.Parent = ActionsGrpBx, .Caption = "Act&ion name:"});
     TAV_CREATE(ActionCoBx,
                {.Parent = ActionsGrpBx, .OnChange = Handler(&TMainForm::ActionCoBxChange)});
     ActionLbl->FocusControl = ActionCoBx;
@@ -126,7 +126,7 @@ void TMainForm::CreateActionPanel() {
                               .Items = {"AND", "OR"},
                               .OnClick = Handler(&TMainForm::TrigTypeRGrpClick)});
 
-    TAV_CREATE(ActionListTab, {.Parent = ActionPageCtrl, .Caption = "A&ctions list"});
+    TAV_CREATE(ActionListTab, {.Parent = ActionPageCtrl, .Caption = "Actions li&st"});
     TAV_CREATE(ActionsList, {.Parent = ActionListTab,
                              .Width = 200,
                              .Height = 100,
