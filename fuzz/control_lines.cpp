@@ -92,7 +92,7 @@ struct World {
     }
     TRecognitionPorts Ports() {
         reports.doc = &doc;
-        TRecognitionPorts ports = fake.Ports(doc);
+        TRecognitionPorts ports = fake.Ports();
         ports.Reports = &reports;
         return ports;
     }

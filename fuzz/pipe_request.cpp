@@ -25,7 +25,7 @@ constexpr std::size_t kLongestRequest = 1024;
 struct World {
     TDocument doc;
     FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
+    TRecognizer engine{doc, fake.Ports()};
     FakeTimer endOfCode;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
 

@@ -20,7 +20,7 @@ struct FakeTestView : IOriginTestView {
 struct CodeReceiving : ::testing::Test {
     TDocument doc;
     FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
+    TRecognizer engine{doc, fake.Ports()};
     FakeTimer endOfCode;
     unsigned interval = 0;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer,

@@ -81,9 +81,8 @@ struct FakeErrors : IErrorReporter {
 struct FakeActions : IActionRunner {
     std::function<void()> onRun;
     std::vector<TAction*> ran;
-    TDocument* doc = nullptr;
-    void RunCurrentAction() override {
-        ran.push_back(doc->CurAction());
+    void RunAction(TAction& item) override {
+        ran.push_back(&item);
         if (onRun)
             onRun();
     }
@@ -134,8 +133,7 @@ struct FakePorts {
     FakeTray tray;
     FakePointer pointer;
 
-    TRecognitionPorts Ports(TDocument& doc) {
-        actions.doc = &doc;
+    TRecognitionPorts Ports() {
         return {&settings, &timer,  &tree,    &foreground, &sound, &reports,
                 &log,      &errors, &actions, &osd,        &tray,  &pointer};
     }

@@ -10,7 +10,7 @@ namespace {
 struct Recognition : ::testing::Test {
     TDocument doc;
     FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
+    TRecognizer engine{doc, fake.Ports()};
     TCommandNode* tv = doc.AddRemote("TV");
 
     Recognition() { fake.settings.values.Compare.Tolerance = 20; }
@@ -187,6 +187,7 @@ TEST_F(Recognition, TheForegroundWindowChoosesTheLayout) {
     fake.foreground.names = {"My Media Player 2", "Other"};
     Press(a); // both the player's and the default item complete: the player's runs
     EXPECT_EQ(fake.actions.ran, std::vector<TAction*>{play});
+    EXPECT_EQ(doc.CurAction(), edit) << "running an item leaves the item the panel shows";
     EXPECT_EQ(edit->Progress, 0); // untouched by A: its layout does not apply
 
     fake.foreground.names = {"", "xEditClassx"};

@@ -5,10 +5,8 @@ namespace tav {
 TActionTimer::TActionTimer(TDocument& doc, IActionClock& clock, IActionExecutor& executor,
                            IErrorReporter& errors)
     : doc_(doc), clock_(clock), executor_(executor), errors_(errors) {
-    listener_ = doc_.AddRunStateListener([this](TRunStateChange why) {
-        // A deleted item is no longer the current one, so comparing the two tells whether ours
-        // went; a reset drops every item.
-        if (why == TRunStateChange::Reset || doc_.CurAction() != item_)
+    listener_ = doc_.AddRunStateListener([this](TRunStateChange) {
+        if (item_ != nullptr && !doc_.Contains(item_))
             Cancel();
     });
 }
@@ -17,16 +15,12 @@ TActionTimer::~TActionTimer() {
     doc_.RemoveRunStateListener(listener_);
 }
 
-void TActionTimer::RunCurrentAction() {
-    item_ = doc_.CurAction();
+void TActionTimer::RunAction(TAction& item) {
+    item_ = &item;
     Run();
 }
 
 void TActionTimer::ActionTimerTimer() {
-    if (item_ != nullptr && doc_.CurAction() != item_) {
-        Cancel();
-        return;
-    }
     Run();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Runs the actions of the item that a fired command completed: its next action at each
 // completion, or, for an "all at once" item, every action from the next one to the last, each
-// after the wait the previous one asked for. The item is held here, not taken from the panel at
-// each step: deleting it or its layout, a new or opened document, or the panel showing another
-// item stops the chain instead of running a freed or different item.
+// after the wait the previous one asked for. The item is held here, apart from the item the
+// panel shows: showing or editing another item leaves a chain running, while deleting its item
+// or its layout, or a new or opened document, stops it instead of running a freed item.
 
 #include "engine/actions/ActionExecutor.h"
 #include "engine/document/Document.h"
@@ -29,8 +29,8 @@ public:
     TActionTimer(const TActionTimer&) = delete;
     TActionTimer& operator=(const TActionTimer&) = delete;
 
-    // The firing made the document's current item the one to run: its next action runs now.
-    void RunCurrentAction() override;
+    // The firing completed `item`: its next action runs now.
+    void RunAction(TAction& item) override;
     // The timer's tick: the next action of the chain.
     void ActionTimerTimer();
     // Whether a chain waits for its next action.
@@ -45,7 +45,7 @@ private:
     IActionExecutor& executor_;
     IErrorReporter& errors_;
     int listener_ = 0;
-    // The item of the chain; set only while the document's current item is this one.
+    // The item of the chain; none when no chain waits.
     TAction* item_ = nullptr;
     // Counts runs and cancellations, so that a run that let messages through can tell whether
     // a newer run or a cancellation happened meanwhile.

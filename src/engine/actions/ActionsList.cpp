@@ -41,8 +41,12 @@ bool DropActionRow(TDocument& doc, TAction& item, std::optional<int> selected,
                    std::optional<int> target) {
     if (!IsRow(item, selected) || !IsRow(item, target))
         return false;
-    std::swap(item.ActionStrings[static_cast<std::size_t>(*selected)],
-              item.ActionStrings[static_cast<std::size_t>(*target)]);
+    std::string& dragged = item.ActionStrings[static_cast<std::size_t>(*selected)];
+    std::string& dropped = item.ActionStrings[static_cast<std::size_t>(*target)];
+    // A row dropped on itself, or on a row of the same text, leaves the order as it was.
+    if (dragged == dropped)
+        return false;
+    std::swap(dragged, dropped);
     // The order is part of the document: it must be saved like any other change.
     doc.SetModified(true);
     return true;

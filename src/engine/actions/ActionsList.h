@@ -32,7 +32,8 @@ bool AcceptsActionDrag(bool fromActionsList, std::optional<int> selected, std::o
                        int rowCount);
 
 // Exchanges the strings of the selected row and the row it was dropped on; the next action to
-// run stays the same index. A drop beside the rows does nothing. True when the rows changed.
+// run stays the same index. A drop beside the rows, or one that changes no order, does nothing.
+// True when the rows changed.
 bool DropActionRow(TDocument& doc, TAction& item, std::optional<int> selected,
                    std::optional<int> target);
 

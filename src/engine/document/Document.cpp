@@ -56,6 +56,14 @@ TCommandNode* TDocument::NodeOf(const TCommand* command) const {
     return node && node->Data() == command ? node : nullptr;
 }
 
+bool TDocument::Contains(const TAction* action) const {
+    for (const auto& layout : layouts_)
+        for (const auto& item : layout->Actions)
+            if (item.get() == action)
+                return true;
+    return false;
+}
+
 TCommandNode* TDocument::AddRemote(std::string name) {
     TCommandNode* node = tree_.AppendRemote(std::move(name));
     Touch();

@@ -49,6 +49,9 @@ public:
     // The owner node of a record, found by its NodeIndex; nullptr when it is stale.
     TCommandNode* NodeOf(const TCommand* command) const;
 
+    // Whether the item belongs to one of the document's layouts (it was not freed).
+    bool Contains(const TAction* action) const;
+
     TLayout* CurLayout() const { return curLayout_; }
     void SetCurLayout(TLayout* layout) { curLayout_ = layout; }
     TAction* CurAction() const { return curAction_; }

@@ -93,11 +93,12 @@ public:
     virtual void ShowError(const std::string& message) = 0;
 };
 
-// Runs the document's current action item at once (the action timer's handler).
+// Runs the next action of the item a firing completed, at once (the action timer's handler).
+// The item the panel shows is another matter: running one never changes what the user edits.
 class IActionRunner {
 public:
     virtual ~IActionRunner() = default;
-    virtual void RunCurrentAction() = 0;
+    virtual void RunAction(TAction& item) = 0;
 };
 
 class IOnScreenDisplay {

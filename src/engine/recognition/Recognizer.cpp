@@ -122,10 +122,8 @@ void TRecognizer::FireCommand(TCommand& command) {
     osdParts.Data = false;
     std::string osdText = BuildReportText(osdParts, remoteName, commandName, command, chosen);
 
-    if (chosen && !chosen->ActionStrings.empty() && ports_.Tray->IconVisible()) {
-        doc_.SetCurAction(chosen);
-        ports_.Actions->RunCurrentAction();
-    }
+    if (chosen && !chosen->ActionStrings.empty() && ports_.Tray->IconVisible())
+        ports_.Actions->RunAction(*chosen);
     if (osdText.empty())
         return;
     const std::string suffix = ports_.Osd->Suffix();

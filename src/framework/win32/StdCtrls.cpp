@@ -25,6 +25,20 @@ constexpr int kDropDownHeight = 200;
 constexpr int kGroupMargin = 8;
 constexpr int kRadioSpacing = 2;
 
+// A group box of the system paints its frame and caption but not its inside, and the parent
+// clips its children away: the background is filled here (the colour it shows, else the
+// dialog face).
+bool EraseGroupBackground(TControl& group, const TMessage& m) {
+    if (m.Msg != WM_ERASEBKGND)
+        return false;
+    RECT r{};
+    GetClientRect(group.Handle(), &r);
+    HBRUSH brush = group.ColorBrush();
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r,
+             brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
 constexpr TListMessages kListMsgs{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING,
                                   LB_RESETCONTENT, LB_DELETESTRING, LB_GETCURSEL, LB_SETCURSEL};
 
@@ -328,14 +342,7 @@ TGroupBox::TGroupBox(TComponent* owner, TControl* parent, std::string name)
 }
 
 void TGroupBox::WndProc(TMessage& m) {
-    if (m.Msg == WM_ERASEBKGND) {
-        // The button class leaves a group box's inside as it was, and the window it lies on
-        // does not paint under it: the inside around the controls it holds is filled here.
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        HBRUSH brush = ColorBrush();
-        FillRect(reinterpret_cast<HDC>(m.WParam), &r,
-                 brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    if (EraseGroupBackground(*this, m)) {
         m.Result = 1;
         return;
     }
@@ -495,6 +502,10 @@ void TRadioGroup::ArrangeButtons() {
 }
 
 void TRadioGroup::WndProc(TMessage& m) {
+    if (EraseGroupBackground(*this, m)) {
+        m.Result = 1;
+        return;
+    }
     TControl::WndProc(m);
     if (m.Msg == WM_SIZE || m.Msg == WM_SETFONT)
         ArrangeButtons();

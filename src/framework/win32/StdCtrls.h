@@ -94,6 +94,8 @@ private:
     void UpdateGroupTabStops();
 };
 
+// Paints its background, as its parent clips it away and the system's group box leaves it as
+// it was.
 class TGroupBox : public TControl {
 public:
     TGroupBox(TComponent* owner, TControl* parent, std::string name = {});

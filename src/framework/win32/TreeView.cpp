@@ -425,8 +425,12 @@ void TTreeView::WndProc(TMessage& m) {
     }
     case TVN_BEGINDRAGA:
     case TVN_BEGINDRAGW:
-        if (DragMode == TDragMode::Automatic)
+        // The tree starts a drag before it selects what the mouse went down on: the dragged
+        // node becomes the selected one, which the drop handlers take as what was dragged.
+        if (DragMode == TDragMode::Automatic) {
+            SetSelected(NodeOf(tv->itemNew.hItem));
             BeginDrag();
+        }
         return;
     default:
         break;

@@ -54,7 +54,7 @@ TEST_F(ActionsList, AnAcceptedEditReplacesTheRowACancelledOrEmptyOneDoesNot) {
     EXPECT_FALSE(EditActionRow(doc, *item, -1, editor));
 }
 
-TEST_F(ActionsList, ADropSwapsTwoRowsAndADropBesideTheRowsDoesNothing) {
+TEST_F(ActionsList, ADropSwapsTwoRowsAndADropThatChangesNoOrderDoesNothing) {
     EXPECT_TRUE(AcceptsActionDrag(true, 0, 2, 3));
     EXPECT_TRUE(AcceptsActionDrag(true, 0, std::nullopt, 0));
     EXPECT_FALSE(AcceptsActionDrag(false, 0, 2, 3));
@@ -62,6 +62,10 @@ TEST_F(ActionsList, ADropSwapsTwoRowsAndADropBesideTheRowsDoesNothing) {
     EXPECT_FALSE(AcceptsActionDrag(true, 0, std::nullopt, 3));
 
     EXPECT_FALSE(DropActionRow(doc, *item, 0, std::nullopt));
+    EXPECT_FALSE(DropActionRow(doc, *item, 1, 1));
+    item->ActionStrings.push_back("a");
+    EXPECT_FALSE(DropActionRow(doc, *item, 0, 3)) << "two equal strings: no new order";
+    item->ActionStrings.pop_back();
     EXPECT_FALSE(doc.Modified());
     EXPECT_TRUE(DropActionRow(doc, *item, 0, 2));
     EXPECT_EQ(item->ActionStrings, (Strings{"c", "b", "a"}));

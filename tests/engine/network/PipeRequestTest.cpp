@@ -11,7 +11,7 @@ namespace {
 struct PipeRequests : ::testing::Test {
     TDocument doc;
     FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
+    TRecognizer engine{doc, fake.Ports()};
     FakeTimer endOfCode;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
     TCommandNode* r1 = doc.AddRemote("R1");

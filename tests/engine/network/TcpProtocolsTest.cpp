@@ -65,7 +65,7 @@ struct TcpProtocols : ::testing::Test {
         reports.tcp = &tcp;
         fake.settings.values.Compare.Tolerance = 0;
         fake.settings.values.Tcp.Command = true;
-        TRecognitionPorts ports = fake.Ports(doc);
+        TRecognitionPorts ports = fake.Ports();
         ports.Reports = &reports;
         return ports;
     }

@@ -100,7 +100,7 @@ struct FakeMessageBoxes {
 struct SerialOriginWorld {
     TDocument doc;
     FakePorts fake;
-    TRecognizer engine{doc, fake.Ports(doc)};
+    TRecognizer engine{doc, fake.Ports()};
     FakeTimer endOfCode;
     TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
     test::FakeSettingsStore store;

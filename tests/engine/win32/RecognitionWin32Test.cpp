@@ -64,7 +64,7 @@ struct Win32Recognition : ::testing::Test {
     TRecognizer engine{doc, Ports()};
 
     TRecognitionPorts Ports() {
-        TRecognitionPorts ports = fake.Ports(doc);
+        TRecognitionPorts ports = fake.Ports();
         ports.Foreground = &foreground;
         ports.Log = &log;
         return ports;

@@ -143,4 +143,16 @@ TEST_F(TreeViewTest, HitTestAndDragAndDropBetweenControls) {
     EXPECT_EQ(TControl::DragSource(), nullptr);
 }
 
+TEST_F(TreeViewTest, AnAutomaticDragSelectsTheNodeItStartsFrom) {
+    tree->SetSelected(tv);
+    tree->DragMode = TDragMode::Automatic;
+    NMTREEVIEWA begin{};
+    begin.hdr = {tree->Handle(), 0, TVN_BEGINDRAGA};
+    begin.itemNew.hItem = mute->ItemId();
+    SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&begin));
+    EXPECT_EQ(TControl::DragSource(), tree);
+    EXPECT_EQ(tree->Selected(), mute);
+    TControl::EndDrag(false);
+}
+
 } // namespace

@@ -47,6 +47,35 @@ TEST(SampleDialogDpi, PagesAreSavedAsPicturesInEnglishAndWithLongerTexts) {
 
 namespace {
 
+// A small document: two remotes, a second layout, and an item with triggers and actions.
+void LoadSmallDocument(TMainForm& form) {
+    TDocument& doc = form.Document();
+    TCommandNode* tv = doc.AddRemote("TV");
+    TCommandNode* volUp = doc.AddCommand(tv, "Vol+");
+    doc.AddCommand(tv, "Vol-");
+    TCommandNode* vcr = doc.AddRemote("VCR");
+    TCommandNode* play = doc.AddCommand(vcr, "Play");
+    // Learned, learned with recognition off, and not learned: each shows its picture.
+    volUp->Data()->LastIndex = 3;
+    play->Data()->LastIndex = 3;
+    doc.SetRecognition(play, false);
+    doc.AddLayout("Media Player", "Media Player", "");
+    doc.AddAction(doc.DefaultLayout(), "Mute");
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Louder");
+    doc.AddTrigger(item, volUp);
+    doc.AddTrigger(item, play);
+    doc.AddTrigger(item, volUp);
+    item->TrigType = 1;
+    item->ActionStrings = {"\xA1OSD\xA1Louder, please Delay:0",
+                           "\xA1PostMessage\xA1WM_APPCOMMANDwParam:0lParam:A0000Delay:250DestWnd:"
+                           "KeepActive:N",
+                           "\xA1WindowState\xA1"
+                           "2Delay:0"};
+    form.CommandsView().Fill();
+    form.CommandsView().Select(volUp);
+    form.ShowActionItem();
+}
+
 TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
     test::MainFormKey key;
     TMainForm form(nullptr, key.Path());
@@ -54,24 +83,20 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
     form.Show();
     form.StatBar->SetPanelText(0, "C:\\Program Files\\Tavrilo\\Living room.tvr");
     form.StatBar->SetPanelText(1, "Serial, Keyboard");
-    // A small document: a learned command, one with recognition off, one not learned.
-    TDocument& doc = form.Document();
-    TCommandNode* tv = doc.AddRemote("Living room TV");
-    for (const char* name : {"Power", "Volume up", "Volume down"})
-        doc.AddCommand(tv, name);
-    tv->Children()[0]->Data()->LastIndex = 3;
-    tv->Children()[1]->Data()->LastIndex = 3;
-    doc.SetRecognition(tv->Children()[1].get(), false);
-    doc.AddCommand(doc.AddRemote("Radio"), "Next station");
-    form.CommandsView().Fill();
-    form.CommandsView().Select(tv->Children()[2].get());
-    test::PumpFor(std::chrono::milliseconds(40));
-    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-english"));
+    LoadSmallDocument(form);
+    auto shoot = [&](const std::string& language) {
+        for (TTabSheet* page : {form.TriggerTab, form.ActionListTab}) {
+            form.ActionPageCtrl->SetActivePage(page);
+            test::PumpFor(std::chrono::milliseconds(40));
+            const std::string name = "main-window-" + page->Name() + "-" + language;
+            EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+        }
+    };
+    shoot("english");
     test::TempFolder folder;
     form.Lang->SetLanguageFile(
         folder.Write("longer.lng", test::LongerLanguageFile(form, MainFormTranslations)));
-    test::PumpFor(std::chrono::milliseconds(40));
-    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), "main-window-longer"));
+    shoot("longer");
 }
 
 } // namespace

@@ -66,12 +66,8 @@ const FormEntry kForms[] = {
     {"MainForm",
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
      MainFormTranslations,
-     // The action panel, the tray and the help menu come with their work.
-     {"ActionsMenu",  "LayoutSetupMenu", "IndexMenu",      "ExecuteActionTab", "LayoutLbl",
-      "ActionsGrpBx", "ActionLbl",       "NewBtn",         "DeleteBtn",        "RenameBtn",
-      "TriggerTab",   "TriggeringRGrp",  "TrigTypeRGrp",   "ActionListTab",    "NewActionBtn",
-      "RemoveBtn",    "PropertiesBtn",   "AllAtOnceChBtn", "SettingsBtn",      "HelpBtn",
-      "DeleteTrigger"}},
+     // The tray's buttons and the help menu come with their work.
+     {"IndexMenu", "SettingsBtn", "HelpBtn"}},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},

@@ -64,6 +64,9 @@ void TMainForm::CreateCommandsTree() {
     CommandsTree->OnKeyDown = Handler(&TMainForm::CommandsTreeKeyDown);
     CommandsTree->OnEdited = Handler(&TMainForm::CommandsTreeEdited);
     commandsView_ = std::make_unique<TCommandsTreeView>(*CommandsTree, document_);
+    // The trigger list names the commands: an edit of the tree shows there at once.
+    commandsView_->OnChanged = [this] { ShowActionItem(); };
+    TriggerTree->SetImages(CommandsImgList);
     // The node a mouse press or a drag is about is selected before the tree acts on it: the
     // context menu, which the tree opens from inside its handling of the right button, and the
     // drag then act on that node.
@@ -183,15 +186,6 @@ void TMainForm::SoundListMenuClick(TObject* sender) {
         return;
     item->SetChecked(true);
     document_.SetSound(target, SoundOfMenuItem(settings_.Sounds(), item->Tag));
-    CommandsEdited();
-}
-
-void TMainForm::CopyToActionMenuClick(TObject* sender) {
-    TCommandNode* target = TargetNode(sender);
-    TAction* item = document_.CurAction();
-    if (target == nullptr || item == nullptr)
-        return;
-    document_.AddTrigger(item, target);
     CommandsEdited();
 }
 

@@ -121,6 +121,11 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(DeleteMenu, {.Parent = CommandsMenu,
                             .Caption = "D&elete",
                             .OnClick = Handler(&TMainForm::DeleteMenuClick)});
+    TAV_CREATE(ActionsMenu, {.Parent = MainMenu1->Items(), .Caption = "&Actions"});
+    TAV_CREATE(LayoutSetupMenu, {.Parent = ActionsMenu,
+                                 .Caption = "La&youts setup...",
+                                 .ShortCut = ShortCut('Y', scCtrl),
+                                 .OnClick = Handler(&TMainForm::LayoutSetupMenuClick)});
     TAV_CREATE(HelpMenu, {.Parent = MainMenu1->Items(), .Caption = "&Help"});
     TAV_CREATE(AboutMenu, {.Parent = HelpMenu,
                            .Caption = "&About...",
@@ -138,6 +143,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(CommandsPopUpMenu, {.OnPopup = Handler(&TMainForm::CommandsPopUpMenuPopup)});
     TAV_CREATE(RemoteCommandsGrpBx, {.Parent = this, .Caption = "Remote commands"});
     TAV_CREATE(CommandsTree, {.Parent = RemoteCommandsGrpBx, .PopupMenu = CommandsPopUpMenu});
+    CreateActionPanel();
     TAV_CREATE(RunBtn,
                {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
     TAV_CREATE(StatBar, {.Parent = this});
@@ -186,8 +192,10 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     OnShow = Handler(&TMainForm::FormShow);
     OnActivate = Handler(&TMainForm::FormActivate);
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
-    SetLayout(Column({Expand(Row({Expand(Group(RemoteCommandsGrpBx, Expand(CommandsTree)))})),
+    SetLayout(Column({Expand(Row({Expand(Group(RemoteCommandsGrpBx, Expand(CommandsTree))),
+                                  ActionPanelLayout()})),
                       Buttons({RunBtn})}));
+    ShowActionItem();
     FormCreate(this);
 }
 
@@ -299,13 +307,13 @@ void TMainForm::CloseOrigins() {
 
 void TMainForm::DocumentReloaded() {
     // A code half received, or a time-out of a command of the old document, ends with it.
-    // (The action panel will show the document here too.)
     popupTarget_ = nullptr;
     commandsView_->Fill();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
     document_.ReceivedCode.Empty();
     document_.TypematicActive = false;
+    ShowActionItem();
 }
 
 void TMainForm::ModifiedChanged() {

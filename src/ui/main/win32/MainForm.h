@@ -26,11 +26,13 @@
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
 #include "framework/win32/Forms.h"
+#include "framework/win32/ListView.h"
 #include "framework/win32/Menus.h"
 #include "framework/win32/StdCtrls.h"
 #include "framework/win32/Timer.h"
 #include "framework/win32/TreeView.h"
 #include "ui/lang/Lang.h"
+#include "ui/main/ActionPanel.h"
 #include "ui/main/DocumentFiles.h"
 #include "ui/main/win32/ActionLinks.h"
 #include "ui/main/win32/CommandsTreeView.h"
@@ -43,6 +45,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tav {
@@ -123,6 +126,40 @@ public:
     // minimized. Presses Run! at start-up when "Load minimized" is set and ends the splash.
     void FormActivate(TObject* sender);
 
+    // The action-item panel: the layout and item shown, the item's trigger commands, switches
+    // and actions (MainActionPanel.cpp). ShowActionItem redraws the whole panel from the
+    // document.
+    void ShowActionItem();
+    void LayoutCoBxChange(TObject* sender);
+    void LayoutSetupMenuClick(TObject* sender);
+    void ManageLayoutsBtnClick(TObject* sender);
+    void ActionCoBxChange(TObject* sender);
+    void NewBtnClick(TObject* sender);
+    void DeleteBtnClick(TObject* sender);
+    void RenameBtnClick(TObject* sender);
+    // Appends the commands tree's selected command, or all commands of its selected remote, to
+    // the shown item's trigger list.
+    void TriggerTreeDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
+                             bool& accept);
+    void TriggerTreeDragDrop(TObject* sender, TObject* source, int x, int y);
+    void TriggerTreeMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
+    void TriggerTreeKeyDown(TObject* sender, WORD& key, TShiftState shift);
+    void TriggerTreePopUpMenuPopup(TObject* sender);
+    void DeleteTriggerClick(TObject* sender);
+    void TriggeringRGrpClick(TObject* sender);
+    void TrigTypeRGrpClick(TObject* sender);
+    void AllAtOnceChBtnClick(TObject* sender);
+    void ActionPageCtrlChange(TObject* sender);
+    void NewActionBtnClick(TObject* sender);
+    void RemoveBtnClick(TObject* sender);
+    void PropertiesBtnClick(TObject* sender);
+    void ActionsListDblClick(TObject* sender);
+    void ActionsListSelectItem(TObject* sender, TListItem* item, bool selected);
+    void ActionsListDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
+                             bool& accept);
+    void ActionsListDragDrop(TObject* sender, TObject* source, int x, int y);
+
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
     // Where every input origin delivers its data.
@@ -195,6 +232,33 @@ public:
     // The TV card's remote (polled) and the TV application's remote (window messages).
     TTvCard* TvCard = nullptr;
     TTvApplication* TvApplication = nullptr;
+    // The action-item panel.
+    TMenuItem* ActionsMenu = nullptr;
+    TMenuItem* LayoutSetupMenu = nullptr;
+    TPageControl* EventPageCtrl = nullptr;
+    TTabSheet* ExecuteActionTab = nullptr;
+    TGroupBox* ActionsGrpBx = nullptr;
+    TLabel* LayoutLbl = nullptr;
+    TComboBox* LayoutCoBx = nullptr;
+    TButton* ManageLayoutsBtn = nullptr;
+    TLabel* ActionLbl = nullptr;
+    TComboBox* ActionCoBx = nullptr;
+    TButton* NewBtn = nullptr;
+    TButton* DeleteBtn = nullptr;
+    TButton* RenameBtn = nullptr;
+    TPageControl* ActionPageCtrl = nullptr;
+    TTabSheet* TriggerTab = nullptr;
+    TTreeView* TriggerTree = nullptr;
+    TPopupMenu* TriggerTreePopUpMenu = nullptr;
+    TMenuItem* DeleteTrigger = nullptr;
+    TRadioGroup* TriggeringRGrp = nullptr;
+    TRadioGroup* TrigTypeRGrp = nullptr;
+    TTabSheet* ActionListTab = nullptr;
+    TListView* ActionsList = nullptr;
+    TCheckBox* AllAtOnceChBtn = nullptr;
+    TButton* NewActionBtn = nullptr;
+    TButton* RemoveBtn = nullptr;
+    TButton* PropertiesBtn = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -233,6 +297,16 @@ private:
     // What the action executor needs of the origins.
     bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
     void CreateActionRoad();
+    // The action-item panel's controls, its place in the window, and its follow-up of an edit.
+    void CreateActionPanel();
+    TBox ActionPanelLayout();
+    void ActionPanelEdited(bool changed);
+    void ShowActionsList(const TAction& item);
+    void UpdateActionsListButtons();
+    // The trigger entry a node of the trigger tree stands for; none for a group.
+    std::optional<std::size_t> TriggerEntryOf(const TTreeNode* node) const;
+    // The document's node of a tree node's record, when `tree` is the commands tree.
+    const TCommandNode* CommandNodeOf(TObject* tree) const;
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
@@ -288,6 +362,11 @@ private:
     std::unique_ptr<TSerialPortLink> comPortLink_;
     std::unique_ptr<TSerialPortLink> comPortDataLink_;
     std::unique_ptr<TActionRoad> actionRoad_;
+    std::unique_ptr<IActionPanelPrompts> panelPrompts_;
+    std::unique_ptr<IActionDialogs> actionDialogs_;
+    std::unique_ptr<TActionPanel> actionPanel_;
+    // The trigger entry of each node of the trigger tree, as it was last drawn.
+    std::unordered_map<const TTreeNode*, std::size_t> triggerEntries_;
     TReportSinks reports_{DdeReports, TcpSockets};
     std::unique_ptr<TCommandsTreeView> commandsView_;
     // The node selected when the popup opened; its items act on it.

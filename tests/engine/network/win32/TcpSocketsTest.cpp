@@ -64,7 +64,7 @@ struct TcpSockets : ::testing::Test {
         fake.settings.values.Compare.Tolerance = 0;
         fake.settings.values.Compare.SameLength = true;
         fake.settings.values.Tcp.Command = true;
-        TRecognitionPorts ports = fake.Ports(doc);
+        TRecognitionPorts ports = fake.Ports();
         ports.Reports = &reports;
         return ports;
     }

@@ -347,28 +347,33 @@ TEST_F(MainPeers, AThousandClientsThatConnectAndVanishLeaveTheServerServingInBou
     Start(0);
     Learn("Vol+", "VOLUP\r\n");
     ExpectServing();
-    const Growth growth;
     const int port = ControlPort();
-    const int connected = WhileServing([port] {
-        int count = 0;
-        for (int i = 0; i < 1000; ++i) {
-            const SOCKET s = Connect(port);
-            if (s == INVALID_SOCKET)
-                continue;
-            ++count;
-            // Half of them hang up, half of them break off.
-            if (i % 2 != 0) {
-                const linger abort{1, 0};
-                setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort),
-                           sizeof abort);
+    auto connectAndVanish = [&](int clients) {
+        const int connected = WhileServing([port, clients] {
+            int count = 0;
+            for (int i = 0; i < clients; ++i) {
+                const SOCKET s = Connect(port);
+                if (s == INVALID_SOCKET)
+                    continue;
+                ++count;
+                // Half of them hang up, half of them break off.
+                if (i % 2 != 0) {
+                    const linger abort{1, 0};
+                    setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort),
+                               sizeof abort);
+                }
+                closesocket(s);
             }
-            closesocket(s);
-        }
-        return count;
-    });
-    EXPECT_EQ(connected, 1000);
-    EXPECT_TRUE(test::PumpUntil(
-        [&] { return form->TcpSockets->CtrlServerSocket->Connections().empty(); }, 10s));
+            return count;
+        });
+        EXPECT_EQ(connected, clients);
+        EXPECT_TRUE(test::PumpUntil(
+            [&] { return form->TcpSockets->CtrlServerSocket->Connections().empty(); }, 10s));
+    };
+    // The first connections grow the heap once; what the thousand after them keep is growth.
+    connectAndVanish(100);
+    const Growth growth;
+    connectAndVanish(1000);
     ExpectServing();
     EXPECT_LT(growth(), kMemoryBound);
 }
