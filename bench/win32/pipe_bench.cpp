@@ -8,6 +8,8 @@
 #include "engine/config/ConfigFile.h"
 #include "engine/network/PipeRequest.h"
 
+#include "ProgramWindow.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -119,30 +121,10 @@ Figures Time(const std::function<Reply()>& call, const std::string& expected, in
     return figures;
 }
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND wnd, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(wnd, &process);
-    char title[64] = {};
-    GetWindowTextA(wnd, title, sizeof title);
-    if (process == search->process && std::string(title) == tav::kConfigProgramCaption) {
-        search->found = wnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Asks the program to close, as a user would; ends it when it does not.
 void EndProgram(const PROCESS_INFORMATION& info) {
-    Search search{info.dwProcessId, nullptr};
-    EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr)
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    if (const HWND window = tav::bench::FindProgramWindow(info.dwProcessId, false))
+        PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 1);
         WaitForSingleObject(info.hProcess, INFINITE);

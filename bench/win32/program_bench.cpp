@@ -2,6 +2,8 @@
 // paint, and from the close request to the process's end while a pipe client keeps calling.
 // Usage: program_bench <path of Tavrilo.exe> [runs]; prints the median of each.
 
+#include "ProgramWindow.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -24,34 +26,14 @@ double Now() {
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND wnd, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(wnd, &process);
-    char title[64] = {};
-    GetWindowTextA(wnd, title, sizeof title);
-    if (process == search->process && IsWindowVisible(wnd) &&
-        std::string(title) == "Tavrilo 4.0b") {
-        search->found = wnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The main window once it is shown and its message loop has answered after the first paint.
 HWND WaitForFirstPaint(DWORD process) {
     for (;;) {
-        Search search{process, nullptr};
-        EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        const HWND window = tav::bench::FindProgramWindow(process, true);
         DWORD_PTR answer = 0;
-        if (search.found != nullptr &&
-            SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0)
-            return search.found;
+        if (window != nullptr &&
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &answer) != 0)
+            return window;
         Sleep(1);
     }
 }
