@@ -8,7 +8,7 @@
 #include "engine/config/ConfigFile.h"
 #include "engine/network/PipeRequest.h"
 
-#include "ProgramWindow.h"
+#include "BenchProgram.h"
 
 #include <windows.h>
 
@@ -27,16 +27,7 @@ constexpr int kRemotes = 10;
 constexpr int kCommandsPerRemote = 100;
 constexpr DWORD kPiece = 1024; // the pipe's buffer, and the plug-in library's piece
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using tav::bench::Now;
 
 void BuildDocument(tav::TDocument& doc) {
     for (int r = 0; r < kRemotes; ++r) {

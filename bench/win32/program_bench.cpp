@@ -2,7 +2,7 @@
 // paint, and from the close request to the process's end while a pipe client keeps calling.
 // Usage: program_bench <path of Tavrilo.exe> [runs]; prints the median of each.
 
-#include "ProgramWindow.h"
+#include "BenchProgram.h"
 
 #include <windows.h>
 
@@ -15,16 +15,7 @@
 
 namespace {
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using tav::bench::Now;
 
 // The main window once it is shown and its message loop has answered after the first paint.
 HWND WaitForFirstPaint(DWORD process) {

@@ -1,11 +1,23 @@
 #pragma once
-// The main window of a Tavrilo process that a benchmark started, found by its running caption.
+// What the whole-program benchmarks share: a clock in milliseconds, and the main window of the
+// Tavrilo process they started, found by its running caption.
 
 #include <windows.h>
 
 #include <string>
 
 namespace tav::bench {
+
+inline double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f{};
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
 
 // None while the process has no such window yet (or, with `shownOnly`, none shown).
 inline HWND FindProgramWindow(DWORD process, bool shownOnly) {
