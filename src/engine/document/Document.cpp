@@ -189,9 +189,12 @@ void TDocument::FreeAction(TAction* action) {
 void TDocument::AddTrigger(TAction* action, const TCommandNode* node) {
     if (!action || !node)
         return;
+    // The item's own trigger list tells whether the command lists the item already: it is
+    // short, while one command may trigger hundreds of thousands of items of a loaded file.
     auto add = [action](TCommand* command) {
+        const bool listed = Holds(action->TriggerCommands, command);
         action->TriggerCommands.push_back(command);
-        if (!Holds(command->Actions, action))
+        if (!listed)
             command->Actions.push_back(action);
     };
     if (node->IsRemote()) {
