@@ -22,12 +22,7 @@ namespace {
 
 constexpr std::size_t kLongestRequest = 1024;
 
-struct World {
-    TDocument doc;
-    FakePorts fake;
-    TRecognizer engine{doc, fake.Ports()};
-    FakeTimer endOfCode;
-    TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+struct World : ReceiverWorld {
 
     // Two remotes, one command's name inside "cmd:GetCommands", two learned as the bytes of
     // plug-in keys, and an item that those two trigger in turn.
@@ -62,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         if (control & 1)
             world.fake.timer.Start();
-        const std::string reply =
-            AnswerPipeRequest(request, world.doc, world.engine, world.receiver);
+        const std::string reply = AnswerPipeRequest(request, world.doc, world.engine, world.codes);
         if (reply != (request.starts_with("cmd:") ? list : std::string()))
             __builtin_trap();
         if (world.doc.ReceivedCode.LastIndex() > kLastCodeIndex)
@@ -72,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!request.starts_with("cmd:") && !world.endOfCode.running)
             __builtin_trap();
         if ((control & 2) && world.endOfCode.running)
-            world.receiver.EndOfCode();
+            world.codes.EndOfCode();
         if (control & 4)
             world.engine.TypematicTimerTimer();
     }

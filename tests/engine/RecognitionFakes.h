@@ -1,6 +1,7 @@
 #pragma once
 // Recording stand-ins for the ports of the recognizer.
 
+#include "engine/recognition/CodeReceiver.h"
 #include "engine/recognition/Recognizer.h"
 
 #include "framework/Text.h"
@@ -137,6 +138,15 @@ struct FakePorts {
         return {&settings, &timer,  &tree,    &foreground, &sound, &reports,
                 &log,      &errors, &actions, &osd,        &tray,  &pointer};
     }
+};
+
+// The origins' entry point in front of a recognizer whose ports record what it does.
+struct ReceiverWorld {
+    TDocument doc;
+    FakePorts fake;
+    TRecognizer engine{doc, fake.Ports()};
+    FakeTimer endOfCode;
+    TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
 };
 
 inline void Learn(TCommand& c, std::initializer_list<std::int32_t> values) {

@@ -8,19 +8,14 @@ using namespace tav::testing;
 
 namespace {
 
-struct PipeRequests : ::testing::Test {
-    TDocument doc;
-    FakePorts fake;
-    TRecognizer engine{doc, fake.Ports()};
-    FakeTimer endOfCode;
-    TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+struct PipeRequests : ::testing::Test, ReceiverWorld {
     TCommandNode* r1 = doc.AddRemote("R1");
     TCommandNode* a = doc.AddCommand(r1, "A");
     TCommandNode* b = doc.AddCommand(r1, "B");
     TCommandNode* c = doc.AddCommand(doc.AddRemote("R2"), "C");
 
     std::string Ask(std::string_view request) {
-        return AnswerPipeRequest(request, doc, engine, receiver);
+        return AnswerPipeRequest(request, doc, engine, codes);
     }
 };
 

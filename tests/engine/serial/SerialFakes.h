@@ -97,12 +97,7 @@ struct FakeMessageBoxes {
 
 // What a serial origin feeds and is fed by: the recognizer behind the origins' entry point, the
 // settings, its port, its host and the message boxes it shows.
-struct SerialOriginWorld {
-    TDocument doc;
-    FakePorts fake;
-    TRecognizer engine{doc, fake.Ports()};
-    FakeTimer endOfCode;
-    TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+struct SerialOriginWorld : ReceiverWorld {
     test::FakeSettingsStore store;
     TSettings settings{store};
     FakeSerialPort port;
