@@ -1,5 +1,6 @@
 // Saving and loading a large configuration: 10,000 commands of 100 values each and 1,000 action
 // items with their triggers and action strings.
+#include "HeapCounter.h"
 #include "engine/config/ConfigFile.h"
 
 #include <benchmark/benchmark.h>
@@ -80,8 +81,41 @@ void BM_LoadConfig(benchmark::State& state) {
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(loaded.Document);
     }
+    // What one more load needs at its peak and what the loaded document keeps, in MB.
+    const std::size_t before = bench::HeapLiveBytes();
+    bench::ResetHeapPeak();
+    {
+        auto loaded = tav::LoadConfigFile(path, {});
+        state.counters["DocumentMB"] = static_cast<double>(bench::HeapLiveBytes() - before) / 1e6;
+    }
+    state.counters["PeakMB"] = static_cast<double>(bench::HeapPeakBytes() - before) / 1e6;
     std::remove(path.c_str());
 }
 BENCHMARK(BM_LoadConfig)->Unit(benchmark::kMillisecond);
+
+// Many action items on one trigger command: every item adds itself to that command's list.
+void BM_LoadItemsSharingOneTrigger(benchmark::State& state) {
+    const int items = static_cast<int>(state.range(0));
+    const std::string path = BenchFile();
+    {
+        tav::TDocument doc;
+        tav::TCommandNode* command = doc.AddCommand(doc.AddRemote("Remote"), "Button");
+        for (int a = 0; a < items; ++a)
+            doc.AddTrigger(doc.AddAction(doc.DefaultLayout(), "Item"), command);
+        if (!tav::SaveConfigFile(doc, path, {}).Ok) {
+            state.SkipWithError("save failed");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        auto loaded = tav::LoadConfigFile(path, {});
+        if (loaded.Status != tav::TConfigLoadStatus::Loaded ||
+            loaded.Document->Commands().front()->Actions.size() != static_cast<std::size_t>(items))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(loaded.Document);
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_LoadItemsSharingOneTrigger)->Arg(50000)->Arg(450000)->Unit(benchmark::kMillisecond);
 
 } // namespace

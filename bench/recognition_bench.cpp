@@ -45,7 +45,7 @@ struct QuietPorts : IRecognitionSettings,
         return {};
     }
     void ShowError(const std::string&) override {}
-    void RunCurrentAction() override {}
+    void RunAction(TAction&) override {}
     std::string Suffix() const override { return {}; }
     void Show(const std::string&) override {}
     void ShowReceiving() override {}
@@ -100,7 +100,24 @@ void BM_RecogniseSharedPrefix(benchmark::State& state) {
     Recognise(state, true);
 }
 
+// What the worst case cannot beat: one plain pass over as many code values as 10,000 commands
+// of 100 values hold, lying one after another.
+void BM_SequentialReadReference(benchmark::State& state) {
+    std::vector<std::int32_t> values(static_cast<std::size_t>(state.range(0)) * kValues);
+    std::mt19937 rng(42);
+    for (auto& v : values)
+        v = static_cast<std::int32_t>(rng());
+    for (auto _ : state) {
+        std::int32_t sum = 0;
+        for (const std::int32_t v : values)
+            sum ^= v;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(values.size()) * 4);
+}
+
 } // namespace
 
+BENCHMARK(BM_SequentialReadReference)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecogniseRandomCodes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecogniseSharedPrefix)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
