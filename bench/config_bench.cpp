@@ -23,10 +23,10 @@ std::unique_ptr<tav::TDocument> LargeDocument() {
         tav::TCommandNode* remote = doc->AddRemote("Remote control " + std::to_string(r));
         for (int c = 0; c < kCommandsPerRemote; ++c) {
             tav::TCommandNode* node = doc->AddCommand(remote, "Button " + std::to_string(c));
-            tav::TCommand& record = *node->Data();
+            std::vector<std::int32_t> code(kValues);
             for (int v = 0; v < kValues; ++v)
-                record.Code[static_cast<std::size_t>(v)] = (r * 7919 + c * 104729 + v * 31) % 4096;
-            record.LastIndex = kValues - 1;
+                code[static_cast<std::size_t>(v)] = (r * 7919 + c * 104729 + v * 31) % 4096;
+            doc->SetCode(*node->Data(), tav::TCode(code));
             commands.push_back(node);
         }
     }

@@ -72,13 +72,13 @@ void Recognise(benchmark::State& state, bool sharedPrefix) {
     for (auto& v : received)
         v = value(rng);
     for (int c = 0; c < commands; ++c) {
-        TCommand& cmd = *doc.AddCommand(remote, "C")->Data();
-        cmd.LastIndex = kValues - 1;
+        std::vector<std::int32_t> code(kValues);
         for (int i = 0; i < kValues; ++i)
-            cmd.Code[static_cast<std::size_t>(i)] =
+            code[static_cast<std::size_t>(i)] =
                 sharedPrefix ? received[static_cast<std::size_t>(i)] : value(rng);
         if (sharedPrefix && c + 1 < commands)
-            cmd.Code[kValues - 1] += 1000;
+            code[kValues - 1] += 1000;
+        doc.SetCode(*doc.AddCommand(remote, "C")->Data(), TCode(code));
     }
     if (!sharedPrefix)
         received[0] = -1; // no command matches

@@ -58,11 +58,11 @@ struct Reports : FakeReports {
     void ClearReplySocket() override {
         if (doc->LearnQueue.LastSample < 0)
             __builtin_trap();
-        const TCommand& sample =
-            doc->LearnQueue.Samples[static_cast<std::size_t>(doc->LearnQueue.LastSample)].Command;
+        const TCode& sample =
+            doc->LearnQueue.Samples[static_cast<std::size_t>(doc->LearnQueue.LastSample)].Code;
         std::string line;
-        for (int i = 0; i <= sample.LastIndex; ++i)
-            line += static_cast<char>(sample.Code[static_cast<std::size_t>(i)]);
+        for (const std::int32_t value : sample.Values())
+            line += static_cast<char>(value);
         lines.push_back(line);
     }
 };

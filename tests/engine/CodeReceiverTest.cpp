@@ -27,7 +27,7 @@ struct CodeReceiving : ::testing::Test {
                            [this](unsigned ms) { interval = ms; }};
     TCommandNode* vol = doc.AddCommand(doc.AddRemote("TV"), "Vol+");
 
-    CodeReceiving() { Learn(*vol->Data(), {0x1A, 0x2B}); }
+    CodeReceiving() { Learn(doc, *vol->Data(), {0x1A, 0x2B}); }
     void Bytes(std::initializer_list<std::int32_t> values, TDuringTimeOut during) {
         receiver.ReceiveTimed(
             [&](TReceivedCode& rc) {

@@ -4,18 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <initializer_list>
+#include <random>
+#include <vector>
 
 using namespace tav;
 
 namespace {
 
-TCommand Code(std::initializer_list<std::int32_t> values) {
-    TCommand c;
-    for (std::int32_t v : values)
-        c.Code[static_cast<std::size_t>(++c.LastIndex)] = v;
-    return c;
+TCode Code(std::initializer_list<std::int32_t> values) {
+    return TCode(values);
 }
 
 TCompareSettings Tolerance(int t) {
@@ -58,7 +59,7 @@ TEST(CompareCodes, SkipFirstAndLengthLimit) {
     TCompareSettings limit = Tolerance(0);
     limit.LengthLimit = 3;
     limit.SkipFirst = 1;
-    const TCommand a = Code({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const TCode a = Code({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_TRUE(CompareCodes(limit, a, Code({50, 1, 2, 3, 0, 0, 0, 0, 0, 0})));
     EXPECT_FALSE(CompareCodes(limit, a, Code({0, 1, 2, 4, 4, 5, 6, 7, 8, 9})));
 }
@@ -83,6 +84,74 @@ TEST(CompareCodes, BinaryThreshold) {
     EXPECT_TRUE(CompareCodes(s, Code({0, -5, 500}), Code({0, INT_MIN, INT_MAX})));
 }
 
+namespace {
+
+// The comparison value by value, in 64 bits, as the rules state it.
+bool ReferenceCompare(const TCompareSettings& s, const TCode& stored, const TCode& received) {
+    if (stored.Empty() || received.Empty())
+        return false;
+    if (s.SameLength && stored.LastIndex() != received.LastIndex())
+        return false;
+    int last = std::min(stored.LastIndex(), received.LastIndex());
+    if (s.LengthLimit > 0 && s.LengthLimit <= last)
+        last = s.LengthLimit;
+    if (last <= 1)
+        return stored[0] == received[0];
+    for (int i = std::max(s.SkipFirst, 0); i <= last; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (s.Binary) {
+            if ((stored[k] < s.BinaryThreshold) != (received[k] < s.BinaryThreshold))
+                return false;
+        } else if (std::llabs(std::int64_t{received[k]} - stored[k]) > s.Tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(CompareCodes, AgreesWithTheValueByValueRulesUnderAnySettings) {
+    std::mt19937 rng(7);
+    auto in = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const std::int32_t extremes[] = {INT_MIN, INT_MIN + 1, -1, 0, 1, INT_MAX - 1, INT_MAX};
+    auto value = [&] {
+        return in(0, 3) == 0 ? extremes[in(0, 6)] : static_cast<std::int32_t>(rng());
+    };
+    int matches = 0;
+    for (int round = 0; round < 20000; ++round) {
+        TCompareSettings s;
+        s.SkipFirst = in(-2, 300);
+        s.Tolerance = in(0, 4) == 0 ? extremes[in(0, 6)] : in(-3, 60);
+        s.LengthLimit = in(0, 1) ? 0 : in(-2, 300);
+        s.Binary = in(0, 2) == 0;
+        s.BinaryThreshold = in(0, 1) ? value() : in(-50, 50);
+        s.SameLength = in(0, 3) == 0;
+        std::vector<std::int32_t> stored(
+            static_cast<std::size_t>(in(0, 3) ? in(0, 5) : in(0, 400)));
+        for (auto& v : stored)
+            v = in(0, 1) ? value() : in(-100, 100);
+        // The received code mostly follows the stored one, a value now and then off by a little
+        // or by a lot, and may be longer or shorter.
+        std::vector<std::int32_t> received = stored;
+        received.resize(in(0, 4) ? stored.size() : static_cast<std::size_t>(in(0, 400)), 5);
+        for (int changes = in(0, 3); changes > 0 && !received.empty(); --changes) {
+            auto& v =
+                received[static_cast<std::size_t>(in(0, static_cast<int>(received.size()) - 1))];
+            const int delta = in(0, 1) ? in(-70, 70) : in(INT_MIN / 2, INT_MAX / 2);
+            v = static_cast<std::int32_t>(static_cast<std::uint32_t>(v) +
+                                          static_cast<std::uint32_t>(delta)); // wraps
+        }
+        const TCode a(stored), b(received);
+        const bool expected = ReferenceCompare(s, a, b);
+        ASSERT_EQ(CompareCodes(s, a, b), expected) << "round " << round;
+        matches += expected;
+    }
+    // Both outcomes occur often enough for the agreement to mean something.
+    EXPECT_GT(matches, 2000);
+    EXPECT_LT(matches, 18000);
+}
+
 TEST(MousePackets, DecodesWholePacketsUpToTheFirstNonPacket) {
     // 0x43: dx high bits 11, dy high bits 00; 0x7F | 0xC0 = 0xFF = -1.
     const auto moves = DecodeMousePackets(Code(
@@ -92,14 +161,12 @@ TEST(MousePackets, DecodesWholePacketsUpToTheFirstNonPacket) {
 
 TEST(MousePackets, NeverReadsPastTheCode) {
     EXPECT_TRUE(DecodeMousePackets(Code({})).empty());
-    TCommand stale = Code({0x40, 1});
-    stale.Code[2] = 1; // left over from an earlier code
-    EXPECT_TRUE(DecodeMousePackets(stale).empty());
+    EXPECT_TRUE(DecodeMousePackets(Code({0x40, 1})).empty());
     EXPECT_EQ(DecodeMousePackets(Code({0x40, 1, 2, 0, 0, 0, 0x40, 3})).size(), 1u);
 }
 
 TEST(ReportText, PartsAndSeparators) {
-    const TCommand code = Code({0x1A, 0x2B});
+    const TCode code = Code({0x1A, 0x2B});
     TAction item;
     item.Name = "Volume up";
     const TReportParts all{true, true, true, true};

@@ -49,6 +49,18 @@ void ExpectConsistent(const TDocument& doc) {
               doc.Layouts().end());
 }
 
+// The side-by-side codes are those of the learned commands, in recognition order.
+void ExpectCodesInStep(TDocument& doc) {
+    std::vector<std::pair<TCommand*, TCode>> expected, stored;
+    for (TCommand* c : doc.Commands())
+        if (!c->Empty())
+            expected.emplace_back(c, c->Code());
+    const TRecognitionCodes& codes = doc.RecognitionCodes();
+    for (const auto& entry : codes.Entries())
+        stored.emplace_back(entry.Command, TCode(codes.CodeOf(entry)));
+    EXPECT_EQ(stored, expected);
+}
+
 struct Fixture : ::testing::Test {
     TDocument doc{[] { return std::string("Standard"); }};
     std::vector<TRunStateChange> told;
@@ -86,7 +98,7 @@ TEST_F(Document, NewCommandGoesBeforeTheSelectedOneButIsRecognisedLast) {
     EXPECT_EQ(vcr->AbsoluteIndex(), 4);
     EXPECT_EQ(doc.Commands(), (std::vector<TCommand*>{a->Data(), b->Data(), c->Data()}));
     const TCommand& fresh = *c->Data();
-    EXPECT_EQ(fresh.LastIndex, -1);
+    EXPECT_EQ(fresh.LastIndex(), -1);
     EXPECT_TRUE(fresh.Recognition && fresh.Typematic && fresh.Sound.empty());
     EXPECT_TRUE(doc.Modified());
     ExpectConsistent(doc);
@@ -222,7 +234,7 @@ TEST_F(Document, SwitchesApplyToTheNodeAndItsCommands) {
     EXPECT_TRUE(a->Data()->Recognition && b->Data()->Recognition);
     EXPECT_EQ(NodeImageIndex(*tv), 0);
     EXPECT_EQ(NodeImageIndex(*a), 1); // not learned, whatever its switch
-    a->Data()->LastIndex = 0;
+    doc.SetCode(*a->Data(), {5});
     EXPECT_EQ(NodeImageIndex(*a), 3);
     doc.SetRecognition(tv, false);
     EXPECT_EQ(NodeImageIndex(*a), 2);
@@ -288,7 +300,7 @@ TEST_F(Document, LinksStayInStepUnderRandomEditing) {
             for (const auto& l : doc.Layouts())
                 for (const auto& i : l->Actions)
                     items.push_back(i.get());
-            switch (pick(10)) {
+            switch (pick(11)) {
             case 0:
                 doc.AddRemote("R");
                 break;
@@ -329,8 +341,17 @@ TEST_F(Document, LinksStayInStepUnderRandomEditing) {
                     doc.MoveNode(nodes[pick(nodes.size())], nodes[pick(nodes.size())],
                                  pick(2) ? TDropPlace::OnLabel : TDropPlace::Beside);
                 break;
+            case 10:
+                if (!nodes.empty()) {
+                    std::vector<std::int32_t> code(pick(4));
+                    for (auto& v : code)
+                        v = static_cast<std::int32_t>(rng());
+                    doc.SetCode(*nodes[pick(nodes.size())]->Data(), TCode(code));
+                }
+                break;
             }
             ExpectConsistent(doc);
+            ExpectCodesInStep(doc);
             if (HasFatalFailure())
                 return;
         }

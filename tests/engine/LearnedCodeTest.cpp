@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <vector>
 
 using namespace tav;
@@ -11,16 +12,22 @@ namespace {
 
 struct LearnedCodeTest : ::testing::Test {
     TLearnQueue queue;
-    TCommand command;
+    TCode command;
 
     void AddSample(std::vector<std::int32_t> values, bool matched = true) {
         TInQueueArray& s = queue.Samples.at(static_cast<std::size_t>(++queue.LastSample));
-        std::copy(values.begin(), values.end(), s.Command.Code.begin());
-        s.Command.LastIndex = static_cast<std::int32_t>(values.size()) - 1;
+        s.Code = TCode(values);
         s.Matched = matched;
     }
+    // What accepting the dialog stores: the command keeps its code when nothing was learned.
+    bool Store() {
+        const std::optional<TCode> learned = LearnedCode(queue);
+        if (learned)
+            command = *learned;
+        return learned.has_value();
+    }
     std::vector<std::int32_t> Stored() const {
-        return {command.Code.begin(), command.Code.begin() + command.Count()};
+        return {command.Values().begin(), command.Values().end()};
     }
 };
 
@@ -28,7 +35,7 @@ TEST_F(LearnedCodeTest, TheRunningHalvingWeighsEachLaterSampleAsAllEarlierOnesTo
     AddSample({100, 200, 300});
     AddSample({102, 200, 300});
     AddSample({104, 200, 300});
-    ASSERT_TRUE(StoreLearnedCode(queue, command));
+    ASSERT_TRUE(Store());
     // (100+100)/2 = 100, (102+100)/2 = 101, (104+101)/2 = 102: not the mean 102 by chance.
     EXPECT_EQ(Stored(), (std::vector<std::int32_t>{102, 200, 300}));
 
@@ -36,7 +43,7 @@ TEST_F(LearnedCodeTest, TheRunningHalvingWeighsEachLaterSampleAsAllEarlierOnesTo
     queue = {};
     AddSample({-3});
     AddSample({-4});
-    ASSERT_TRUE(StoreLearnedCode(queue, command));
+    ASSERT_TRUE(Store());
     EXPECT_EQ(Stored(), (std::vector<std::int32_t>{-3})); // (-3-3)/2 = -3, (-4-3)/2 = -3
 }
 
@@ -45,7 +52,7 @@ TEST_F(LearnedCodeTest, TheCodeIsCutToTheShortestMatchingSampleAndMissesCountFor
     AddSample({1, 2}, false);
     AddSample({12, 22, 32});
     AddSample({14, 24, 34});
-    ASSERT_TRUE(StoreLearnedCode(queue, command));
+    ASSERT_TRUE(Store());
     // Sample 2 is copied (the earliest of the two shortest), then 0, 2 and 3 are halved in:
     // 12 -> (10+12)/2 = 11 -> (12+11)/2 = 11 -> (14+11)/2 = 12.
     EXPECT_EQ(Stored(), (std::vector<std::int32_t>{12, 22, 32}));
@@ -57,19 +64,18 @@ TEST_F(LearnedCodeTest, AFullLengthSampleQualifiesAndExtremeValuesDoNotOverflow)
     full.back() = std::numeric_limits<std::int32_t>::min();
     AddSample(full);
     AddSample(full);
-    ASSERT_TRUE(StoreLearnedCode(queue, command));
-    EXPECT_EQ(command.LastIndex, kLastCodeIndex);
-    EXPECT_EQ(command.Code[0], kMax);
-    EXPECT_EQ(command.Code[kLastCodeIndex], std::numeric_limits<std::int32_t>::min());
+    ASSERT_TRUE(Store());
+    EXPECT_EQ(command.LastIndex(), kLastCodeIndex);
+    EXPECT_EQ(command[0], kMax);
+    EXPECT_EQ(command[kLastCodeIndex], std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(LearnedCodeTest, WithoutAMatchingSampleTheCommandKeepsItsCode) {
-    command.Code[0] = 7;
-    command.LastIndex = 0;
-    EXPECT_FALSE(StoreLearnedCode(queue, command));
+    command = {7};
+    EXPECT_FALSE(Store());
     AddSample({}); // a sample without values is no code
     AddSample({5}, false);
-    EXPECT_FALSE(StoreLearnedCode(queue, command));
+    EXPECT_FALSE(Store());
     EXPECT_EQ(Stored(), (std::vector<std::int32_t>{7}));
 }
 

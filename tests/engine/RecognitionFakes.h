@@ -149,10 +149,8 @@ struct ReceiverWorld {
     TCodeReceiver codes{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
 };
 
-inline void Learn(TCommand& c, std::initializer_list<std::int32_t> values) {
-    c.LastIndex = -1;
-    for (std::int32_t v : values)
-        c.Code[static_cast<std::size_t>(++c.LastIndex)] = v;
+inline void Learn(TDocument& doc, TCommand& c, std::initializer_list<std::int32_t> values) {
+    doc.SetCode(c, TCode(values));
 }
 
 inline void Feed(TDocument& doc, std::initializer_list<std::int32_t> values) {

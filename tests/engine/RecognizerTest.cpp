@@ -17,14 +17,14 @@ struct Recognition : ::testing::Test {
 
     TCommandNode* Command(const char* name, std::initializer_list<std::int32_t> code) {
         TCommandNode* node = doc.AddCommand(tv, name);
-        Learn(*node->Data(), code);
+        Learn(doc, *node->Data(), code);
         return node;
     }
     // One code through the whole road, with the time-out over afterwards.
     void Press(TCommandNode* node) {
         const TCommand& c = *node->Data();
-        for (int i = 0; i <= c.LastIndex; ++i)
-            doc.ReceivedCode.AppendUpTo1000(c.Code[static_cast<std::size_t>(i)]);
+        for (const std::int32_t value : c.Code().Values())
+            doc.ReceivedCode.AppendUpTo1000(value);
         engine.ProcessReceivedCode();
         engine.TypematicTimerTimer();
     }
@@ -316,7 +316,7 @@ TEST_F(Recognition, LearningFillsFourSamplesAndFiresNothing) {
     Feed(doc, {5, 7}); // the fifth code takes the fourth sample's place
     engine.ProcessReceivedCode();
     EXPECT_EQ(doc.LearnQueue.LastSample, 3);
-    EXPECT_EQ(doc.LearnQueue.Samples[3].Command.Code[1], 7);
+    EXPECT_EQ(doc.LearnQueue.Samples[3].Code[1], 7);
     EXPECT_EQ(view.circles, (std::vector<std::pair<int, std::uint32_t>>{{0, kLearnMatchColor},
                                                                         {1, kLearnMissColor},
                                                                         {2, kLearnMatchColor},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace tav {
 
@@ -26,39 +27,39 @@ std::uint32_t DigitValue(char c) {
 
 } // namespace
 
-int CodeDigits(const TCommand& command) {
+int CodeDigits(const TCode& code) {
     int digits = 0;
-    for (int i = 0; i <= command.LastIndex; ++i)
-        digits = std::max(digits, HexWidth(command.Code[static_cast<std::size_t>(i)]));
+    for (const std::int32_t value : code.Values())
+        digits = std::max(digits, HexWidth(value));
     return digits;
 }
 
-std::string EncodeCode(const TCommand& command) {
+std::string EncodeCode(const TCode& code) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    const int digits = CodeDigits(command);
+    const int digits = CodeDigits(code);
     std::string text;
-    text.reserve(static_cast<std::size_t>(digits) * static_cast<std::size_t>(command.Count()));
-    for (int i = 0; i <= command.LastIndex; ++i) {
-        const auto u = static_cast<std::uint32_t>(command.Code[static_cast<std::size_t>(i)]);
+    text.reserve(static_cast<std::size_t>(digits) * static_cast<std::size_t>(code.Count()));
+    for (const std::int32_t value : code.Values()) {
+        const auto u = static_cast<std::uint32_t>(value);
         for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
             text += kHex[(u >> shift) & 0xF];
     }
     return text;
 }
 
-void DecodeCode(std::string_view text, int digits, TCommand& command) {
-    command.LastIndex = -1;
+TCode DecodeCode(std::string_view text, int digits) {
     if (text.empty() || digits < 1)
-        return;
+        return {};
     const std::size_t width = static_cast<std::size_t>(digits);
-    const std::size_t count = std::min(text.size() / width, command.Code.size());
-    for (std::size_t j = 0; j < count; ++j) {
+    std::vector<std::int32_t> values(
+        std::min(text.size() / width, static_cast<std::size_t>(kCodeCapacity)));
+    for (std::size_t j = 0; j < values.size(); ++j) {
         std::uint32_t value = 0;
         for (char c : text.substr(j * width, width))
             value = (value << 4) | DigitValue(c);
-        command.Code[j] = static_cast<std::int32_t>(value);
+        values[j] = static_cast<std::int32_t>(value);
     }
-    command.LastIndex = static_cast<std::int32_t>(count) - 1;
+    return TCode(values);
 }
 
 } // namespace tav

@@ -2,20 +2,20 @@
 // The text form of a learned code in the configuration file: every value as the same number of
 // upper-case hexadecimal digits (the width of the widest value), joined without separator.
 
-#include "engine/document/Records.h"
+#include "engine/document/Code.h"
 
 #include <string>
 #include <string_view>
 
 namespace tav {
 
-// Digits the widest of Code[0..LastIndex] needs (8 for any negative); 0 for an empty code.
-int CodeDigits(const TCommand& command);
+// Digits the widest value needs (8 for any negative); 0 for an empty code.
+int CodeDigits(const TCode& code);
 // The values, each zero-padded to CodeDigits; empty for an empty code.
-std::string EncodeCode(const TCommand& command);
+std::string EncodeCode(const TCode& code);
 // Cuts `text` into chunks of `digits` characters from its start (a short rest is ignored) and
 // stores them as values; any character that is no hexadecimal digit counts as 0 and a value
-// wraps at 32 bits. Keeps at most the record's capacity. Sets LastIndex -1 when nothing fits.
-void DecodeCode(std::string_view text, int digits, TCommand& command);
+// wraps at 32 bits. Keeps at most a code's capacity; empty when nothing fits.
+TCode DecodeCode(std::string_view text, int digits);
 
 } // namespace tav

@@ -102,8 +102,8 @@ private:
         record.Recognition = ini_.ReadBool(section, keys.recognition, true);
         record.Typematic = ini_.ReadBool(section, "Typematic", true);
         record.Sound = ini_.ReadString(section, "Sound", "");
-        DecodeCode(ini_.ReadString(section, keys.code, ""), ini_.ReadInteger(section, "Digits", 2),
-                   record);
+        doc_.SetCode(record, DecodeCode(ini_.ReadString(section, keys.code, ""),
+                                        ini_.ReadInteger(section, "Digits", 2)));
         fileNodes_.push_back(node);
     }
 
@@ -150,9 +150,8 @@ private:
 };
 
 // What a file stores of a record; its place in the tree and its links stay.
-void CopyLearned(const TCommand& from, TCommand& to) {
-    to.LastIndex = from.LastIndex;
-    to.Code = from.Code;
+void CopyLearned(const TCommand& from, TDocument& document, TCommand& to) {
+    document.SetCode(to, from.Code());
     to.Recognition = from.Recognition;
     to.Typematic = from.Typematic;
     to.Sound = from.Sound;
@@ -214,11 +213,11 @@ TConfigImportResult ImportConfigFile(const std::string& path, TDocument& documen
         return result;
     for (const auto& remote : loaded.Document->Tree().Remotes()) {
         TCommandNode* target = document.AddRemote(remote->Text);
-        CopyLearned(*remote->Data(), *target->Data());
+        CopyLearned(*remote->Data(), document, *target->Data());
         ++result.AddedNodes;
         for (const auto& command : remote->Children()) {
             TCommandNode* added = document.AddCommand(target, command->Text);
-            CopyLearned(*command->Data(), *added->Data());
+            CopyLearned(*command->Data(), document, *added->Data());
             ++result.AddedNodes;
         }
     }

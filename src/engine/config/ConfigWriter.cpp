@@ -68,8 +68,8 @@ std::string FormatConfig(const TDocument& document, const TConfigFileInfo& info)
         out.Key("Sound", record.Sound);
         out.Flag("Recognition", record.Recognition);
         out.Flag("Typematic", record.Typematic);
-        out.Key("Digits", CodeDigits(record));
-        out.Key("Code", EncodeCode(record));
+        out.Key("Digits", CodeDigits(record.Code()));
+        out.Key("Code", EncodeCode(record.Code()));
         out.Key("TrigCount", static_cast<long long>(record.Actions.size()));
         for (std::size_t j = 0; j < record.Actions.size(); ++j) {
             const auto [l, a] = places.at(record.Actions[j]);

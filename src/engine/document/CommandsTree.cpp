@@ -18,7 +18,7 @@ std::size_t PositionIn(const std::vector<std::unique_ptr<TCommandNode>>& list,
 int NodeImageIndex(const TCommandNode& node) {
     if (node.IsRemote())
         return 0;
-    if (node.Data()->LastIndex < 0)
+    if (node.Data()->Empty())
         return 1;
     return node.Data()->Recognition ? 3 : 2;
 }

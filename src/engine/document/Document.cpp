@@ -29,6 +29,7 @@ TDocument::~TDocument() = default;
 
 void TDocument::Reset() {
     commands_.clear();
+    recognitionCodesStale_ = true;
     layouts_.clear();
     tree_.Clear();
     auto def = std::make_unique<TLayout>();
@@ -43,6 +44,8 @@ void TDocument::Reset() {
 void TDocument::TakeContentFrom(TDocument& loaded) {
     std::swap(tree_, loaded.tree_);
     std::swap(commands_, loaded.commands_);
+    recognitionCodesStale_ = true;
+    loaded.recognitionCodesStale_ = true;
     std::swap(layouts_, loaded.layouts_);
     std::swap(curLayout_, loaded.curLayout_);
     std::swap(curAction_, loaded.curAction_);
@@ -54,6 +57,20 @@ void TDocument::TakeContentFrom(TDocument& loaded) {
 TCommandNode* TDocument::NodeOf(const TCommand* command) const {
     TCommandNode* node = command ? tree_.NodeAt(command->NodeIndex) : nullptr;
     return node && node->Data() == command ? node : nullptr;
+}
+
+const TRecognitionCodes& TDocument::RecognitionCodes() {
+    if (recognitionCodesStale_) {
+        recognitionCodes_.Rebuild(commands_);
+        recognitionCodesStale_ = false;
+    }
+    return recognitionCodes_;
+}
+
+void TDocument::SetCode(TCommand& command, TCode code) {
+    command.code_ = std::move(code);
+    recognitionCodesStale_ = true;
+    Touch();
 }
 
 bool TDocument::Contains(const TAction* action) const {
@@ -75,6 +92,7 @@ TCommandNode* TDocument::AddCommand(TCommandNode* selected, std::string name) {
         return nullptr;
     TCommandNode* node = tree_.InsertCommand(selected, std::move(name));
     commands_.push_back(node->Data());
+    recognitionCodesStale_ = true;
     Touch();
     return node;
 }
@@ -93,6 +111,7 @@ void TDocument::DeleteTreeNode(TCommandNode* node) {
     const auto pos = std::find(commands_.begin(), commands_.end(), record);
     if (pos != commands_.end()) {
         commands_.erase(pos);
+        recognitionCodesStale_ = true;
         for (TAction* item : record->Actions)
             std::erase(item->TriggerCommands, record);
     }

@@ -8,6 +8,7 @@
 
 #include "engine/document/CommandsTree.h"
 #include "engine/document/ReceivedCode.h"
+#include "engine/document/RecognitionCodes.h"
 #include "engine/document/Records.h"
 
 #include <cstddef>
@@ -46,6 +47,8 @@ public:
     const std::vector<TCommand*>& Commands() const { return commands_; }
     const std::vector<std::unique_ptr<TLayout>>& Layouts() const { return layouts_; }
     TLayout* DefaultLayout() const { return layouts_.front().get(); }
+    // The codes of `Commands()` side by side, brought up to date here after any change.
+    const TRecognitionCodes& RecognitionCodes();
     // The owner node of a record, found by its NodeIndex; nullptr when it is stale.
     TCommandNode* NodeOf(const TCommand* command) const;
 
@@ -74,6 +77,8 @@ public:
     void SetRecognition(TCommandNode* node, bool on);
     void SetTypematic(TCommandNode* node, bool on);
     void SetSound(TCommandNode* node, std::string sound);
+    // Learning and loading give a record its code.
+    void SetCode(TCommand& command, TCode code);
     // Drag and drop inside the tree; false when the drop is refused.
     bool MoveNode(TCommandNode* dragged, TCommandNode* target, TDropPlace place);
 
@@ -110,6 +115,8 @@ private:
     NameSource defaultLayoutName_;
     TCommandsTree tree_;
     std::vector<TCommand*> commands_;
+    TRecognitionCodes recognitionCodes_;
+    bool recognitionCodesStale_ = true;
     std::vector<std::unique_ptr<TLayout>> layouts_;
     TLayout* curLayout_ = nullptr;
     TAction* curAction_ = nullptr;

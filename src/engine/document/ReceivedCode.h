@@ -3,7 +3,7 @@
 // own rule for a full buffer; the named operations carry those rules so that no origin writes
 // past the record or keeps more values than its rule allows.
 
-#include "engine/document/Records.h"
+#include "engine/document/Code.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,17 +29,15 @@ public:
     // Origins whose one message is a whole code. Values beyond the record are dropped.
     void Replace(std::span<const std::int32_t> values);
     void ReplaceBytes(std::span<const std::uint8_t> bytes);
-    void Empty() { code_.LastIndex = -1; }
+    void Empty() { code_.Clear(); }
 
-    const TCommand& Command() const { return code_; }
-    std::int32_t LastIndex() const { return code_.LastIndex; }
-    bool IsEmpty() const { return code_.LastIndex < 0; }
-    std::span<const std::int32_t> Values() const {
-        return {code_.Code.data(), static_cast<std::size_t>(code_.LastIndex + 1)};
-    }
+    const TCode& Code() const { return code_; }
+    std::int32_t LastIndex() const { return code_.LastIndex(); }
+    bool IsEmpty() const { return code_.Empty(); }
+    std::span<const std::int32_t> Values() const { return code_.Values(); }
 
 private:
-    TCommand code_;
+    TCode code_;
 };
 
 } // namespace tav

@@ -2,6 +2,8 @@
 // The records of the document: commands (remotes share the record type), layouts and action
 // items, and the learning samples. Plain data; the document keeps the links between them in step.
 
+#include "engine/document/Code.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,25 +14,26 @@ namespace tav {
 
 struct TAction;
 struct TLayout;
-
-// Every code has room for this many values; `LastIndex` is at most kLastCodeIndex.
-inline constexpr int kCodeCapacity = 1001;
-inline constexpr int kLastCodeIndex = kCodeCapacity - 1;
+class TDocument;
 
 struct TCommand {
-    // These three stand in front of the values so that rejecting a code during recognition
-    // usually touches a single cache line of the record.
-    std::int32_t LastIndex = -1; // index of the last value; -1 = empty or not learned
     bool Recognition = true;
     bool Typematic = true;
-    std::array<std::int32_t, kCodeCapacity> Code{};
     std::string Sound;           // name of a sound of the settings' sound list; empty = none
     std::int32_t NodeIndex = -1; // absolute depth-first index of the record's tree node
     // The action items whose trigger list holds this command, each once. Not owned.
     std::vector<TAction*> Actions;
 
-    bool Empty() const { return LastIndex < 0; }
-    int Count() const { return LastIndex + 1; }
+    // The learned code; the document sets it, so that it can keep its recognition order of
+    // codes in step.
+    const TCode& Code() const { return code_; }
+    std::int32_t LastIndex() const { return code_.LastIndex(); } // -1 = empty or not learned
+    bool Empty() const { return code_.Empty(); }
+    int Count() const { return code_.Count(); }
+
+private:
+    friend class TDocument;
+    TCode code_;
 };
 
 struct TAction {
@@ -54,7 +57,7 @@ struct TLayout {
 
 // A learning sample.
 struct TInQueueArray {
-    TCommand Command;
+    TCode Code;
     bool Matched = false;
 };
 

@@ -1,7 +1,10 @@
 #pragma once
 // Whether a received code matches a stored one under the recognition settings.
 
-#include "engine/document/Records.h"
+#include "engine/document/Code.h"
+
+#include <cstdint>
+#include <span>
 
 namespace tav {
 
@@ -14,7 +17,11 @@ struct TCompareSettings {
     bool SameLength = false; // codes of different length never match
 };
 
-bool CompareCodes(const TCompareSettings& settings, const TCommand& stored,
-                  const TCommand& received);
+bool CompareCodes(const TCompareSettings& settings, std::span<const std::int32_t> stored,
+                  std::span<const std::int32_t> received);
+inline bool CompareCodes(const TCompareSettings& settings, const TCode& stored,
+                         const TCode& received) {
+    return CompareCodes(settings, stored.Values(), received.Values());
+}
 
 } // namespace tav

@@ -3,12 +3,13 @@
 
 #include "engine/document/Records.h"
 
+#include <optional>
+
 namespace tav {
 
-// The command takes the values of the shortest matching sample (the earliest of equally short
-// ones); then every matching sample, in order, is averaged into them, so each later sample
-// weighs as much as all earlier ones together. False, with `command` unchanged, when no sample
-// matched.
-bool StoreLearnedCode(const TLearnQueue& queue, TCommand& command);
+// The values of the shortest matching sample (the earliest of equally short ones), into which
+// every matching sample, in order, is then averaged, so each later sample weighs as much as all
+// earlier ones together. Nothing when no sample matched.
+std::optional<TCode> LearnedCode(const TLearnQueue& queue);
 
 } // namespace tav

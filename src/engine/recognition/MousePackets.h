@@ -2,7 +2,7 @@
 // Serial-mouse packets carried in a received code: groups of six values whose first three are a
 // mouse protocol packet.
 
-#include "engine/document/Records.h"
+#include "engine/document/Code.h"
 
 #include <vector>
 
@@ -16,6 +16,6 @@ struct TPointerMove {
 
 // The relative moves of the packets, up to the first group whose first value lacks the
 // packet-start bit. Only whole packets inside the code are read.
-std::vector<TPointerMove> DecodeMousePackets(const TCommand& code);
+std::vector<TPointerMove> DecodeMousePackets(const TCode& code);
 
 } // namespace tav

@@ -47,11 +47,9 @@ void TRecognizer::Learn() {
     if (q.LastSample < 3)
         ++q.LastSample;
     TInQueueArray& sample = q.Samples[static_cast<std::size_t>(q.LastSample)];
-    sample.Command.LastIndex = rc.LastIndex();
-    std::copy(values.begin(), values.end(), sample.Command.Code.begin());
+    sample.Code = rc.Code();
     const TCompareSettings settings = ports_.Settings->Read().Compare;
-    sample.Matched =
-        q.LastSample == 0 || CompareCodes(settings, q.Samples[0].Command, sample.Command);
+    sample.Matched = q.LastSample == 0 || CompareCodes(settings, q.Samples[0].Code, sample.Code);
     learnView_->SetCircleColor(q.LastSample, sample.Matched ? kLearnMatchColor : kLearnMissColor);
 
     const auto matched = std::count_if(q.Samples.begin(), q.Samples.begin() + q.LastSample + 1,
@@ -66,7 +64,7 @@ void TRecognizer::Match() {
     const TRecognitionSettings settings = ports_.Settings->Read();
     // The code is taken out of the buffer first: firing may pump messages, and an origin may
     // start collecting the next code meanwhile.
-    const TCommand received = doc_.ReceivedCode.Command();
+    const TCode received = doc_.ReceivedCode.Code();
     doc_.ReceivedCode.Empty();
 
     if (settings.UseSerialPort && settings.SerialMode == 2)
@@ -75,11 +73,14 @@ void TRecognizer::Match() {
 
     if (ports_.TypematicTimer->Running())
         return;
-    const auto& commands = doc_.Commands();
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        TCommand* command = commands[i];
-        if (!command->Recognition || !CompareCodes(settings.Compare, *command, received))
+    // The codes lie side by side in recognition order; a record is visited only when its code
+    // matches.
+    const TRecognitionCodes& codes = doc_.RecognitionCodes();
+    for (const TRecognitionCodes::TEntry& entry : codes.Entries()) {
+        if (!CompareCodes(settings.Compare, codes.CodeOf(entry), received.Values()) ||
+            !entry.Command->Recognition)
             continue;
+        TCommand* command = entry.Command;
         // The time-out and the repeat state are in force before the firing runs any action.
         doc_.LastFiredCommand = command;
         ports_.TypematicTimer->Start();
@@ -107,20 +108,22 @@ void TRecognizer::FireCommand(TCommand& command) {
             ports_.Sound->PlayWave(*wave);
     if (ports_.Reports->DdeOpen()) {
         const std::string text =
-            BuildReportText(settings.Dde, remoteName, commandName, command, chosen);
+            BuildReportText(settings.Dde, remoteName, commandName, command.Code(), chosen);
         if (!text.empty())
             ports_.Reports->SetDdeText(text);
     }
     if (settings.Tcp.Any())
         ports_.Reports->SendInfoLine(
-            BuildReportText(settings.Tcp, remoteName, commandName, command, chosen) + "\r\n");
+            BuildReportText(settings.Tcp, remoteName, commandName, command.Code(), chosen) +
+            "\r\n");
     if (settings.LogEnabled)
         WriteLog(settings, remoteName, commandName);
 
     // Taken before the actions run: they may pump messages in which the records change.
     TReportParts osdParts = settings.Osd;
     osdParts.Data = false;
-    std::string osdText = BuildReportText(osdParts, remoteName, commandName, command, chosen);
+    std::string osdText =
+        BuildReportText(osdParts, remoteName, commandName, command.Code(), chosen);
 
     if (chosen && !chosen->ActionStrings.empty() && ports_.Tray->IconVisible())
         ports_.Actions->RunAction(*chosen);

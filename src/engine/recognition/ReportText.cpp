@@ -5,7 +5,7 @@
 namespace tav {
 
 std::string BuildReportText(const TReportParts& parts, const std::string& remoteName,
-                            const std::string& commandName, const TCommand& command,
+                            const std::string& commandName, const TCode& code,
                             const TAction* chosen) {
     std::string text;
     auto separate = [&text] {
@@ -19,10 +19,10 @@ std::string BuildReportText(const TReportParts& parts, const std::string& remote
         text += commandName;
     }
     // The separator stands before the first value, so a code without values adds nothing.
-    if (parts.Data && command.LastIndex >= 0) {
+    if (parts.Data && !code.Empty()) {
         separate();
-        for (int i = 0; i <= command.LastIndex; ++i)
-            text += IntToHex(command.Code[static_cast<std::size_t>(i)], 2) + " ";
+        for (const std::int32_t value : code.Values())
+            text += IntToHex(value, 2) + " ";
     }
     if (parts.Action && chosen) {
         separate();

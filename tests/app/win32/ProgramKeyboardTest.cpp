@@ -33,9 +33,7 @@ TEST(ProgramKeyboard, AKeyFiresItsCommandOnceAndTheCarriedLibraryComesAndGoes) {
     const BYTE scan = 0x43; // F9
     test::TempPath file(".tvr"), log(".log");
     TDocument doc;
-    TCommand& f9 = *doc.AddCommand(doc.AddRemote("Keyboard"), "F9")->Data();
-    f9.Code[0] = scan;
-    f9.LastIndex = 0;
+    doc.SetCode(*doc.AddCommand(doc.AddRemote("Keyboard"), "F9")->Data(), {scan});
     ASSERT_TRUE(SaveConfigFile(doc, file.str(), {}).Ok);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
     TRegistryStore store(kSettingsKey);

@@ -25,12 +25,6 @@ std::string Standard() {
     return "Standard";
 }
 
-void SetCode(TCommandNode* node, std::initializer_list<std::int32_t> values) {
-    TCommand& c = *node->Data();
-    std::copy(values.begin(), values.end(), c.Code.begin());
-    c.LastIndex = static_cast<std::int32_t>(values.size()) - 1;
-}
-
 // Two remotes, three commands, a second layout with an item that lists a remote and one command
 // twice, and an item in the default layout.
 std::unique_ptr<TDocument> Sample() {
@@ -40,8 +34,8 @@ std::unique_ptr<TDocument> Sample() {
     TCommandNode* down = doc->AddCommand(tv, "Down");
     TCommandNode* vcr = doc->AddRemote("VCR");
     TCommandNode* play = doc->AddCommand(vcr, "Play");
-    SetCode(up, {5, 419, 32});
-    SetCode(down, {-1});
+    doc->SetCode(*up->Data(), {5, 419, 32});
+    doc->SetCode(*down->Data(), {-1});
     down->Data()->Sound = "ding";
     down->Data()->Typematic = false;
     vcr->Data()->Recognition = false;
@@ -138,10 +132,11 @@ TEST(ConfigFile, LongCodesAndActionStringsSurviveSaveAndOpen) {
     auto doc = std::make_unique<TDocument>(Standard);
     TCommandNode* remote = doc->AddRemote("R");
     TCommandNode* command = doc->AddCommand(remote, "C");
-    TCommand& c = *command->Data();
+    std::vector<std::int32_t> values(kCodeCapacity);
     for (int i = 0; i < kCodeCapacity; ++i)
-        c.Code[static_cast<std::size_t>(i)] = (i * 37) % 256;
-    c.LastIndex = kLastCodeIndex;
+        values[static_cast<std::size_t>(i)] = (i * 37) % 256;
+    doc->SetCode(*command->Data(), TCode(values));
+    const TCommand& c = *command->Data();
     TAction* item = doc->AddAction(doc->DefaultLayout(), "Long");
     const std::string action = "\xA1SendKeys\xA1 " + std::string(600, 'k');
     item->ActionStrings.push_back(action);
@@ -151,8 +146,8 @@ TEST(ConfigFile, LongCodesAndActionStringsSurviveSaveAndOpen) {
     const auto loaded = LoadConfigFile(file.str(), Standard);
     ASSERT_EQ(loaded.Status, TConfigLoadStatus::Loaded);
     const TCommand& back = *loaded.Document->Tree().NodeAt(1)->Data();
-    EXPECT_EQ(back.LastIndex, kLastCodeIndex);
-    EXPECT_EQ(back.Code, c.Code);
+    EXPECT_EQ(back.LastIndex(), kLastCodeIndex);
+    EXPECT_EQ(back.Code(), c.Code());
     EXPECT_EQ(loaded.Document->DefaultLayout()->Actions.at(0)->ActionStrings,
               (std::vector<std::string>{action}));
 }
@@ -174,11 +169,11 @@ TEST(ConfigFile, ReadsVersion3) {
     EXPECT_FALSE(power.Recognition);
     EXPECT_FALSE(power.Typematic);
     EXPECT_EQ(power.Sound, "beep");
-    EXPECT_EQ(power.LastIndex, 1);
-    EXPECT_EQ(power.Code[0], 10);
-    EXPECT_EQ(power.Code[1], 11);
-    EXPECT_EQ(doc.Tree().NodeAt(2)->Data()->LastIndex, 0); // "12" of "123" with two digits
-    EXPECT_EQ(doc.Tree().NodeAt(3)->Data()->LastIndex, -1);
+    EXPECT_EQ(power.LastIndex(), 1);
+    EXPECT_EQ(power.Code()[0], 10);
+    EXPECT_EQ(power.Code()[1], 11);
+    EXPECT_EQ(doc.Tree().NodeAt(2)->Data()->LastIndex(), 0); // "12" of "123" with two digits
+    EXPECT_EQ(doc.Tree().NodeAt(3)->Data()->LastIndex(), -1);
     ASSERT_EQ(doc.Layouts().size(), 1u);
     EXPECT_TRUE(doc.DefaultLayout()->Actions.empty());
 }
@@ -218,7 +213,7 @@ TEST(ConfigFile, HandMadeFilesLoadWithinBounds) {
     EXPECT_EQ(NodeNames(doc).at(1), "  Lost");
     EXPECT_EQ(NodeNames(doc).at(2), "Home");
     EXPECT_EQ(NodeNames(doc).at(3), "  Key");
-    EXPECT_EQ(doc.Tree().NodeAt(3)->Data()->LastIndex, -1);
+    EXPECT_EQ(doc.Tree().NodeAt(3)->Data()->LastIndex(), -1);
     // Counts are cut to what the file can hold: one node or layout per section or line at most.
     EXPECT_LT(doc.Tree().Count(), 60);
     EXPECT_LT(doc.Layouts().size(), 60u);
@@ -262,7 +257,7 @@ TEST(ConfigFile, ImportAddsCommandsOnly) {
     EXPECT_EQ(doc.Layouts().size(), 1u);
     const TCommand& up = *doc.Tree().NodeAt(3)->Data();
     EXPECT_EQ(up.NodeIndex, 3);
-    EXPECT_EQ(up.LastIndex, 2);
+    EXPECT_EQ(up.LastIndex(), 2);
     EXPECT_TRUE(up.Actions.empty());
     EXPECT_FALSE(doc.Tree().NodeAt(5)->Data()->Recognition);
 

@@ -73,7 +73,7 @@ TEST_F(DriverOrigins, WithoutTheDriverEveryOpeningReportsItAndNtBefore5HasNone) 
 }
 
 TEST_F(DriverOrigins, TheDriversCodesAreWholeSignedCodesAndAHeldKeyRepeatsATypematicCommand) {
-    Learn(*vol->Data(), {-1, 300});
+    Learn(doc, *vol->Data(), {-1, 300});
     On(TDriverPlatform::Nt5);
     ASSERT_TRUE(origins->OpenDriverReceiver(true));
     deliver(std::vector<std::int16_t>{-1, 300});
@@ -107,7 +107,7 @@ TEST_F(DriverOrigins, The9xDriverGetsTheWindowAndTheHardwareAndItsSamplesOnlyWhi
     // Runs: 0 before the first sample, three 0s, two 1s, two 0s; the last run is left out.
     std::vector<std::int16_t> samples(kVxDSamples, 1);
     samples[0] = samples[1] = samples[2] = samples[5] = samples[6] = 0;
-    Learn(*vol->Data(), {0, 2, 1, 1});
+    Learn(doc, *vol->Data(), {0, 2, 1, 1});
     origins->WMVxDData(samples.data());
     EXPECT_EQ(doc.LastFiredCommand, vol->Data());
     EXPECT_EQ(SampleRuns(std::vector<std::int16_t>(kVxDSamples, -5)), std::vector<std::int32_t>{0});

@@ -59,7 +59,7 @@ TEST_F(KeyboardOrigin, APressIsOneCodeAndAReleaseNone) {
     EXPECT_EQ(KeyboardCode(0x011C0001), 0x11C) << "extended keys have bit 8";
     EXPECT_EQ(KeyboardCode(0xC01E0001), std::nullopt) << "bit 31 of the 32-bit flags";
     EXPECT_EQ(KeyboardCode(0), std::nullopt);
-    Learn(*doc.AddCommand(doc.AddRemote("Keyboard"), "A")->Data(), {0x1E});
+    Learn(doc, *doc.AddCommand(doc.AddRemote("Keyboard"), "A")->Data(), {0x1E});
     origin.WMKeyboardHook(0x001E0001);
     origin.WMKeyboardHook(0xC01E0001);
     EXPECT_NE(doc.LastFiredCommand, nullptr);

@@ -69,7 +69,7 @@ struct TcpProtocols : ::testing::Test {
         ports.Reports = &reports;
         return ports;
     }
-    TcpProtocols() { Learn(*abc->Data(), {'A', 'B', 'C', '\n'}); }
+    TcpProtocols() { Learn(doc, *abc->Data(), {'A', 'B', 'C', '\n'}); }
     // Firings select their command; a code that matches nothing clears the selection.
     std::size_t Fired() const {
         return static_cast<std::size_t>(std::count_if(fake.tree.selections.begin(),
@@ -150,9 +150,7 @@ TEST_F(TcpProtocols, WhileTheTestViewShowsChunksAreEchoedAndShownButNeverCollect
 TEST_F(TcpProtocols, TheControlClientsChunkIsEchoedAndIsOneCodeCutToTheBuffer) {
     fake.settings.values.Compare.SameLength = true;
     TCommandNode* long_ = doc.AddCommand(abc->Parent(), "Long");
-    for (int i = 0; i < kCodeCapacity; ++i)
-        long_->Data()->Code[static_cast<std::size_t>(i)] = 'x';
-    long_->Data()->LastIndex = kLastCodeIndex;
+    doc.SetCode(*long_->Data(), TCode(std::vector<std::int32_t>(kCodeCapacity, 'x')));
     ControlClientRead("ABC\n", controlClient, receiver);
     EXPECT_EQ(doc.LastFiredCommand, abc->Data());
     fake.timer.running = false;

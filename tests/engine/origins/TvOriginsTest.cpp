@@ -47,7 +47,7 @@ struct TvOrigins : ::testing::Test, SerialOriginWorld {
 
     TCommand* Learned(std::int32_t code) {
         TCommand* command = doc.AddCommand(doc.AddRemote("TV"), "Key")->Data();
-        Learn(*command, {code});
+        Learn(doc, *command, {code});
         return command;
     }
 };

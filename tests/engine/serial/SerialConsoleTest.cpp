@@ -18,7 +18,7 @@ TEST_F(SerialConsole, ACodeEndsAtACarriageReturnOrWhenTheBufferIsFull) {
     port.present = {2};
     ASSERT_TRUE(console.OpenSerialConsole(true));
     EXPECT_EQ(port.log, (std::vector<std::string>{"open 2", "DTR+", "RTS+"}));
-    Learn(*doc.AddCommand(doc.AddRemote("Console"), "Play")->Data(), {'A', 'B', '\r'});
+    Learn(doc, *doc.AddCommand(doc.AddRemote("Console"), "Play")->Data(), {'A', 'B', '\r'});
 
     console.ComPort2RxChar("AB");
     EXPECT_EQ(doc.ReceivedCode.LastIndex(), 1) << "no end yet";

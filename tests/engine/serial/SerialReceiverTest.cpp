@@ -65,9 +65,9 @@ TEST_F(SerialReceiving, DataCountOnceTheInitStringIsOutPackedIntoValuesOfTheirSi
 
 TEST_F(SerialReceiving, AHeldKeyRepeatsOnlyATypematicCommand) {
     TCommandNode* remote = doc.AddRemote("TV");
-    Learn(*doc.AddCommand(remote, "Vol+")->Data(), {0x1A});
+    Learn(doc, *doc.AddCommand(remote, "Vol+")->Data(), {0x1A});
     TCommandNode* power = doc.AddCommand(remote, "Power");
-    Learn(*power->Data(), {0x2B});
+    Learn(doc, *power->Data(), {0x2B});
     doc.SetTypematic(power, false);
     receiver.OpenSerialReceiver(true);
     RunStartUp();

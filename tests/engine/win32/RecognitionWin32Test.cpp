@@ -80,7 +80,7 @@ struct Win32Recognition : ::testing::Test {
 TEST_F(Win32Recognition, AFedCodeFiresInTheForegroundWindowsLayout) {
     TCommandNode* tv = doc.AddRemote("TV");
     TCommandNode* play = doc.AddCommand(tv, "Play");
-    Learn(*play->Data(), {0x10, 0x20, 0x30});
+    Learn(doc, *play->Data(), {0x10, 0x20, 0x30});
     TLayout* byTitle = doc.AddLayout("By title", "Probe Title", "");
     TLayout* byClass = doc.AddLayout("By class", "", "LayoutProbe");
     TAction* titleItem = doc.AddAction(byTitle, "title");

@@ -56,8 +56,8 @@ void LoadSmallDocument(TMainForm& form) {
     TCommandNode* vcr = doc.AddRemote("VCR");
     TCommandNode* play = doc.AddCommand(vcr, "Play");
     // Learned, learned with recognition off, and not learned: each shows its picture.
-    volUp->Data()->LastIndex = 3;
-    play->Data()->LastIndex = 3;
+    doc.SetCode(*volUp->Data(), {1, 2, 3, 4});
+    doc.SetCode(*play->Data(), {1, 2, 3, 4});
     doc.SetRecognition(play, false);
     doc.AddLayout("Media Player", "Media Player", "");
     doc.AddAction(doc.DefaultLayout(), "Mute");

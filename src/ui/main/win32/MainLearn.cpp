@@ -31,10 +31,12 @@ void TMainForm::LearnCommand(TCommandNode* node) {
     road_->Recognizer().SetLearnView(nullptr);
     dialog.reset();
     Application().ProcessMessages();
-    if (!accepted || !commandsView_->Holds(node) ||
-        !StoreLearnedCode(document_.LearnQueue, *node->Data()))
+    if (!accepted || !commandsView_->Holds(node))
         return;
-    document_.SetModified(true);
+    const std::optional<TCode> code = LearnedCode(document_.LearnQueue);
+    if (!code)
+        return;
+    document_.SetCode(*node->Data(), *code);
     commandsView_->Refresh();
     CommandsEdited();
 }

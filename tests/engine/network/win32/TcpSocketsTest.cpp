@@ -69,7 +69,7 @@ struct TcpSockets : ::testing::Test {
         return ports;
     }
     TcpSockets() {
-        Learn(*abc->Data(), {'A', 'B', 'C', '\n'});
+        Learn(doc, *abc->Data(), {'A', 'B', 'C', '\n'});
         settings.SetInt("TCP/IP server port", 0);
         settings.SetInt("TCP/IP info port", 0);
     }
@@ -114,7 +114,7 @@ TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) 
 
 TEST_F(TcpSockets, TheControlClientsChunkIsAWholeCodeAndItsFailureClosesTheOrigins) {
     TCommandNode* xy = doc.AddCommand(remote, "XY");
-    Learn(*xy->Data(), {'X', 'Y'});
+    Learn(doc, *xy->Data(), {'X', 'Y'});
     Peer peer;
     peer.server.SetActive(true);
     settings.SetBool("TCP/IP client enabled", true);

@@ -185,9 +185,7 @@ TEST_F(LearnCommandTest, MatchingSamplesAreAveragedIntoTheCommandOnAccept) {
     form->LearnMenuClick(form->LearnMenu);
     EXPECT_EQ(circles, (std::vector<COLORREF>{0x00FF00, 0x0000FF, 0x00FF00, 0x00FF00}));
     const TCommand& code = *volUp->Data();
-    ASSERT_EQ(code.LastIndex, 2);
-    EXPECT_EQ(code.Code[0], 102);
-    EXPECT_EQ(code.Code[2], 300);
+    EXPECT_EQ(code.Code(), (TCode{102, 200, 300}));
     EXPECT_EQ(View(volUp)->ImageIndex(), 3);
     EXPECT_TRUE(form->SaveMenu->Enabled());
     EXPECT_EQ(form->IRTimer->Interval(), 125u);
@@ -208,7 +206,7 @@ TEST_F(LearnCommandTest, CancelAndRestartKeepNothingAndRemotesAreNeverLearned) {
         return static_cast<int>(mrCancel);
     };
     form->LearnMenuClick(form->LearnMenu);
-    EXPECT_EQ(volDown->Data()->LastIndex, -1);
+    EXPECT_TRUE(volDown->Data()->Empty());
     EXPECT_FALSE(form->SaveMenu->Enabled());
     EXPECT_EQ(form->IRTimer->Interval(), 125u);
 

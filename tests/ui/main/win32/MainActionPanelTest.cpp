@@ -139,8 +139,7 @@ TEST_F(MainActionPanelTest, NewRenameAndDeleteActOnTheItemShownAmongItemsOfOneNa
     doc->AddTrigger(first, tv->Children()[0].get());
     first->TrigType = 1;
     first->ActionStrings = {"\xA1OSD\xA1one Delay:0"};
-    tv->Children()[0]->Data()->Code[0] = 7;
-    tv->Children()[0]->Data()->LastIndex = 0;
+    doc->SetCode(*tv->Children()[0]->Data(), {7});
     meanwhile = [&] {
         form->Receiver().ReceiveTimed(
             [](TReceivedCode& rc) { rc.AppendWhileRoom(std::vector<std::uint8_t>{7}); },
@@ -202,9 +201,7 @@ TEST_F(MainActionPanelTest, ShowingAnItemChangesNothingAndTheActionButtonsFollow
 TEST_F(MainActionPanelTest, DeletingTheItemOfAPendingChainStopsIt) {
     test::TActionTestWindow target;
     TCommandNode* tv = Remote("TV", {"Go"});
-    TCommand& go = *tv->Children()[0]->Data();
-    go.Code[0] = 0x42;
-    go.LastIndex = 0;
+    form->Document().SetCode(*tv->Children()[0]->Data(), {0x42});
     NewItem("Chain");
     TAction* item = doc->CurAction();
     doc->AddTrigger(item, tv->Children()[0].get());

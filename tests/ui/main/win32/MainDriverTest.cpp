@@ -50,9 +50,7 @@ TEST_F(MainDriverTest, WithoutTheDriverEveryRunReportsTheDriverError) {
 TEST_F(MainDriverTest, TheDriversCodesFireTheCommandLearnedFromThem) {
     TSeamScope<DriverDeviceFn> device{DriverDeviceSeam(), driver.Seam()};
     TCommand* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+")->Data();
-    vol->Code[0] = -1;
-    vol->Code[1] = 300;
-    vol->LastIndex = 1;
+    form->Document().SetCode(*vol, {-1, 300});
     form->RunBtn->Click();
     ASSERT_FALSE(form->Visible());
     EXPECT_TRUE(boxes.empty());

@@ -179,10 +179,8 @@ struct PeersWindow : ::testing::Test {
 
     TCommandNode* Learn(const std::string& name, const std::string& code) {
         TCommandNode* node = form->Document().AddCommand(remote, name);
-        TCommand& command = *node->Data();
-        command.LastIndex = -1;
-        for (unsigned char c : code)
-            command.Code[static_cast<std::size_t>(++command.LastIndex)] = c;
+        const std::vector<std::int32_t> values(code.begin(), code.end());
+        form->Document().SetCode(*node->Data(), TCode(values));
         return node;
     }
     int ControlPort() const { return form->TcpSockets->CtrlServerSocket->LocalPort(); }

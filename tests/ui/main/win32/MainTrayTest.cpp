@@ -82,10 +82,7 @@ struct MainTrayTest : ::testing::Test {
     }
     TCommandNode* LearnVolUp(std::int32_t first, std::int32_t second) {
         TCommandNode* vol = form->Document().AddCommand(form->Document().AddRemote("TV"), "Vol+");
-        TCommand& code = *vol->Data();
-        code.Code[0] = first;
-        code.Code[1] = second;
-        code.LastIndex = 1;
+        form->Document().SetCode(*vol->Data(), {first, second});
         return vol;
     }
     // A whole code through the origins' entry point, and its end.

@@ -55,8 +55,7 @@ struct MainTvOrigins : ::testing::Test {
 
     TCommandNode* Learn(const char* name, std::int32_t value) {
         TCommandNode* node = form->Document().AddCommand(remote, name);
-        node->Data()->Code[0] = value;
-        node->Data()->LastIndex = 0;
+        form->Document().SetCode(*node->Data(), {value});
         return node;
     }
     // Waits until the log of fired commands reads `lines`.
