@@ -208,10 +208,13 @@ void TDocument::FreeAction(TAction* action) {
 void TDocument::AddTrigger(TAction* action, const TCommandNode* node) {
     if (!action || !node)
         return;
-    // The item's own trigger list tells whether the command lists the item already: it is
-    // short, while one command may trigger hundreds of thousands of items of a loaded file.
+    // Whether the command lists the item already is asked of the shorter of the two lists: one
+    // command may trigger hundreds of thousands of items of a loaded file, and one item may
+    // list a thousand commands after a few remotes were dropped on it.
     auto add = [action](TCommand* command) {
-        const bool listed = Holds(action->TriggerCommands, command);
+        const bool listed = action->TriggerCommands.size() <= command->Actions.size()
+                                ? Holds(action->TriggerCommands, command)
+                                : Holds(command->Actions, action);
         action->TriggerCommands.push_back(command);
         if (!listed)
             command->Actions.push_back(action);
