@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 using namespace tav;
@@ -54,8 +55,8 @@ void ExpectCodesInStep(TDocument& doc) {
     std::vector<std::pair<TCommand*, TCode>> expected, stored;
     for (TCommand* c : doc.Commands())
         if (!c->Empty())
-            expected.emplace_back(c, c->Code());
-    const TRecognitionCodes& codes = doc.RecognitionCodes();
+            expected.emplace_back(c, TCode(c->Code()));
+    const TCodeStore& codes = doc.RecognitionCodes();
     for (const auto& entry : codes.Entries())
         stored.emplace_back(entry.Command, TCode(codes.CodeOf(entry)));
     EXPECT_EQ(stored, expected);
@@ -291,6 +292,7 @@ TEST_F(Document, LinksStayInStepUnderRandomEditing) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         doc.Reset();
         std::mt19937 rng(seed);
+        std::map<const TCommand*, TCode> learned; // what each record was given
         auto pick = [&](std::size_t n) {
             return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
         };
@@ -302,12 +304,12 @@ TEST_F(Document, LinksStayInStepUnderRandomEditing) {
                     items.push_back(i.get());
             switch (pick(11)) {
             case 0:
-                doc.AddRemote("R");
+                learned.erase(doc.AddRemote("R")->Data());
                 break;
             case 1:
             case 2:
                 if (!nodes.empty())
-                    doc.AddCommand(nodes[pick(nodes.size())], "C");
+                    learned.erase(doc.AddCommand(nodes[pick(nodes.size())], "C")->Data());
                 break;
             case 3:
                 if (!nodes.empty() && pick(3) == 0)
@@ -346,12 +348,18 @@ TEST_F(Document, LinksStayInStepUnderRandomEditing) {
                     std::vector<std::int32_t> code(pick(4));
                     for (auto& v : code)
                         v = static_cast<std::int32_t>(rng());
-                    doc.SetCode(*nodes[pick(nodes.size())]->Data(), TCode(code));
+                    TCommand* record = nodes[pick(nodes.size())]->Data();
+                    doc.SetCode(*record, TCode(code));
+                    learned[record] = TCode(code);
                 }
                 break;
             }
             ExpectConsistent(doc);
-            ExpectCodesInStep(doc);
+            // Between compactions too, every record reads the code it was given last.
+            for (const TCommandNode* node : doc.Tree().Nodes())
+                ASSERT_EQ(TCode(node->Data()->Code()), learned[node->Data()]);
+            if (step % 5 == 0)
+                ExpectCodesInStep(doc);
             if (HasFatalFailure())
                 return;
         }

@@ -23,7 +23,7 @@ struct Recognition : ::testing::Test {
     // One code through the whole road, with the time-out over afterwards.
     void Press(TCommandNode* node) {
         const TCommand& c = *node->Data();
-        for (const std::int32_t value : c.Code().Values())
+        for (const std::int32_t value : c.Code())
             doc.ReceivedCode.AppendUpTo1000(value);
         engine.ProcessReceivedCode();
         engine.TypematicTimerTimer();

@@ -27,19 +27,19 @@ std::uint32_t DigitValue(char c) {
 
 } // namespace
 
-int CodeDigits(const TCode& code) {
+int CodeDigits(std::span<const std::int32_t> code) {
     int digits = 0;
-    for (const std::int32_t value : code.Values())
+    for (const std::int32_t value : code)
         digits = std::max(digits, HexWidth(value));
     return digits;
 }
 
-std::string EncodeCode(const TCode& code) {
+std::string EncodeCode(std::span<const std::int32_t> code) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const int digits = CodeDigits(code);
     std::string text;
-    text.reserve(static_cast<std::size_t>(digits) * static_cast<std::size_t>(code.Count()));
-    for (const std::int32_t value : code.Values()) {
+    text.reserve(static_cast<std::size_t>(digits) * code.size());
+    for (const std::int32_t value : code) {
         const auto u = static_cast<std::uint32_t>(value);
         for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
             text += kHex[(u >> shift) & 0xF];

@@ -10,9 +10,9 @@
 namespace tav {
 
 // Digits the widest value needs (8 for any negative); 0 for an empty code.
-int CodeDigits(const TCode& code);
+int CodeDigits(std::span<const std::int32_t> code);
 // The values, each zero-padded to CodeDigits; empty for an empty code.
-std::string EncodeCode(const TCode& code);
+std::string EncodeCode(std::span<const std::int32_t> code);
 // Cuts `text` into chunks of `digits` characters from its start (a short rest is ignored) and
 // stores them as values; any character that is no hexadecimal digit counts as 0 and a value
 // wraps at 32 bits. Keeps at most a code's capacity; empty when nothing fits.

@@ -151,7 +151,7 @@ private:
 
 // What a file stores of a record; its place in the tree and its links stay.
 void CopyLearned(const TCommand& from, TDocument& document, TCommand& to) {
-    document.SetCode(to, from.Code());
+    document.SetCode(to, TCode(from.Code()));
     to.Recognition = from.Recognition;
     to.Typematic = from.Typematic;
     to.Sound = from.Sound;
@@ -174,6 +174,8 @@ TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLay
     reader.ReadTree(version);
     if (version == 4 && withLayouts)
         reader.ReadLayouts();
+    // The codes read go side by side in recognition order, in exactly the room they need.
+    doc->RecognitionCodes();
     doc->SetModified(false);
     result.Status = TConfigLoadStatus::Loaded;
     result.Document = std::move(doc);

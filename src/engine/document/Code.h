@@ -28,6 +28,7 @@ public:
     bool Full() const { return values_.size() >= static_cast<std::size_t>(kCodeCapacity); }
     std::int32_t operator[](std::size_t index) const { return values_[index]; }
     std::span<const std::int32_t> Values() const { return values_; }
+    operator std::span<const std::int32_t>() const { return values_; }
 
     // False, with nothing kept, when the code is full.
     bool Append(std::int32_t value);

@@ -32,6 +32,7 @@ void TDocument::Reset() {
     recognitionCodesStale_ = true;
     layouts_.clear();
     tree_.Clear();
+    codes_->Clear();
     auto def = std::make_unique<TLayout>();
     def->Name = defaultLayoutName_();
     layouts_.push_back(std::move(def));
@@ -44,6 +45,7 @@ void TDocument::Reset() {
 void TDocument::TakeContentFrom(TDocument& loaded) {
     std::swap(tree_, loaded.tree_);
     std::swap(commands_, loaded.commands_);
+    std::swap(codes_, loaded.codes_);
     recognitionCodesStale_ = true;
     loaded.recognitionCodesStale_ = true;
     std::swap(layouts_, loaded.layouts_);
@@ -59,17 +61,31 @@ TCommandNode* TDocument::NodeOf(const TCommand* command) const {
     return node && node->Data() == command ? node : nullptr;
 }
 
-const TRecognitionCodes& TDocument::RecognitionCodes() {
-    if (recognitionCodesStale_) {
-        recognitionCodes_.Rebuild(commands_);
-        recognitionCodesStale_ = false;
-    }
-    return recognitionCodes_;
+const TCodeStore& TDocument::RecognitionCodes() {
+    if (recognitionCodesStale_)
+        CompactCodes();
+    return *codes_;
+}
+
+void TDocument::CompactCodes() {
+    std::vector<TCommand*> remotes;
+    for (const auto& remote : tree_.Remotes())
+        remotes.push_back(remote->Data());
+    codes_->Compact(commands_, remotes);
+    recognitionCodesStale_ = false;
+}
+
+// Left-behind values are dropped once they outweigh the codes in use, so that learning the
+// same commands again and again while no code is recognised does not grow the store for ever.
+void TDocument::CodesLeftBehind() {
+    recognitionCodesStale_ = true;
+    if (codes_->Garbage() > codes_->Size() / 2)
+        CompactCodes();
 }
 
 void TDocument::SetCode(TCommand& command, TCode code) {
-    command.code_ = std::move(code);
-    recognitionCodesStale_ = true;
+    codes_->Assign(command, code.Values());
+    CodesLeftBehind();
     Touch();
 }
 
@@ -111,11 +127,12 @@ void TDocument::DeleteTreeNode(TCommandNode* node) {
     const auto pos = std::find(commands_.begin(), commands_.end(), record);
     if (pos != commands_.end()) {
         commands_.erase(pos);
-        recognitionCodesStale_ = true;
         for (TAction* item : record->Actions)
             std::erase(item->TriggerCommands, record);
     }
+    codes_->Release(*record);
     tree_.Remove(node); // frees the node and its record
+    CodesLeftBehind();
     Touch();
 }
 

@@ -6,9 +6,9 @@
 // Links kept in step by every operation: an action item is in a command's `Actions` exactly once
 // when the command occurs at least once in the item's `TriggerCommands`, and not otherwise.
 
+#include "engine/document/CodeStore.h"
 #include "engine/document/CommandsTree.h"
 #include "engine/document/ReceivedCode.h"
-#include "engine/document/RecognitionCodes.h"
 #include "engine/document/Records.h"
 
 #include <cstddef>
@@ -47,8 +47,9 @@ public:
     const std::vector<TCommand*>& Commands() const { return commands_; }
     const std::vector<std::unique_ptr<TLayout>>& Layouts() const { return layouts_; }
     TLayout* DefaultLayout() const { return layouts_.front().get(); }
-    // The codes of `Commands()` side by side, brought up to date here after any change.
-    const TRecognitionCodes& RecognitionCodes();
+    // The codes of `Commands()` side by side in recognition order, compacted here after any
+    // change.
+    const TCodeStore& RecognitionCodes();
     // The owner node of a record, found by its NodeIndex; nullptr when it is stale.
     TCommandNode* NodeOf(const TCommand* command) const;
 
@@ -108,6 +109,8 @@ public:
 
 private:
     void DeleteTreeNode(TCommandNode* node);
+    void CompactCodes();
+    void CodesLeftBehind();
     void FreeAction(TAction* action);
     void DropRunState(TRunStateChange why);
     void Touch() { modified_ = true; }
@@ -115,7 +118,8 @@ private:
     NameSource defaultLayoutName_;
     TCommandsTree tree_;
     std::vector<TCommand*> commands_;
-    TRecognitionCodes recognitionCodes_;
+    // On the heap: the records point at its values, and a loaded document hands it over.
+    std::unique_ptr<TCodeStore> codes_ = std::make_unique<TCodeStore>();
     bool recognitionCodesStale_ = true;
     std::vector<std::unique_ptr<TLayout>> layouts_;
     TLayout* curLayout_ = nullptr;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace tav {
 
 struct TAction;
 struct TLayout;
-class TDocument;
+class TCodeStore;
 
 struct TCommand {
     bool Recognition = true;
@@ -24,16 +25,27 @@ struct TCommand {
     // The action items whose trigger list holds this command, each once. Not owned.
     std::vector<TAction*> Actions;
 
-    // The learned code; the document sets it, so that it can keep its recognition order of
-    // codes in step.
-    const TCode& Code() const { return code_; }
-    std::int32_t LastIndex() const { return code_.LastIndex(); } // -1 = empty or not learned
-    bool Empty() const { return code_.Empty(); }
-    int Count() const { return code_.Count(); }
+    TCommand() = default;
+    // A copy would share the document's values without the document knowing of it.
+    TCommand(const TCommand&) = delete;
+    TCommand& operator=(const TCommand&) = delete;
+
+    // The learned code. The document's code store holds the values and the document sets
+    // them, so that the store stays in recognition order.
+    std::span<const std::int32_t> Code() const {
+        return values_
+                   ? std::span(*values_).subspan(codeOffset_, static_cast<std::size_t>(codeCount_))
+                   : std::span<const std::int32_t>();
+    }
+    std::int32_t LastIndex() const { return codeCount_ - 1; } // -1 = empty or not learned
+    bool Empty() const { return codeCount_ == 0; }
+    int Count() const { return codeCount_; }
 
 private:
-    friend class TDocument;
-    TCode code_;
+    friend class TCodeStore;
+    const std::vector<std::int32_t>* values_ = nullptr;
+    std::uint32_t codeOffset_ = 0;
+    std::int32_t codeCount_ = 0;
 };
 
 struct TAction {

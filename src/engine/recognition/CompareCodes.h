@@ -19,9 +19,5 @@ struct TCompareSettings {
 
 bool CompareCodes(const TCompareSettings& settings, std::span<const std::int32_t> stored,
                   std::span<const std::int32_t> received);
-inline bool CompareCodes(const TCompareSettings& settings, const TCode& stored,
-                         const TCode& received) {
-    return CompareCodes(settings, stored.Values(), received.Values());
-}
 
 } // namespace tav

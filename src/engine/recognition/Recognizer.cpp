@@ -75,8 +75,8 @@ void TRecognizer::Match() {
         return;
     // The codes lie side by side in recognition order; a record is visited only when its code
     // matches.
-    const TRecognitionCodes& codes = doc_.RecognitionCodes();
-    for (const TRecognitionCodes::TEntry& entry : codes.Entries()) {
+    const TCodeStore& codes = doc_.RecognitionCodes();
+    for (const TCodeStore::TEntry& entry : codes.Entries()) {
         if (!CompareCodes(settings.Compare, codes.CodeOf(entry), received.Values()) ||
             !entry.Command->Recognition)
             continue;

@@ -5,7 +5,7 @@
 namespace tav {
 
 std::string BuildReportText(const TReportParts& parts, const std::string& remoteName,
-                            const std::string& commandName, const TCode& code,
+                            const std::string& commandName, std::span<const std::int32_t> code,
                             const TAction* chosen) {
     std::string text;
     auto separate = [&text] {
@@ -19,9 +19,9 @@ std::string BuildReportText(const TReportParts& parts, const std::string& remote
         text += commandName;
     }
     // The separator stands before the first value, so a code without values adds nothing.
-    if (parts.Data && !code.Empty()) {
+    if (parts.Data && !code.empty()) {
         separate();
-        for (const std::int32_t value : code.Values())
+        for (const std::int32_t value : code)
             text += IntToHex(value, 2) + " ";
     }
     if (parts.Action && chosen) {

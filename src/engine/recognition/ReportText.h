@@ -18,7 +18,7 @@ struct TReportParts {
 // "TV, Vol+, 1A 2B , Volume up": each value in hexadecimal followed by a blank; the action part
 // is the chosen item's name and is left out when no item was chosen.
 std::string BuildReportText(const TReportParts& parts, const std::string& remoteName,
-                            const std::string& commandName, const TCode& code,
+                            const std::string& commandName, std::span<const std::int32_t> code,
                             const TAction* chosen);
 
 } // namespace tav

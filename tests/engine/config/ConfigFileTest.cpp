@@ -147,7 +147,7 @@ TEST(ConfigFile, LongCodesAndActionStringsSurviveSaveAndOpen) {
     ASSERT_EQ(loaded.Status, TConfigLoadStatus::Loaded);
     const TCommand& back = *loaded.Document->Tree().NodeAt(1)->Data();
     EXPECT_EQ(back.LastIndex(), kLastCodeIndex);
-    EXPECT_EQ(back.Code(), c.Code());
+    EXPECT_EQ(TCode(back.Code()), TCode(c.Code()));
     EXPECT_EQ(loaded.Document->DefaultLayout()->Actions.at(0)->ActionStrings,
               (std::vector<std::string>{action}));
 }

@@ -185,7 +185,7 @@ TEST_F(LearnCommandTest, MatchingSamplesAreAveragedIntoTheCommandOnAccept) {
     form->LearnMenuClick(form->LearnMenu);
     EXPECT_EQ(circles, (std::vector<COLORREF>{0x00FF00, 0x0000FF, 0x00FF00, 0x00FF00}));
     const TCommand& code = *volUp->Data();
-    EXPECT_EQ(code.Code(), (TCode{102, 200, 300}));
+    EXPECT_EQ(TCode(code.Code()), (TCode{102, 200, 300}));
     EXPECT_EQ(View(volUp)->ImageIndex(), 3);
     EXPECT_TRUE(form->SaveMenu->Enabled());
     EXPECT_EQ(form->IRTimer->Interval(), 125u);
