@@ -5,7 +5,7 @@ namespace tav {
 void TCodeStore::Assign(TCommand& command, std::span<const std::int32_t> code) {
     garbage_ += static_cast<std::size_t>(command.Count());
     command.values_ = &values_;
-    command.codeOffset_ = static_cast<std::uint32_t>(values_.size());
+    command.codeOffset_ = values_.size();
     command.codeCount_ = static_cast<std::int32_t>(code.size());
     values_.insert(values_.end(), code.begin(), code.end());
 }
@@ -33,7 +33,7 @@ void TCodeStore::Compact(const std::vector<TCommand*>& order,
     entries.reserve(coded);
     auto move = [&](TCommand* command) {
         const auto code = command->Code();
-        command->codeOffset_ = static_cast<std::uint32_t>(values.size());
+        command->codeOffset_ = values.size();
         values.insert(values.end(), code.begin(), code.end());
     };
     for (TCommand* command : order) {

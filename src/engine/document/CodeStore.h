@@ -16,7 +16,7 @@ class TCodeStore {
 public:
     struct TEntry {
         TCommand* Command;
-        std::uint32_t Offset; // of the first value in the array
+        std::size_t Offset; // of the first value in the array
         std::int32_t Count;
     };
 

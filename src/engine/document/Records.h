@@ -44,7 +44,7 @@ struct TCommand {
 private:
     friend class TCodeStore;
     const std::vector<std::int32_t>* values_ = nullptr;
-    std::uint32_t codeOffset_ = 0;
+    std::size_t codeOffset_ = 0;
     std::int32_t codeCount_ = 0;
 };
 
