@@ -3,7 +3,6 @@
 #include "framework/Text.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace tav {
 
@@ -24,9 +23,9 @@ std::string_view IniLineValue(std::string_view line) {
 
 int TSectionList::Add(std::string name) {
     const int index = Count();
+    sections_.push_back(Section{std::move(name), {}, -1, nullptr});
     if (namesBuilt_)
-        names_[AnsiUpperCase(name)].push_back(index);
-    sections_.push_back(Section{std::move(name), {}, {}, false});
+        Index(index);
     return index;
 }
 
@@ -37,27 +36,40 @@ void TSectionList::Delete(int index) {
 
 void TSectionList::Clear() {
     sections_.clear();
-    names_.clear();
+    names_.Clear();
     namesBuilt_ = true;
     remembered_ = 0;
 }
 
+// Makes `section`, the last of its name so far, the one the index finds.
+void TSectionList::Index(int section) const {
+    const auto placed = names_.Emplace(sections_[section].name, section,
+                                       [this](int i) -> std::string_view { return Name(i); });
+    sections_[section].earlierOfName = placed.added ? -1 : placed.position;
+    placed.position = section;
+}
+
 void TSectionList::Reindex() const {
-    names_.clear();
+    names_.Clear();
     for (int i = 0; i < Count(); ++i)
-        names_[AnsiUpperCase(sections_[i].name)].push_back(i);
+        Index(i);
     namesBuilt_ = true;
 }
 
 int TSectionList::FindFrom(std::string_view name, int start) const {
     if (!namesBuilt_)
         Reindex();
-    const auto it = names_.find(AnsiUpperCase(name));
-    if (it == names_.end())
+    int hit = names_.Find(name, [this](int i) -> std::string_view { return Name(i); });
+    if (hit < 0)
         return -1;
-    const auto& positions = it->second;
-    const auto at = std::lower_bound(positions.begin(), positions.end(), start);
-    return at != positions.end() ? *at : positions.front();
+    // Back from the last section of the name to the first one at or after `start`; to the very
+    // first one when none comes that late.
+    const int from = std::max(start, 0);
+    const bool noneLate = hit < from;
+    for (int earlier = sections_[hit].earlierOfName; earlier >= 0 && (noneLate || earlier >= from);
+         earlier = sections_[hit].earlierOfName)
+        hit = earlier;
+    return hit;
 }
 
 int TSectionList::IndexOf(std::string_view name) {
@@ -78,42 +90,53 @@ int TSectionList::FindKey(int section, std::string_view key) const {
                 return static_cast<int>(i);
         return -1;
     }
-    if (!s.keysBuilt) {
-        s.keys.clear();
+    const auto keyOf = [&s](int i) { return IniLineKey(s.lines[static_cast<std::size_t>(i)]); };
+    if (!s.keys) {
+        s.keys = std::make_unique<TFoldedNames>();
         for (std::size_t i = 0; i < s.lines.size(); ++i)
-            s.keys.emplace(AnsiUpperCase(IniLineKey(s.lines[i])), static_cast<int>(i));
-        s.keysBuilt = true;
+            s.keys->Emplace(IniLineKey(s.lines[i]), static_cast<int>(i), keyOf);
     }
-    const auto it = s.keys.find(AnsiUpperCase(key));
-    return it == s.keys.end() ? -1 : it->second;
+    return s.keys->Find(key, keyOf);
 }
 
 void TSectionList::AppendLine(int section, std::string line) {
     Section& s = sections_.at(section);
-    if (s.keysBuilt)
-        s.keys.emplace(AnsiUpperCase(IniLineKey(line)), static_cast<int>(s.lines.size()));
+    if (s.keys)
+        s.keys->Emplace(IniLineKey(line), static_cast<int>(s.lines.size()),
+                        [&s](int i) { return IniLineKey(s.lines[static_cast<std::size_t>(i)]); });
     s.lines.push_back(std::move(line));
 }
 
 void TSectionList::ReplaceLine(int section, int line, std::string text) {
     Section& s = sections_.at(section);
     s.lines.at(line) = std::move(text);
-    s.keysBuilt = false;
+    s.keys.reset();
 }
 
 void TSectionList::DeleteLine(int section, int line) {
     Section& s = sections_.at(section);
     s.lines.erase(s.lines.begin() + line);
-    s.keysBuilt = false;
+    s.keys.reset();
 }
 
 bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
     if (Count() < 2)
         return false;
-    // Positions sorted by name; the stable sort keeps file order within a run of equal names,
-    // so the survivor of a run is always the earlier section.
-    std::vector<int> order(sections_.size());
-    std::iota(order.begin(), order.end(), 0);
+    if (!namesBuilt_)
+        Reindex();
+    // Only sections that share their name take part. Their positions are sorted by name; the
+    // stable sort keeps file order within a run of equal names, so the survivor of a run is
+    // always the earlier section.
+    std::vector<bool> shared(sections_.size(), false);
+    for (std::size_t k = 0; k < sections_.size(); ++k) {
+        const int earlier = sections_[k].earlierOfName;
+        if (earlier >= 0)
+            shared[k] = shared[static_cast<std::size_t>(earlier)] = true;
+    }
+    std::vector<int> order;
+    for (std::size_t k = 0; k < sections_.size(); ++k)
+        if (shared[k])
+            order.push_back(static_cast<int>(k));
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
         return AnsiCompareText(sections_[a].name, sections_[b].name) < 0;
     });
@@ -144,7 +167,7 @@ bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
     kept.reserve(sections_.size());
     for (std::size_t k = 0; k < sections_.size(); ++k) {
         if (!dropped[k]) {
-            sections_[k].keysBuilt = false; // the handler may have changed the lines
+            sections_[k].keys.reset(); // the handler may have changed the lines
             kept.push_back(std::move(sections_[k]));
         }
     }

@@ -2,10 +2,12 @@
 // The sections of an INI file in file order, each with its raw lines. Names compare without
 // regard to letter case; a folded-name index keeps lookups cheap on files with many sections.
 
+#include "components/ini/FoldedNames.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tav {
@@ -47,16 +49,18 @@ private:
     struct Section {
         std::string name;
         IniLines lines;
-        // Folded key -> first line of that key; built on first use, dropped on line changes.
-        mutable std::unordered_map<std::string, int> keys;
-        mutable bool keysBuilt = false;
+        // The section of the same name before this one, or -1.
+        mutable int earlierOfName = -1;
+        // The first line of each key; built on first use, dropped on line changes.
+        mutable std::unique_ptr<TFoldedNames> keys;
     };
 
+    void Index(int section) const;
     void Reindex() const;
 
     std::vector<Section> sections_;
-    // Folded name -> positions in ascending order.
-    mutable std::unordered_map<std::string, std::vector<int>> names_;
+    // The last section of each name; the earlier ones are chained from it.
+    mutable TFoldedNames names_;
     mutable bool namesBuilt_ = true;
     int remembered_ = 0;
 };
