@@ -131,6 +131,10 @@ void TBufferedIniFile::LoadLine(std::string line, int& current) {
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {
+    // Keys are mostly read section by section, each section many times over in a row.
+    if (currentSection_ < sections_.Count() &&
+        AnsiSameText(sections_.Name(currentSection_), section))
+        return currentSection_;
     const int hit = sections_.FindFrom(section, currentSection_);
     if (hit >= 0)
         currentSection_ = hit;
