@@ -68,6 +68,14 @@ bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int buffe
         throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
     }
     bytes.clear();
+    // Room for the whole file at once: a large file is then not copied again at every growth.
+    if (in.seekg(0, std::ios::end)) {
+        const std::streamoff size = in.tellg();
+        if (size > 0)
+            bytes.reserve(static_cast<std::size_t>(size));
+        in.seekg(0, std::ios::beg);
+    }
+    in.clear();
     std::vector<char> chunk(64 * 1024);
     while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
         bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
@@ -87,20 +95,21 @@ void TBufferedIniFile::LoadFromText(std::string_view text) {
     currentSection_ = 0;
     int current = -1;
     while (!text.empty())
-        LoadLine(std::string(CutTextLine(text)), current);
+        LoadLine(CutTextLine(text), current);
     if (sections_.EraseDuplicates(DuplicateSectionChoice))
         modified_ = true;
 }
 
-void TBufferedIniFile::LoadLine(std::string line, int& current) {
-    if (line == "\x1A" || (SkipCommentLines && !line.empty() && line[0] == ';'))
-        line.clear();
-    if (line.empty())
+void TBufferedIniFile::LoadLine(std::string_view text, int& current) {
+    if (text.empty() || text == "\x1A" || (SkipCommentLines && text[0] == ';'))
         return;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        current = sections_.Add(line.substr(1, line.size() - 2));
+    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+        current = sections_.Add(std::string(text.substr(1, text.size() - 2)));
         return;
     }
+    if (current < 0)
+        return; // key lines before the first section belong to none
+    std::string line(text);
     if (TrimAroundEquals) {
         auto eq = line.find('=');
         while (eq != std::string::npos && eq >= 1 && IsBlankOrTab(line[eq - 1])) {
@@ -126,8 +135,7 @@ void TBufferedIniFile::LoadLine(std::string line, int& current) {
     }
     if (DropLinesWithoutEquals && line.find('=') == std::string::npos)
         return;
-    if (current >= 0)
-        sections_.AppendLine(current, std::move(line));
+    sections_.AppendLine(current, std::move(line));
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {

@@ -98,7 +98,7 @@ protected:
 
 private:
     void ClearSections();
-    void LoadLine(std::string line, int& current);
+    void LoadLine(std::string_view text, int& current);
 
     std::string fileName_;
     TSectionList sections_;
