@@ -84,8 +84,10 @@ TEST(BufferedIniFile, EveryKindOfLineEndAndNoEmptyKey) {
 }
 
 TEST(BufferedIniFile, ValuesAndDefaults) {
-    auto ini_owner = FromText("[S]\nempty=\n a = b \nnum=0X10\ndup=first\ndup=second\n");
+    auto ini_owner = FromText("[S]\nempty=\n a = b \nnum=0X10\ndup=first\ndup=second\nx=y=z\n");
     auto& ini = *ini_owner;
+    EXPECT_EQ(ini.ReadString("S", "x", ""), "y=z");
+    EXPECT_EQ(ini.ReadString("S", "x=y", "absent"), "absent"); // a key ends at the first "="
     EXPECT_EQ(ini.ReadString("S", "empty", "def"), "");
     EXPECT_EQ(ini.ReadInteger("S", "empty", 7), 7);
     EXPECT_EQ(ini.ReadString("S", " a ", ""), " b ");

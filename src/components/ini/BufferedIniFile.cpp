@@ -139,10 +139,14 @@ void TBufferedIniFile::LoadLine(std::string_view text, int& current) {
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {
-    // Keys are mostly read section by section, each section many times over in a row.
-    if (currentSection_ < sections_.Count() &&
-        AnsiSameText(sections_.Name(currentSection_), section))
-        return currentSection_;
+    // Keys are mostly read section by section in file order: the section asked for is nearly
+    // always the current one or the next.
+    for (const int i : {currentSection_, currentSection_ + 1}) {
+        if (i < sections_.Count() && SameFoldedText(sections_.Name(i), section)) {
+            currentSection_ = i;
+            return i;
+        }
+    }
     const int hit = sections_.FindFrom(section, currentSection_);
     if (hit >= 0)
         currentSection_ = hit;

@@ -16,6 +16,11 @@ namespace tav {
 // Equal for any two texts that AnsiSameText calls equal.
 std::uint32_t FoldedHash(std::string_view s);
 
+// AnsiSameText, quicker for texts of the same letter case, which nearly every lookup compares.
+inline bool SameFoldedText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && (a == b || AnsiSameText(a, b));
+}
+
 class TFoldedNames {
 public:
     struct Placed {
@@ -37,7 +42,7 @@ public:
             const Slot& slot = slots_[i];
             if (slot.position < 0)
                 return -1;
-            if (slot.hash == hash && AnsiSameText(nameAt(slot.position), name))
+            if (slot.hash == hash && SameFoldedText(nameAt(slot.position), name))
                 return slot.position;
         }
     }
@@ -54,7 +59,7 @@ public:
                 ++count_;
                 return {slot.position, true};
             }
-            if (slot.hash == hash && AnsiSameText(nameAt(slot.position), name))
+            if (slot.hash == hash && SameFoldedText(nameAt(slot.position), name))
                 return {slot.position, false};
         }
     }

@@ -81,13 +81,18 @@ int TSectionList::IndexOf(std::string_view name) {
 
 int TSectionList::FindKey(int section, std::string_view key) const {
     // A line without "=" (or one starting with it) has an empty key; no lookup means that line.
-    if (key.empty())
+    // The key of a line ends at its first "=", so no line has a key that holds one.
+    if (key.empty() || key.find('=') != std::string_view::npos)
         return -1;
     const Section& s = sections_.at(section);
     if (s.lines.size() < kKeyIndexThreshold) {
-        for (std::size_t i = 0; i < s.lines.size(); ++i)
-            if (AnsiSameText(IniLineKey(s.lines[i]), key))
+        // No letter folds to "=", so a line whose text matches the key up to an "=" has that key.
+        for (std::size_t i = 0; i < s.lines.size(); ++i) {
+            const std::string& line = s.lines[i];
+            if (line.size() > key.size() && line[key.size()] == '=' &&
+                SameFoldedText(std::string_view(line).substr(0, key.size()), key))
                 return static_cast<int>(i);
+        }
         return -1;
     }
     const auto keyOf = [&s](int i) { return IniLineKey(s.lines[static_cast<std::size_t>(i)]); };
