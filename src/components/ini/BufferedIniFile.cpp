@@ -249,6 +249,11 @@ void TBufferedIniFile::EraseSection(std::string_view section) {
     modified_ = true;
 }
 
+int TBufferedIniFile::LineCount(std::string_view section) {
+    const int s = FindSection(section);
+    return s < 0 ? 0 : static_cast<int>(sections_.SectionItems(s).size());
+}
+
 bool TBufferedIniFile::SectionExists(std::string_view section) {
     return FindSection(section) >= 0;
 }

@@ -81,6 +81,8 @@ public:
     virtual void ReadSectionValues(std::string_view section, IniLines& strings);
     virtual void EraseSection(std::string_view section);
     virtual bool SectionExists(std::string_view section);
+    // The number of lines of the section; 0 when it is absent.
+    int LineCount(std::string_view section);
     virtual void DeleteKey(std::string_view section, std::string_view key);
     // Appends "[name]", the lines and an empty line for every section that has lines.
     virtual void ReadAll(IniLines& strings);

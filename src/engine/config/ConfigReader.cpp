@@ -115,9 +115,7 @@ private:
         item->AllAtOnce = ini_.ReadBool(section, "AllAtOnce", false);
         item->CurrentIndex = 0;
         // Each entry has a line of its own, so a count beyond the section's lines is not real.
-        const int at = ini_.Sections().FindFrom(section, 0);
-        const std::int64_t lines =
-            at < 0 ? 0 : static_cast<std::int64_t>(ini_.Sections().SectionItems(at).size());
+        const std::int64_t lines = ini_.LineCount(section);
         const int strings = Bounded(ini_.ReadInteger(section, "ActCount", 0), lines);
         for (int k = 0; k < strings; ++k)
             item->ActionStrings.push_back(ini_.ReadString(section, Numbered("A", k), ""));
