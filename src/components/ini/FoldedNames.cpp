@@ -1,5 +1,7 @@
 #include "components/ini/FoldedNames.h"
 
+#include <algorithm>
+#include <bit>
 #include <string>
 
 namespace tav {
@@ -36,9 +38,14 @@ std::size_t TFoldedNames::Home(std::uint32_t hash) const {
     return static_cast<std::size_t>(spread >> 32) & (slots_.size() - 1);
 }
 
-void TFoldedNames::Grow() {
+void TFoldedNames::Reserve(std::size_t names) {
+    if (names * 2 > slots_.size())
+        Rehash(std::bit_ceil(std::max<std::size_t>(names * 2, 16)));
+}
+
+void TFoldedNames::Rehash(std::size_t size) {
     std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
+    slots_.assign(size, Slot{});
     for (const Slot& slot : old) {
         if (slot.position < 0)
             continue;

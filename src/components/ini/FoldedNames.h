@@ -32,6 +32,8 @@ public:
         slots_.clear();
         count_ = 0;
     }
+    // Makes room for `names` names in all, so that storing them moves nothing.
+    void Reserve(std::size_t names);
 
     // The position stored for `name`, or -1. `nameAt` gives the name of a stored position.
     template <class NameAt> int Find(std::string_view name, NameAt nameAt) const {
@@ -49,8 +51,7 @@ public:
 
     // Stores `position` for `name` unless the name has a position already.
     template <class NameAt> Placed Emplace(std::string_view name, int position, NameAt nameAt) {
-        if ((count_ + 1) * 2 > slots_.size())
-            Grow();
+        Reserve(count_ + 1);
         const std::uint32_t hash = FoldedHash(name);
         for (std::size_t i = Home(hash);; i = (i + 1) & (slots_.size() - 1)) {
             Slot& slot = slots_[i];
@@ -71,7 +72,7 @@ private:
     };
 
     std::size_t Home(std::uint32_t hash) const;
-    void Grow();
+    void Rehash(std::size_t size);
 
     std::vector<Slot> slots_; // a power of two in size, at most half used
     std::size_t count_ = 0;

@@ -24,20 +24,19 @@ std::string_view IniLineValue(std::string_view line) {
 int TSectionList::Add(std::string name) {
     const int index = Count();
     sections_.push_back(Section{std::move(name), {}, -1, nullptr});
-    if (namesBuilt_)
-        Index(index);
     return index;
 }
 
 void TSectionList::Delete(int index) {
     sections_.erase(sections_.begin() + index);
-    namesBuilt_ = false;
+    names_.Clear();
+    indexed_ = 0;
 }
 
 void TSectionList::Clear() {
     sections_.clear();
     names_.Clear();
-    namesBuilt_ = true;
+    indexed_ = 0;
     remembered_ = 0;
 }
 
@@ -49,16 +48,14 @@ void TSectionList::Index(int section) const {
     placed.position = section;
 }
 
-void TSectionList::Reindex() const {
-    names_.Clear();
-    for (int i = 0; i < Count(); ++i)
-        Index(i);
-    namesBuilt_ = true;
+void TSectionList::IndexNames() const {
+    names_.Reserve(sections_.size());
+    for (; indexed_ < Count(); ++indexed_)
+        Index(indexed_);
 }
 
 int TSectionList::FindFrom(std::string_view name, int start) const {
-    if (!namesBuilt_)
-        Reindex();
+    IndexNames();
     int hit = names_.Find(name, [this](int i) -> std::string_view { return Name(i); });
     if (hit < 0)
         return -1;
@@ -127,8 +124,7 @@ void TSectionList::DeleteLine(int section, int line) {
 bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
     if (Count() < 2)
         return false;
-    if (!namesBuilt_)
-        Reindex();
+    IndexNames();
     // Only sections that share their name take part. Their positions are sorted by name; the
     // stable sort keeps file order within a run of equal names, so the survivor of a run is
     // always the earlier section.
@@ -177,7 +173,8 @@ bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
         }
     }
     sections_ = std::move(kept);
-    namesBuilt_ = false;
+    names_.Clear();
+    indexed_ = 0;
     remembered_ = 0;
     return true;
 }

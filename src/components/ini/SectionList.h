@@ -56,12 +56,14 @@ private:
     };
 
     void Index(int section) const;
-    void Reindex() const;
+    // Brings the index of names up to the sections added since it was last used.
+    void IndexNames() const;
 
     std::vector<Section> sections_;
-    // The last section of each name; the earlier ones are chained from it.
+    // The last section of each name; the earlier ones are chained from it. It holds the first
+    // `indexed_` sections: a load adds its sections unindexed, then indexes them all at once.
     mutable TFoldedNames names_;
-    mutable bool namesBuilt_ = true;
+    mutable int indexed_ = 0;
     int remembered_ = 0;
 };
 
