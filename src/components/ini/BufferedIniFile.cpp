@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tav {
@@ -93,22 +95,33 @@ void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
 
 void TBufferedIniFile::LoadFromText(std::string_view text) {
     currentSection_ = 0;
-    int current = -1;
-    while (!text.empty())
-        LoadLine(CutTextLine(text), current);
+    // A section joins the list when its last line has been read, its lines in a list of their
+    // exact number: no section's list grows line by line.
+    std::optional<std::string> name; // of the section being read; none before the first
+    IniLines lines;
+    const auto addSection = [&] {
+        if (name)
+            sections_.Add(std::move(*name), IniLines(std::make_move_iterator(lines.begin()),
+                                                     std::make_move_iterator(lines.end())));
+        lines.clear();
+    };
+    while (!text.empty()) {
+        const std::string_view line = CutTextLine(text);
+        if (line.empty() || line == "\x1A" || (SkipCommentLines && line[0] == ';'))
+            continue;
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            addSection();
+            name = std::string(line.substr(1, line.size() - 2));
+        } else if (name) { // key lines before the first section belong to none
+            AddKeyLine(line, lines);
+        }
+    }
+    addSection();
     if (sections_.EraseDuplicates(DuplicateSectionChoice))
         modified_ = true;
 }
 
-void TBufferedIniFile::LoadLine(std::string_view text, int& current) {
-    if (text.empty() || text == "\x1A" || (SkipCommentLines && text[0] == ';'))
-        return;
-    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
-        current = sections_.Add(std::string(text.substr(1, text.size() - 2)));
-        return;
-    }
-    if (current < 0)
-        return; // key lines before the first section belong to none
+void TBufferedIniFile::AddKeyLine(std::string_view text, IniLines& lines) const {
     std::string line(text);
     if (TrimAroundEquals) {
         auto eq = line.find('=');
@@ -135,7 +148,7 @@ void TBufferedIniFile::LoadLine(std::string_view text, int& current) {
     }
     if (DropLinesWithoutEquals && line.find('=') == std::string::npos)
         return;
-    sections_.AppendLine(current, std::move(line));
+    lines.push_back(std::move(line));
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {

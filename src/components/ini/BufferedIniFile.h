@@ -100,7 +100,8 @@ protected:
 
 private:
     void ClearSections();
-    void LoadLine(std::string_view text, int& current);
+    // Appends a key line of a section being loaded, as the line options make it, if they keep it.
+    void AddKeyLine(std::string_view text, IniLines& lines) const;
 
     std::string fileName_;
     TSectionList sections_;

@@ -21,9 +21,9 @@ std::string_view IniLineValue(std::string_view line) {
     return eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1);
 }
 
-int TSectionList::Add(std::string name) {
+int TSectionList::Add(std::string name, IniLines lines) {
     const int index = Count();
-    sections_.push_back(Section{std::move(name), {}, -1, nullptr});
+    sections_.push_back(Section{std::move(name), std::move(lines), -1, nullptr});
     return index;
 }
 

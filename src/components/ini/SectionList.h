@@ -25,7 +25,7 @@ public:
     const IniLines& SectionItems(int index) const { return sections_.at(index).lines; }
 
     // Appends a section even when one of that name exists already; returns its index.
-    int Add(std::string name);
+    int Add(std::string name, IniLines lines = {});
     void Delete(int index);
     void Clear();
 
