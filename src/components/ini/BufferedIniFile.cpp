@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -95,15 +94,15 @@ void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
 
 void TBufferedIniFile::LoadFromText(std::string_view text) {
     currentSection_ = 0;
-    // A section joins the list when its last line has been read, its lines in a list of their
-    // exact number: no section's list grows line by line.
+    // A section joins the list when its last line has been read, its lines packed at their
+    // exact size: no section's storage grows line by line.
     std::optional<std::string> name; // of the section being read; none before the first
-    IniLines lines;
+    TPackedLines lines;
+    std::string scratch; // for the line options
     const auto addSection = [&] {
         if (name)
-            sections_.Add(std::move(*name), IniLines(std::make_move_iterator(lines.begin()),
-                                                     std::make_move_iterator(lines.end())));
-        lines.clear();
+            sections_.Add(std::move(*name), lines);
+        lines.Clear();
     };
     while (!text.empty()) {
         const std::string_view line = CutTextLine(text);
@@ -113,7 +112,7 @@ void TBufferedIniFile::LoadFromText(std::string_view text) {
             addSection();
             name = std::string(line.substr(1, line.size() - 2));
         } else if (name) { // key lines before the first section belong to none
-            AddKeyLine(line, lines);
+            AddKeyLine(line, scratch, lines);
         }
     }
     addSection();
@@ -121,8 +120,9 @@ void TBufferedIniFile::LoadFromText(std::string_view text) {
         modified_ = true;
 }
 
-void TBufferedIniFile::AddKeyLine(std::string_view text, IniLines& lines) const {
-    std::string line(text);
+void TBufferedIniFile::AddKeyLine(std::string_view text, std::string& line,
+                                  TPackedLines& lines) const {
+    line.assign(text);
     if (TrimAroundEquals) {
         auto eq = line.find('=');
         while (eq != std::string::npos && eq >= 1 && IsBlankOrTab(line[eq - 1])) {
@@ -148,7 +148,7 @@ void TBufferedIniFile::AddKeyLine(std::string_view text, IniLines& lines) const 
     }
     if (DropLinesWithoutEquals && line.find('=') == std::string::npos)
         return;
-    lines.push_back(std::move(line));
+    lines.Append(line);
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {
@@ -175,17 +175,18 @@ int TBufferedIniFile::FindOrAddSection(std::string_view section) {
     return hit;
 }
 
-const std::string* TBufferedIniFile::FindValueLine(std::string_view section, std::string_view key) {
+std::optional<std::string_view> TBufferedIniFile::FindValueLine(std::string_view section,
+                                                                std::string_view key) {
     const int s = FindSection(section);
     if (s < 0)
-        return nullptr;
-    const int line = sections_.FindKey(s, key);
-    return line < 0 ? nullptr : &sections_.SectionItems(s)[line];
+        return std::nullopt;
+    const auto line = sections_.FindKey(s, key);
+    return line.index < 0 ? std::nullopt : std::optional(line.text);
 }
 
 std::string TBufferedIniFile::ReadString(std::string_view section, std::string_view key,
                                          std::string_view fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     return std::string(line ? IniLineValue(*line) : fallback);
 }
 
@@ -200,19 +201,19 @@ void TBufferedIniFile::WriteString(std::string_view section, std::string_view ke
     }
     std::string text = std::string(key) + "=" + std::string(value);
     const int s = FindOrAddSection(section);
-    const int line = sections_.FindKey(s, key);
-    if (line < 0) {
-        sections_.AppendLine(s, std::move(text));
+    const auto line = sections_.FindKey(s, key);
+    if (line.index < 0) {
+        sections_.AppendLine(s, text);
         modified_ = true;
-    } else if (sections_.SectionItems(s)[line] != text) {
-        sections_.ReplaceLine(s, line, std::move(text));
+    } else if (line.text != text) {
+        sections_.ReplaceLine(s, line.index, text);
         modified_ = true;
     }
 }
 
 std::int32_t TBufferedIniFile::ReadInteger(std::string_view section, std::string_view key,
                                            std::int32_t fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     return line ? StrToIntDef(IniLineValue(*line), fallback) : fallback;
 }
 
@@ -247,7 +248,7 @@ void TBufferedIniFile::ReadSectionValues(std::string_view section, IniLines& str
     const int s = FindSection(section);
     if (s < 0)
         return;
-    const IniLines& lines = sections_.SectionItems(s);
+    const IniLines lines = sections_.SectionItems(s);
     strings.insert(strings.end(), lines.begin(), lines.end());
 }
 
@@ -264,7 +265,7 @@ void TBufferedIniFile::EraseSection(std::string_view section) {
 
 int TBufferedIniFile::LineCount(std::string_view section) {
     const int s = FindSection(section);
-    return s < 0 ? 0 : static_cast<int>(sections_.SectionItems(s).size());
+    return s < 0 ? 0 : sections_.LineCount(s);
 }
 
 bool TBufferedIniFile::SectionExists(std::string_view section) {
@@ -273,7 +274,7 @@ bool TBufferedIniFile::SectionExists(std::string_view section) {
 
 void TBufferedIniFile::DeleteKey(std::string_view section, std::string_view key) {
     const int s = FindOrAddSection(section);
-    const int line = sections_.FindKey(s, key);
+    const int line = sections_.FindKey(s, key).index;
     if (line < 0)
         return;
     sections_.DeleteLine(s, line);
@@ -282,9 +283,9 @@ void TBufferedIniFile::DeleteKey(std::string_view section, std::string_view key)
 
 void TBufferedIniFile::ReadAll(IniLines& strings) {
     for (int i = 0; i < sections_.Count(); ++i) {
-        const IniLines& lines = sections_.SectionItems(i);
-        if (lines.empty())
+        if (sections_.LineCount(i) == 0)
             continue;
+        const IniLines lines = sections_.SectionItems(i);
         strings.push_back("[" + sections_.Name(i) + "]");
         strings.insert(strings.end(), lines.begin(), lines.end());
         strings.emplace_back();
@@ -310,7 +311,7 @@ void TBufferedIniFile::UpdateFile() {
 
 std::int32_t TBufferedIniFileEx::ReadHexInteger(std::string_view section, std::string_view key,
                                                 std::int32_t fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     if (!line)
         return fallback;
     const std::string_view value = IniLineValue(*line);

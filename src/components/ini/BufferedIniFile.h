@@ -7,6 +7,7 @@
 #include "framework/FileError.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -96,12 +97,13 @@ protected:
     // Index of the section, searching from the current one and wrapping; -1 when absent.
     int FindSection(std::string_view section);
     int FindOrAddSection(std::string_view section);
-    const std::string* FindValueLine(std::string_view section, std::string_view key);
+    std::optional<std::string_view> FindValueLine(std::string_view section, std::string_view key);
 
 private:
     void ClearSections();
     // Appends a key line of a section being loaded, as the line options make it, if they keep it.
-    void AddKeyLine(std::string_view text, IniLines& lines) const;
+    // `line` is room to work in.
+    void AddKeyLine(std::string_view text, std::string& line, TPackedLines& lines) const;
 
     std::string fileName_;
     TSectionList sections_;

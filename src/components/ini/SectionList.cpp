@@ -8,7 +8,7 @@ namespace tav {
 
 namespace {
 // Sections shorter than this are scanned line by line; building a key map would cost more.
-constexpr std::size_t kKeyIndexThreshold = 16;
+constexpr int kKeyIndexThreshold = 16;
 } // namespace
 
 std::string_view IniLineKey(std::string_view line) {
@@ -21,7 +21,7 @@ std::string_view IniLineValue(std::string_view line) {
     return eq == std::string_view::npos ? std::string_view{} : line.substr(eq + 1);
 }
 
-int TSectionList::Add(std::string name, IniLines lines) {
+int TSectionList::Add(std::string name, TPackedLines lines) {
     const int index = Count();
     sections_.push_back(Section{std::move(name), std::move(lines), -1, nullptr});
     return index;
@@ -76,49 +76,73 @@ int TSectionList::IndexOf(std::string_view name) {
     return hit;
 }
 
-int TSectionList::FindKey(int section, std::string_view key) const {
+TSectionList::KeyLine TSectionList::FindKey(int section, std::string_view key) const {
     // A line without "=" (or one starting with it) has an empty key; no lookup means that line.
     // The key of a line ends at its first "=", so no line has a key that holds one.
     if (key.empty() || key.find('=') != std::string_view::npos)
-        return -1;
+        return {};
     const Section& s = sections_.at(section);
-    if (s.lines.size() < kKeyIndexThreshold) {
+    KeyLine found;
+    if (s.lines.Count() < kKeyIndexThreshold) {
         // No letter folds to "=", so a line whose text matches the key up to an "=" has that key.
-        for (std::size_t i = 0; i < s.lines.size(); ++i) {
-            const std::string& line = s.lines[i];
-            if (line.size() > key.size() && line[key.size()] == '=' &&
-                SameFoldedText(std::string_view(line).substr(0, key.size()), key))
-                return static_cast<int>(i);
-        }
-        return -1;
+        found.index = s.lines.FindIf([&](int, std::string_view line, std::size_t) {
+            found.text = line;
+            return line.size() > key.size() && line[key.size()] == '=' &&
+                   SameFoldedText(line.substr(0, key.size()), key);
+        });
+        return found.index < 0 ? KeyLine{} : found;
     }
-    const auto keyOf = [&s](int i) { return IniLineKey(s.lines[static_cast<std::size_t>(i)]); };
+    const auto keyOf = [&s](int i) {
+        return IniLineKey(s.lines.At(s.keys->starts[static_cast<std::size_t>(i)]));
+    };
     if (!s.keys) {
-        s.keys = std::make_unique<TFoldedNames>();
-        for (std::size_t i = 0; i < s.lines.size(); ++i)
-            s.keys->Emplace(IniLineKey(s.lines[i]), static_cast<int>(i), keyOf);
+        s.keys = std::make_unique<KeyIndex>();
+        s.keys->starts.reserve(static_cast<std::size_t>(s.lines.Count()));
+        s.lines.FindIf([&](int i, std::string_view line, std::size_t start) {
+            s.keys->starts.push_back(start);
+            s.keys->firstLines.Emplace(IniLineKey(line), i, keyOf);
+            return false;
+        });
     }
-    return s.keys->Find(key, keyOf);
+    found.index = s.keys->firstLines.Find(key, keyOf);
+    if (found.index >= 0)
+        found.text = s.lines.At(s.keys->starts[static_cast<std::size_t>(found.index)]);
+    return found;
 }
 
-void TSectionList::AppendLine(int section, std::string line) {
+void TSectionList::AppendLine(int section, std::string_view line) {
     Section& s = sections_.at(section);
-    if (s.keys)
-        s.keys->Emplace(IniLineKey(line), static_cast<int>(s.lines.size()),
-                        [&s](int i) { return IniLineKey(s.lines[static_cast<std::size_t>(i)]); });
-    s.lines.push_back(std::move(line));
+    const int index = s.lines.Count();
+    const std::size_t start = s.lines.Append(line);
+    if (s.keys) {
+        s.keys->starts.push_back(start);
+        s.keys->firstLines.Emplace(IniLineKey(line), index, [&s](int i) {
+            return IniLineKey(s.lines.At(s.keys->starts[static_cast<std::size_t>(i)]));
+        });
+    }
 }
 
-void TSectionList::ReplaceLine(int section, int line, std::string text) {
+void TSectionList::ReplaceLine(int section, int line, std::string_view text) {
     Section& s = sections_.at(section);
-    s.lines.at(line) = std::move(text);
+    s.lines.Replace(line, text);
     s.keys.reset();
 }
 
 void TSectionList::DeleteLine(int section, int line) {
     Section& s = sections_.at(section);
-    s.lines.erase(s.lines.begin() + line);
+    s.lines.Erase(line);
     s.keys.reset();
+}
+
+bool TSectionList::Choose(const DuplicateSectionHandler& handler, Section& earlier,
+                          Section& later) {
+    // The handler may change the lines it is shown.
+    IniLines earlierLines = earlier.lines.Unpacked();
+    IniLines laterLines = later.lines.Unpacked();
+    const bool keepEarlier = handler(earlier.name, earlierLines, laterLines);
+    earlier.lines = TPackedLines(earlierLines);
+    later.lines = TPackedLines(laterLines);
+    return keepEarlier;
 }
 
 bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
@@ -150,9 +174,7 @@ bool TSectionList::EraseDuplicates(const DuplicateSectionHandler& handler) {
         for (; j < order.size() && AnsiSameText(sections_[order[j]].name, sections_[survivor].name);
              ++j) {
             const int other = order[j];
-            Section& earlier = sections_[survivor];
-            Section& later = sections_[other];
-            if (!handler || handler(earlier.name, earlier.lines, later.lines)) {
+            if (!handler || Choose(handler, sections_[survivor], sections_[other])) {
                 dropped[other] = true;
             } else {
                 dropped[survivor] = true;

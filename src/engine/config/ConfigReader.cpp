@@ -38,7 +38,7 @@ public:
         const TSectionList& sections = ini.Sections();
         entries_ = sections.Count();
         for (int i = 0; i < sections.Count(); ++i)
-            entries_ += static_cast<std::int64_t>(sections.SectionItems(i).size());
+            entries_ += sections.LineCount(i);
     }
 
     void ReadTree(int version) {
