@@ -30,6 +30,53 @@ std::unique_ptr<char[]> SetStreamBuffer(std::filebuf& buf, int size) {
     return storage;
 }
 
+// Reads a file through a buffer of `bufferSize` bytes (0: none) and hands over each of its
+// lines, without its end, as soon as it is whole, so that no copy of the whole file is ever
+// made; false when the file does not exist. Throws EIniFileError when it exists but cannot be
+// read.
+bool ReadIniFileLines(const std::string& fileName, int bufferSize, const IniLineSink& take) {
+    std::ifstream in;
+    const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
+    errno = 0;
+    in.open(fileName, std::ios::in | std::ios::binary);
+    if (!in.is_open()) {
+        if (errno == ENOENT)
+            return false;
+        throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
+    }
+    std::vector<char> chunk(64 * 1024);
+    std::string carry;    // the start of a line that goes on in the next piece
+    bool afterCR = false; // the last piece ended in a CR, which an LF may still follow
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        std::string_view piece(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (afterCR && piece.front() == '\n')
+            piece.remove_prefix(1);
+        afterCR = false;
+        while (!piece.empty()) {
+            std::string_view rest = piece;
+            const std::string_view line = CutTextLine(rest);
+            if (line.size() == piece.size()) {
+                carry.append(line);
+                break;
+            }
+            afterCR = line.size() + 1 == piece.size() && piece.back() == '\r';
+            if (carry.empty()) {
+                take(line);
+            } else {
+                carry.append(line);
+                take(carry);
+                carry.clear();
+            }
+            piece = rest;
+        }
+    }
+    if (in.bad())
+        throw EIniFileError({kCannotReadFileText, fileName, {}});
+    if (!carry.empty())
+        take(carry);
+    return true;
+}
+
 } // namespace
 
 TBufferedIniFile::TBufferedIniFile(const std::string& fileName) {
@@ -58,41 +105,26 @@ void TBufferedIniFile::ClearSections() {
     currentSection_ = 0;
 }
 
-bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize) {
-    std::ifstream in;
-    const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
-    errno = 0;
-    in.open(fileName, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
-        if (errno == ENOENT)
-            return false;
-        throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
-    }
-    bytes.clear();
-    // Room for the whole file at once: a large file is then not copied again at every growth.
-    if (in.seekg(0, std::ios::end)) {
-        const std::streamoff size = in.tellg();
-        if (size > 0)
-            bytes.reserve(static_cast<std::size_t>(size));
-        in.seekg(0, std::ios::beg);
-    }
-    in.clear();
-    std::vector<char> chunk(64 * 1024);
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
-        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        throw EIniFileError({kCannotReadFileText, fileName, {}});
-    return true;
+void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
+    LoadFile(fileName);
 }
 
-void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
-    currentSection_ = 0;
-    std::string text;
-    if (ReadIniFileBytes(fileName, text, LoadBufferSize))
-        LoadFromText(text);
+bool TBufferedIniFile::LoadFile(const std::string& fileName) {
+    bool present = false;
+    Load([&](const IniLineSink& take) {
+        present = ReadIniFileLines(fileName, LoadBufferSize, take);
+    });
+    return present;
 }
 
 void TBufferedIniFile::LoadFromText(std::string_view text) {
+    Load([&](const IniLineSink& take) {
+        while (!text.empty())
+            take(CutTextLine(text));
+    });
+}
+
+void TBufferedIniFile::Load(const std::function<void(const IniLineSink&)>& readLines) {
     currentSection_ = 0;
     // A section joins the list when its last line has been read, its lines packed at their
     // exact size: no section's storage grows line by line.
@@ -104,16 +136,23 @@ void TBufferedIniFile::LoadFromText(std::string_view text) {
             sections_.Add(std::move(*name), lines);
         lines.Clear();
     };
-    while (!text.empty()) {
-        const std::string_view line = CutTextLine(text);
-        if (line.empty() || line == "\x1A" || (SkipCommentLines && line[0] == ';'))
-            continue;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            addSection();
-            name = std::string(line.substr(1, line.size() - 2));
-        } else if (name) { // key lines before the first section belong to none
-            AddKeyLine(line, scratch, lines);
-        }
+    const int present = sections_.Count();
+    try {
+        readLines([&](std::string_view line) {
+            if (line.empty() || line == "\x1A" || (SkipCommentLines && line[0] == ';'))
+                return;
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+                addSection();
+                name = std::string(line.substr(1, line.size() - 2));
+            } else if (name) { // key lines before the first section belong to none
+                AddKeyLine(line, scratch, lines);
+            }
+        });
+    } catch (...) {
+        // A file that fails half-way through adds nothing, as one that cannot be opened.
+        while (sections_.Count() > present)
+            sections_.Delete(sections_.Count() - 1);
+        throw;
     }
     addSection();
     if (sections_.EraseDuplicates(DuplicateSectionChoice))

@@ -7,6 +7,7 @@
 #include "framework/FileError.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,9 +37,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads a whole file through a buffer of `bufferSize` bytes (0: none); false when the file does
-// not exist. Throws EIniFileError when it exists but cannot be read.
-bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize);
+// Takes the lines of a text one by one, without their ends.
+using IniLineSink = std::function<void(std::string_view line)>;
 
 class TBufferedIniFile {
 public:
@@ -90,6 +90,9 @@ public:
     virtual void UpdateFile();
     // Adds the file's sections after those present; a missing file adds nothing.
     virtual void LoadFromFile(const std::string& fileName);
+    // LoadFromFile, telling whether the file exists. Throws EIniFileError when it exists but
+    // cannot be read; it then adds nothing.
+    bool LoadFile(const std::string& fileName);
     // Adds the sections of INI text held in memory, as LoadFromFile does for a file.
     void LoadFromText(std::string_view text);
 
@@ -101,6 +104,8 @@ protected:
 
 private:
     void ClearSections();
+    // Adds the sections of the lines that `readLines` hands to the function it is given.
+    void Load(const std::function<void(const IniLineSink&)>& readLines);
     // Appends a key line of a section being loaded, as the line options make it, if they keep it.
     // `line` is room to work in.
     void AddKeyLine(std::string_view text, std::string& line, TPackedLines& lines) const;

@@ -156,12 +156,10 @@ void CopyLearned(const TCommand& from, TCommand& to) {
     to.Sound = from.Sound;
 }
 
-// Reads the document out of `bytes`; the layouts only when asked for.
-TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLayoutName,
-                        bool withLayouts) {
+// Reads the document out of the loaded file; the layouts only when asked for.
+TConfigLoadResult Read(TBufferedIniFileEx& ini, TDocument::NameSource defaultLayoutName,
+                       bool withLayouts) {
     TConfigLoadResult result;
-    TBufferedIniFileEx ini;
-    ini.LoadFromText(bytes);
     const std::int32_t version = ini.ReadInteger(kInfo, "Version", 3);
     if ((version != 3 && version != 4) ||
         (version == 3 && ini.ReadInteger("Config", "NumComandos", -1) == -1)) {
@@ -183,22 +181,24 @@ TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLay
 TConfigLoadResult LoadFile(const std::string& path, TDocument::NameSource defaultLayoutName,
                            bool withLayouts) {
     TConfigLoadResult result;
-    std::string bytes;
+    TBufferedIniFileEx ini;
     try {
-        if (path.empty() || !ReadIniFileBytes(path, bytes, 0x7000))
+        if (path.empty() || !ini.LoadFile(path))
             return result; // Missing
     } catch (const EIniFileError& e) {
         result.Status = TConfigLoadStatus::Unreadable;
         result.Error = e.Error();
         return result;
     }
-    return Parse(bytes, std::move(defaultLayoutName), withLayouts);
+    return Read(ini, std::move(defaultLayoutName), withLayouts);
 }
 
 } // namespace
 
 TConfigLoadResult ParseConfig(std::string_view bytes, TDocument::NameSource defaultLayoutName) {
-    return Parse(bytes, std::move(defaultLayoutName), true);
+    TBufferedIniFileEx ini;
+    ini.LoadFromText(bytes);
+    return Read(ini, std::move(defaultLayoutName), true);
 }
 
 TConfigLoadResult LoadConfigFile(const std::string& path, TDocument::NameSource defaultLayoutName) {
