@@ -201,8 +201,11 @@ std::string IntToHex(std::int32_t value, int digits) {
 }
 
 std::string_view CutTextLine(std::string_view& rest) {
-    const std::size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
+    // A plain loop: a search for either of two characters calls a library search per character.
+    std::size_t end = 0;
+    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+        ++end;
+    if (end == rest.size()) {
         const std::string_view line = rest;
         rest = {};
         return line;

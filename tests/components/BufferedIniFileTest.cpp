@@ -66,6 +66,41 @@ TEST(BufferedIniFile, LineStructure) {
     EXPECT_EQ(odd.ReadString("", "z", ""), "3");
 }
 
+// A file is read piece by piece; the lines on either side of a border between pieces, and one
+// across it, must come out as the whole text gives them.
+TEST(BufferedIniFile, AFileReadsAsItsWholeTextDoes) {
+    const std::size_t piece = 64 * 1024;
+    std::string text = "[S]\r\n";
+    // A line whose end `end` starts at `at`.
+    const auto lineEndingAt = [&text](std::size_t at, const char* end) {
+        text += "p=" + std::string(at - text.size() - 2, 'x') + end;
+    };
+    lineEndingAt(piece - 1, "\r\n");                      // CR and LF in two pieces
+    lineEndingAt(2 * piece - 1, "\r");                    // a CR alone ends the piece
+    text += "[T]\nk=" + std::string(piece, 'y') + "\r\n"; // across a whole piece
+    const char* const ends[] = {"\n", "\r", "\r\n"};
+    for (int i = 0; i < 3000; ++i)
+        text.append("k")
+            .append(std::to_string(i))
+            .append("=")
+            .append(static_cast<std::size_t>(i % 41), 'v')
+            .append(ends[i % 3]);
+    text += "last=no end";
+    TempPath file;
+    WriteBytes(file.str(), text);
+    TBufferedIniFile fromFile(file.str());
+    TBufferedIniFile fromText;
+    fromText.LoadFromText(text);
+    IniLines fileLines;
+    IniLines textLines;
+    fromFile.ReadAll(fileLines);
+    fromText.ReadAll(textLines);
+    // Besides the numbered keys: two section names, an empty line after each, p twice, k, last.
+    EXPECT_EQ(fileLines.size(), 3000u + 8u);
+    EXPECT_TRUE(fileLines == textLines);
+    EXPECT_EQ(fromFile.ReadString("T", "last", ""), "no end");
+}
+
 TEST(BufferedIniFile, EveryKindOfLineEndAndNoEmptyKey) {
     // CR alone, LF alone and CR LF each end a line; CR LF is one end, not two.
     auto ini = FromText("[A]\rk=1\rj=2\n[B]\r\nm=3\r\r\nn=4");
@@ -84,8 +119,10 @@ TEST(BufferedIniFile, EveryKindOfLineEndAndNoEmptyKey) {
 }
 
 TEST(BufferedIniFile, ValuesAndDefaults) {
-    auto ini_owner = FromText("[S]\nempty=\n a = b \nnum=0X10\ndup=first\ndup=second\n");
+    auto ini_owner = FromText("[S]\nempty=\n a = b \nnum=0X10\ndup=first\ndup=second\nx=y=z\n");
     auto& ini = *ini_owner;
+    EXPECT_EQ(ini.ReadString("S", "x", ""), "y=z");
+    EXPECT_EQ(ini.ReadString("S", "x=y", "absent"), "absent"); // a key ends at the first "="
     EXPECT_EQ(ini.ReadString("S", "empty", "def"), "");
     EXPECT_EQ(ini.ReadInteger("S", "empty", 7), 7);
     EXPECT_EQ(ini.ReadString("S", " a ", ""), " b ");

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tav {
@@ -27,6 +28,53 @@ std::unique_ptr<char[]> SetStreamBuffer(std::filebuf& buf, int size) {
         buf.pubsetbuf(nullptr, 0);
     }
     return storage;
+}
+
+// Reads a file through a buffer of `bufferSize` bytes (0: none) and hands over each of its
+// lines, without its end, as soon as it is whole, so that no copy of the whole file is ever
+// made; false when the file does not exist. Throws EIniFileError when it exists but cannot be
+// read.
+bool ReadIniFileLines(const std::string& fileName, int bufferSize, const IniLineSink& take) {
+    std::ifstream in;
+    const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
+    errno = 0;
+    in.open(fileName, std::ios::in | std::ios::binary);
+    if (!in.is_open()) {
+        if (errno == ENOENT)
+            return false;
+        throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
+    }
+    std::vector<char> chunk(64 * 1024);
+    std::string carry;    // the start of a line that goes on in the next piece
+    bool afterCR = false; // the last piece ended in a CR, which an LF may still follow
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        std::string_view piece(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (afterCR && piece.front() == '\n')
+            piece.remove_prefix(1);
+        afterCR = false;
+        while (!piece.empty()) {
+            std::string_view rest = piece;
+            const std::string_view line = CutTextLine(rest);
+            if (line.size() == piece.size()) {
+                carry.append(line);
+                break;
+            }
+            afterCR = line.size() + 1 == piece.size() && piece.back() == '\r';
+            if (carry.empty()) {
+                take(line);
+            } else {
+                carry.append(line);
+                take(carry);
+                carry.clear();
+            }
+            piece = rest;
+        }
+    }
+    if (in.bad())
+        throw EIniFileError({kCannotReadFileText, fileName, {}});
+    if (!carry.empty())
+        take(carry);
+    return true;
 }
 
 } // namespace
@@ -57,50 +105,63 @@ void TBufferedIniFile::ClearSections() {
     currentSection_ = 0;
 }
 
-bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize) {
-    std::ifstream in;
-    const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
-    errno = 0;
-    in.open(fileName, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
-        if (errno == ENOENT)
-            return false;
-        throw EIniFileError({kCannotOpenFileText, fileName, std::strerror(errno)});
-    }
-    bytes.clear();
-    std::vector<char> chunk(64 * 1024);
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
-        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        throw EIniFileError({kCannotReadFileText, fileName, {}});
-    return true;
+void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
+    LoadFile(fileName);
 }
 
-void TBufferedIniFile::LoadFromFile(const std::string& fileName) {
-    currentSection_ = 0;
-    std::string text;
-    if (ReadIniFileBytes(fileName, text, LoadBufferSize))
-        LoadFromText(text);
+bool TBufferedIniFile::LoadFile(const std::string& fileName) {
+    bool present = false;
+    Load([&](const IniLineSink& take) {
+        present = ReadIniFileLines(fileName, LoadBufferSize, take);
+    });
+    return present;
 }
 
 void TBufferedIniFile::LoadFromText(std::string_view text) {
+    Load([&](const IniLineSink& take) {
+        while (!text.empty())
+            take(CutTextLine(text));
+    });
+}
+
+void TBufferedIniFile::Load(const std::function<void(const IniLineSink&)>& readLines) {
     currentSection_ = 0;
-    int current = -1;
-    while (!text.empty())
-        LoadLine(std::string(CutTextLine(text)), current);
+    // A section joins the list when its last line has been read, its lines packed at their
+    // exact size: no section's storage grows line by line.
+    std::optional<std::string> name; // of the section being read; none before the first
+    TPackedLines lines;
+    std::string scratch; // for the line options
+    const auto addSection = [&] {
+        if (name)
+            sections_.Add(std::move(*name), lines);
+        lines.Clear();
+    };
+    const int present = sections_.Count();
+    try {
+        readLines([&](std::string_view line) {
+            if (line.empty() || line == "\x1A" || (SkipCommentLines && line[0] == ';'))
+                return;
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+                addSection();
+                name = std::string(line.substr(1, line.size() - 2));
+            } else if (name) { // key lines before the first section belong to none
+                AddKeyLine(line, scratch, lines);
+            }
+        });
+    } catch (...) {
+        // A file that fails half-way through adds nothing, as one that cannot be opened.
+        while (sections_.Count() > present)
+            sections_.Delete(sections_.Count() - 1);
+        throw;
+    }
+    addSection();
     if (sections_.EraseDuplicates(DuplicateSectionChoice))
         modified_ = true;
 }
 
-void TBufferedIniFile::LoadLine(std::string line, int& current) {
-    if (line == "\x1A" || (SkipCommentLines && !line.empty() && line[0] == ';'))
-        line.clear();
-    if (line.empty())
-        return;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        current = sections_.Add(line.substr(1, line.size() - 2));
-        return;
-    }
+void TBufferedIniFile::AddKeyLine(std::string_view text, std::string& line,
+                                  TPackedLines& lines) const {
+    line.assign(text);
     if (TrimAroundEquals) {
         auto eq = line.find('=');
         while (eq != std::string::npos && eq >= 1 && IsBlankOrTab(line[eq - 1])) {
@@ -126,11 +187,18 @@ void TBufferedIniFile::LoadLine(std::string line, int& current) {
     }
     if (DropLinesWithoutEquals && line.find('=') == std::string::npos)
         return;
-    if (current >= 0)
-        sections_.AppendLine(current, std::move(line));
+    lines.Append(line);
 }
 
 int TBufferedIniFile::FindSection(std::string_view section) {
+    // Keys are mostly read section by section in file order: the section asked for is nearly
+    // always the current one or the next.
+    for (const int i : {currentSection_, currentSection_ + 1}) {
+        if (i < sections_.Count() && SameFoldedText(sections_.Name(i), section)) {
+            currentSection_ = i;
+            return i;
+        }
+    }
     const int hit = sections_.FindFrom(section, currentSection_);
     if (hit >= 0)
         currentSection_ = hit;
@@ -146,17 +214,18 @@ int TBufferedIniFile::FindOrAddSection(std::string_view section) {
     return hit;
 }
 
-const std::string* TBufferedIniFile::FindValueLine(std::string_view section, std::string_view key) {
+std::optional<std::string_view> TBufferedIniFile::FindValueLine(std::string_view section,
+                                                                std::string_view key) {
     const int s = FindSection(section);
     if (s < 0)
-        return nullptr;
-    const int line = sections_.FindKey(s, key);
-    return line < 0 ? nullptr : &sections_.SectionItems(s)[line];
+        return std::nullopt;
+    const auto line = sections_.FindKey(s, key);
+    return line.index < 0 ? std::nullopt : std::optional(line.text);
 }
 
 std::string TBufferedIniFile::ReadString(std::string_view section, std::string_view key,
                                          std::string_view fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     return std::string(line ? IniLineValue(*line) : fallback);
 }
 
@@ -171,19 +240,19 @@ void TBufferedIniFile::WriteString(std::string_view section, std::string_view ke
     }
     std::string text = std::string(key) + "=" + std::string(value);
     const int s = FindOrAddSection(section);
-    const int line = sections_.FindKey(s, key);
-    if (line < 0) {
-        sections_.AppendLine(s, std::move(text));
+    const auto line = sections_.FindKey(s, key);
+    if (line.index < 0) {
+        sections_.AppendLine(s, text);
         modified_ = true;
-    } else if (sections_.SectionItems(s)[line] != text) {
-        sections_.ReplaceLine(s, line, std::move(text));
+    } else if (line.text != text) {
+        sections_.ReplaceLine(s, line.index, text);
         modified_ = true;
     }
 }
 
 std::int32_t TBufferedIniFile::ReadInteger(std::string_view section, std::string_view key,
                                            std::int32_t fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     return line ? StrToIntDef(IniLineValue(*line), fallback) : fallback;
 }
 
@@ -218,7 +287,7 @@ void TBufferedIniFile::ReadSectionValues(std::string_view section, IniLines& str
     const int s = FindSection(section);
     if (s < 0)
         return;
-    const IniLines& lines = sections_.SectionItems(s);
+    const IniLines lines = sections_.SectionItems(s);
     strings.insert(strings.end(), lines.begin(), lines.end());
 }
 
@@ -233,13 +302,18 @@ void TBufferedIniFile::EraseSection(std::string_view section) {
     modified_ = true;
 }
 
+int TBufferedIniFile::LineCount(std::string_view section) {
+    const int s = FindSection(section);
+    return s < 0 ? 0 : sections_.LineCount(s);
+}
+
 bool TBufferedIniFile::SectionExists(std::string_view section) {
     return FindSection(section) >= 0;
 }
 
 void TBufferedIniFile::DeleteKey(std::string_view section, std::string_view key) {
     const int s = FindOrAddSection(section);
-    const int line = sections_.FindKey(s, key);
+    const int line = sections_.FindKey(s, key).index;
     if (line < 0)
         return;
     sections_.DeleteLine(s, line);
@@ -248,9 +322,9 @@ void TBufferedIniFile::DeleteKey(std::string_view section, std::string_view key)
 
 void TBufferedIniFile::ReadAll(IniLines& strings) {
     for (int i = 0; i < sections_.Count(); ++i) {
-        const IniLines& lines = sections_.SectionItems(i);
-        if (lines.empty())
+        if (sections_.LineCount(i) == 0)
             continue;
+        const IniLines lines = sections_.SectionItems(i);
         strings.push_back("[" + sections_.Name(i) + "]");
         strings.insert(strings.end(), lines.begin(), lines.end());
         strings.emplace_back();
@@ -276,7 +350,7 @@ void TBufferedIniFile::UpdateFile() {
 
 std::int32_t TBufferedIniFileEx::ReadHexInteger(std::string_view section, std::string_view key,
                                                 std::int32_t fallback) {
-    const std::string* line = FindValueLine(section, key);
+    const auto line = FindValueLine(section, key);
     if (!line)
         return fallback;
     const std::string_view value = IniLineValue(*line);

@@ -7,6 +7,8 @@
 #include "framework/FileError.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,9 +37,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads a whole file through a buffer of `bufferSize` bytes (0: none); false when the file does
-// not exist. Throws EIniFileError when it exists but cannot be read.
-bool ReadIniFileBytes(const std::string& fileName, std::string& bytes, int bufferSize);
+// Takes the lines of a text one by one, without their ends.
+using IniLineSink = std::function<void(std::string_view line)>;
 
 class TBufferedIniFile {
 public:
@@ -81,12 +82,17 @@ public:
     virtual void ReadSectionValues(std::string_view section, IniLines& strings);
     virtual void EraseSection(std::string_view section);
     virtual bool SectionExists(std::string_view section);
+    // The number of lines of the section; 0 when it is absent.
+    int LineCount(std::string_view section);
     virtual void DeleteKey(std::string_view section, std::string_view key);
     // Appends "[name]", the lines and an empty line for every section that has lines.
     virtual void ReadAll(IniLines& strings);
     virtual void UpdateFile();
     // Adds the file's sections after those present; a missing file adds nothing.
     virtual void LoadFromFile(const std::string& fileName);
+    // LoadFromFile, telling whether the file exists. Throws EIniFileError when it exists but
+    // cannot be read; it then adds nothing.
+    bool LoadFile(const std::string& fileName);
     // Adds the sections of INI text held in memory, as LoadFromFile does for a file.
     void LoadFromText(std::string_view text);
 
@@ -94,11 +100,15 @@ protected:
     // Index of the section, searching from the current one and wrapping; -1 when absent.
     int FindSection(std::string_view section);
     int FindOrAddSection(std::string_view section);
-    const std::string* FindValueLine(std::string_view section, std::string_view key);
+    std::optional<std::string_view> FindValueLine(std::string_view section, std::string_view key);
 
 private:
     void ClearSections();
-    void LoadLine(std::string line, int& current);
+    // Adds the sections of the lines that `readLines` hands to the function it is given.
+    void Load(const std::function<void(const IniLineSink&)>& readLines);
+    // Appends a key line of a section being loaded, as the line options make it, if they keep it.
+    // `line` is room to work in.
+    void AddKeyLine(std::string_view text, std::string& line, TPackedLines& lines) const;
 
     std::string fileName_;
     TSectionList sections_;

@@ -2,15 +2,16 @@
 // The sections of an INI file in file order, each with its raw lines. Names compare without
 // regard to letter case; a folded-name index keeps lookups cheap on files with many sections.
 
+#include "components/ini/FoldedNames.h"
+#include "components/ini/PackedLines.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tav {
-
-using IniLines = std::vector<std::string>;
 
 // Decides which of two sections of one name survives a load: true keeps the earlier one.
 using DuplicateSectionHandler =
@@ -20,10 +21,12 @@ class TSectionList {
 public:
     int Count() const { return static_cast<int>(sections_.size()); }
     const std::string& Name(int index) const { return sections_.at(index).name; }
-    const IniLines& SectionItems(int index) const { return sections_.at(index).lines; }
+    int LineCount(int index) const { return sections_.at(index).lines.Count(); }
+    // A copy of the section's lines.
+    IniLines SectionItems(int index) const { return sections_.at(index).lines.Unpacked(); }
 
     // Appends a section even when one of that name exists already; returns its index.
-    int Add(std::string name);
+    int Add(std::string name, TPackedLines lines = {});
     void Delete(int index);
     void Clear();
 
@@ -33,31 +36,46 @@ public:
     int FindFrom(std::string_view name, int start) const;
     void ResetRememberedIndex() { remembered_ = 0; }
 
-    // Index of the first line of the section whose key equals `key` (letter case aside), or -1;
-    // always -1 for an empty key.
-    int FindKey(int section, std::string_view key) const;
-    void AppendLine(int section, std::string line);
-    void ReplaceLine(int section, int line, std::string text);
+    // The first line of a section whose key equals the asked one (letter case aside): its
+    // index, -1 when there is none, and its text, valid until the section's lines change.
+    struct KeyLine {
+        int index = -1;
+        std::string_view text;
+    };
+    // Never finds a line for an empty key.
+    KeyLine FindKey(int section, std::string_view key) const;
+    void AppendLine(int section, std::string_view line);
+    void ReplaceLine(int section, int line, std::string_view text);
     void DeleteLine(int section, int line);
 
     // Removes all but one section of each name; true when any section was removed.
     bool EraseDuplicates(const DuplicateSectionHandler& handler);
 
 private:
+    struct KeyIndex {
+        TFoldedNames firstLines;         // the first line of each key
+        std::vector<std::size_t> starts; // where each line is stored
+    };
     struct Section {
         std::string name;
-        IniLines lines;
-        // Folded key -> first line of that key; built on first use, dropped on line changes.
-        mutable std::unordered_map<std::string, int> keys;
-        mutable bool keysBuilt = false;
+        TPackedLines lines;
+        // The section of the same name before this one, or -1.
+        mutable int earlierOfName = -1;
+        // Built on first use, dropped when a line changes or goes.
+        mutable std::unique_ptr<KeyIndex> keys;
     };
 
-    void Reindex() const;
+    // Asks the handler whether the earlier of two sections of one name survives.
+    static bool Choose(const DuplicateSectionHandler& handler, Section& earlier, Section& later);
+    void Index(int section) const;
+    // Brings the index of names up to the sections added since it was last used.
+    void IndexNames() const;
 
     std::vector<Section> sections_;
-    // Folded name -> positions in ascending order.
-    mutable std::unordered_map<std::string, std::vector<int>> names_;
-    mutable bool namesBuilt_ = true;
+    // The last section of each name; the earlier ones are chained from it. It holds the first
+    // `indexed_` sections: a load adds its sections unindexed, then indexes them all at once.
+    mutable TFoldedNames names_;
+    mutable int indexed_ = 0;
     int remembered_ = 0;
 };
 

@@ -38,7 +38,7 @@ public:
         const TSectionList& sections = ini.Sections();
         entries_ = sections.Count();
         for (int i = 0; i < sections.Count(); ++i)
-            entries_ += static_cast<std::int64_t>(sections.SectionItems(i).size());
+            entries_ += sections.LineCount(i);
     }
 
     void ReadTree(int version) {
@@ -115,9 +115,7 @@ private:
         item->AllAtOnce = ini_.ReadBool(section, "AllAtOnce", false);
         item->CurrentIndex = 0;
         // Each entry has a line of its own, so a count beyond the section's lines is not real.
-        const int at = ini_.Sections().FindFrom(section, 0);
-        const std::int64_t lines =
-            at < 0 ? 0 : static_cast<std::int64_t>(ini_.Sections().SectionItems(at).size());
+        const std::int64_t lines = ini_.LineCount(section);
         const int strings = Bounded(ini_.ReadInteger(section, "ActCount", 0), lines);
         for (int k = 0; k < strings; ++k)
             item->ActionStrings.push_back(ini_.ReadString(section, Numbered("A", k), ""));
@@ -157,12 +155,10 @@ void CopyLearned(const TCommand& from, TDocument& document, TCommand& to) {
     to.Sound = from.Sound;
 }
 
-// Reads the document out of `bytes`; the layouts only when asked for.
-TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLayoutName,
-                        bool withLayouts) {
+// Reads the document out of the loaded file; the layouts only when asked for.
+TConfigLoadResult Read(TBufferedIniFileEx& ini, TDocument::NameSource defaultLayoutName,
+                       bool withLayouts) {
     TConfigLoadResult result;
-    TBufferedIniFileEx ini;
-    ini.LoadFromText(bytes);
     const std::int32_t version = ini.ReadInteger(kInfo, "Version", 3);
     if ((version != 3 && version != 4) ||
         (version == 3 && ini.ReadInteger("Config", "NumComandos", -1) == -1)) {
@@ -186,22 +182,24 @@ TConfigLoadResult Parse(std::string_view bytes, TDocument::NameSource defaultLay
 TConfigLoadResult LoadFile(const std::string& path, TDocument::NameSource defaultLayoutName,
                            bool withLayouts) {
     TConfigLoadResult result;
-    std::string bytes;
+    TBufferedIniFileEx ini;
     try {
-        if (path.empty() || !ReadIniFileBytes(path, bytes, 0x7000))
+        if (path.empty() || !ini.LoadFile(path))
             return result; // Missing
     } catch (const EIniFileError& e) {
         result.Status = TConfigLoadStatus::Unreadable;
         result.Error = e.Error();
         return result;
     }
-    return Parse(bytes, std::move(defaultLayoutName), withLayouts);
+    return Read(ini, std::move(defaultLayoutName), withLayouts);
 }
 
 } // namespace
 
 TConfigLoadResult ParseConfig(std::string_view bytes, TDocument::NameSource defaultLayoutName) {
-    return Parse(bytes, std::move(defaultLayoutName), true);
+    TBufferedIniFileEx ini;
+    ini.LoadFromText(bytes);
+    return Read(ini, std::move(defaultLayoutName), true);
 }
 
 TConfigLoadResult LoadConfigFile(const std::string& path, TDocument::NameSource defaultLayoutName) {
