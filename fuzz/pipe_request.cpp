@@ -32,9 +32,9 @@ struct World : ReceiverWorld {
         TCommandNode* stop = doc.AddCommand(player, "Stop");
         TCommandNode* commands = doc.AddCommand(doc.AddRemote("TV"), "Commands");
         doc.SetTypematic(stop, false);
-        Learn(*play->Data(), {'P', 1});
-        Learn(*stop->Data(), {'S', 1});
-        Learn(*commands->Data(), {'c', 'm', 'd'});
+        Learn(doc, *play->Data(), {'P', 1});
+        Learn(doc, *stop->Data(), {'S', 1});
+        Learn(doc, *commands->Data(), {'c', 'm', 'd'});
         TAction* item = doc.AddAction(doc.DefaultLayout(), "Play then stop");
         doc.AddTrigger(item, play);
         doc.AddTrigger(item, stop);
