@@ -30,10 +30,9 @@ bool AllFit(const std::int32_t* a, const std::int32_t* b, std::size_t count, Fit
     return true;
 }
 
-} // namespace
-
-bool CompareCodes(const TCompareSettings& s, std::span<const std::int32_t> stored,
-                  std::span<const std::int32_t> received) {
+// Inlined into the scan of the store as well as into CompareCodes.
+inline bool Matches(const TCompareSettings& s, std::span<const std::int32_t> stored,
+                    std::span<const std::int32_t> received) {
     if (stored.empty() || received.empty())
         return false;
     if (s.SameLength && stored.size() != received.size())
@@ -67,6 +66,22 @@ bool CompareCodes(const TCompareSettings& s, std::span<const std::int32_t> store
         const auto uy = static_cast<std::uint32_t>(y);
         return (x < y ? uy - ux : ux - uy) <= t;
     });
+}
+
+} // namespace
+
+bool CompareCodes(const TCompareSettings& settings, std::span<const std::int32_t> stored,
+                  std::span<const std::int32_t> received) {
+    return Matches(settings, stored, received);
+}
+
+TCommand* FirstMatchingCommand(const TCompareSettings& settings, const TCodeStore& codes,
+                               std::span<const std::int32_t> received) {
+    // A record is visited only when its code matches.
+    for (const TCodeStore::TEntry& entry : codes.Entries())
+        if (Matches(settings, codes.CodeOf(entry), received) && entry.Command->Recognition)
+            return entry.Command;
+    return nullptr;
 }
 
 } // namespace tav

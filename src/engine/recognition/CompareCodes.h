@@ -2,6 +2,7 @@
 // Whether a received code matches a stored one under the recognition settings.
 
 #include "engine/document/Code.h"
+#include "engine/document/CodeStore.h"
 
 #include <cstdint>
 #include <span>
@@ -19,5 +20,9 @@ struct TCompareSettings {
 
 bool CompareCodes(const TCompareSettings& settings, std::span<const std::int32_t> stored,
                   std::span<const std::int32_t> received);
+// The first command in recognition order whose code matches and whose recognition is on;
+// nullptr when there is none.
+TCommand* FirstMatchingCommand(const TCompareSettings& settings, const TCodeStore& codes,
+                               std::span<const std::int32_t> received);
 
 } // namespace tav

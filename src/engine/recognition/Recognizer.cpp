@@ -73,23 +73,18 @@ void TRecognizer::Match() {
 
     if (ports_.TypematicTimer->Running())
         return;
-    // The codes lie side by side in recognition order; a record is visited only when its code
-    // matches.
-    const TCodeStore& codes = doc_.RecognitionCodes();
-    for (const TCodeStore::TEntry& entry : codes.Entries()) {
-        if (!CompareCodes(settings.Compare, codes.CodeOf(entry), received.Values()) ||
-            !entry.Command->Recognition)
-            continue;
-        TCommand* command = entry.Command;
-        // The time-out and the repeat state are in force before the firing runs any action.
-        doc_.LastFiredCommand = command;
-        ports_.TypematicTimer->Start();
-        if (command->Typematic)
-            doc_.TypematicActive = true;
-        FireCommand(*command);
+    TCommand* command =
+        FirstMatchingCommand(settings.Compare, doc_.RecognitionCodes(), received.Values());
+    if (!command) {
+        ports_.Tree->Select(nullptr);
         return;
     }
-    ports_.Tree->Select(nullptr);
+    // The time-out and the repeat state are in force before the firing runs any action.
+    doc_.LastFiredCommand = command;
+    ports_.TypematicTimer->Start();
+    if (command->Typematic)
+        doc_.TypematicActive = true;
+    FireCommand(*command);
 }
 
 void TRecognizer::FireCommand(TCommand& command) {
