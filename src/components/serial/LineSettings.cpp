@@ -30,6 +30,14 @@ std::uint32_t QueueSize(std::int32_t bytes) {
     return static_cast<std::uint32_t>(bytes);
 }
 
+// The ordinal of a line setting, which indexes tables and fills bit fields of the device control
+// block: a value that is no member of its enumeration reaches neither.
+template <class E> int Ordinal(E value) {
+    if (!IsMember(value))
+        RangeError();
+    return static_cast<int>(value);
+}
+
 std::uint32_t Flags(const TSerialProperties& port) {
     using namespace comm_flags;
     const TSerialFlowControl& flow = port.FlowControl();
@@ -44,7 +52,7 @@ std::uint32_t Flags(const TSerialProperties& port) {
         f |= kOutxCtsFlow;
     if (flow.OutDSRFlow())
         f |= kOutxDsrFlow;
-    f |= static_cast<std::uint32_t>(flow.ControlDTR()) << kDtrControlShift;
+    f |= static_cast<std::uint32_t>(Ordinal(flow.ControlDTR())) << kDtrControlShift;
     if (flow.DSRSensitivity())
         f |= kDsrSensitivity;
     if (flow.TxContinueOnXoff())
@@ -55,7 +63,7 @@ std::uint32_t Flags(const TSerialProperties& port) {
         f |= kInX;
     if (port.DiscardNull())
         f |= kNull;
-    f |= static_cast<std::uint32_t>(flow.ControlRTS()) << kRtsControlShift;
+    f |= static_cast<std::uint32_t>(Ordinal(flow.ControlRTS())) << kRtsControlShift;
     return f;
 }
 
@@ -65,12 +73,13 @@ TCommStateValues BuildCommState(const TSerialProperties& port) {
     TCommStateValues s;
     s.BaudRate = port.BaudRate() == TBaudRate::brCustom
                      ? static_cast<std::uint32_t>(port.CustomBaudRate())
-                     : static_cast<std::uint32_t>(kBaudRates[static_cast<int>(port.BaudRate())]);
+                     : static_cast<std::uint32_t>(
+                           kBaudRates[static_cast<std::size_t>(Ordinal(port.BaudRate()))]);
     s.Flags = Flags(port);
     s.XonLim = s.XoffLim = QueueLimit(port.Buffer().InputSize());
-    s.ByteSize = static_cast<std::uint8_t>(5 + static_cast<int>(port.DataBits()));
-    s.Parity = static_cast<std::uint8_t>(port.Parity().Bits());
-    s.StopBits = static_cast<std::uint8_t>(port.StopBits());
+    s.ByteSize = static_cast<std::uint8_t>(5 + Ordinal(port.DataBits()));
+    s.Parity = static_cast<std::uint8_t>(Ordinal(port.Parity().Bits()));
+    s.StopBits = static_cast<std::uint8_t>(Ordinal(port.StopBits()));
     s.XonChar = port.FlowControl().XonChar();
     s.XoffChar = port.FlowControl().XoffChar();
     if (port.Parity().Check() && port.Parity().Replace())

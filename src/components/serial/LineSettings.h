@@ -1,8 +1,9 @@
 #pragma once
 // The values the port sends to its device, built from its settings: the fields of the device
 // control block (SetCommState), the timeouts (SetCommTimeouts) and the queue sizes (SetupComm).
-// Values the device cannot take raise std::out_of_range: a queue limit above 65535, a negative
-// timeout other than -1 (no limit) and a negative queue size.
+// Values the device cannot take raise std::out_of_range: a line setting that is no member of its
+// enumeration, a queue limit above 65535, a negative timeout other than -1 (no limit) and a
+// negative queue size.
 
 #include "components/serial/SerialSettings.h"
 

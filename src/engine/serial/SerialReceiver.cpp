@@ -37,7 +37,7 @@ bool TSerialReceiver::OpenSerialReceiver(bool active) {
     if (open_ && *open_ != route)
         Close();
     if (route == TRoute::Port)
-        return OpenPort(l_.Settings.Int(kReceiverPortSettings.Port));
+        return OpenPort(ReadSerialLine(l_.Settings, kReceiverPortSettings).ComNumber);
     l_.Host.SetTimeOutInterval(static_cast<unsigned>(RecognitionTimeOut(l_.Settings)));
     const bool opened = l_.DriverReceiver(true);
     if (opened)

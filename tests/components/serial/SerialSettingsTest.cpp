@@ -125,4 +125,18 @@ TEST(LineSettings, ValuesTheDeviceCannotTakeAreRangeErrors) {
     EXPECT_THROW(BuildCommState(port), std::out_of_range);
     port.Buffer().SetInputSize(4 * 65535 + 2);
     EXPECT_EQ(BuildCommState(port).XonLim, 65535);
+
+    // Settings cast from stored numbers index no table and spill into no other bit field.
+    port.SetBaudRate(static_cast<TBaudRate>(41));
+    EXPECT_THROW(BuildCommState(port), std::out_of_range);
+    port.SetBaudRate(TBaudRate::br256000);
+    EXPECT_EQ(BuildCommState(port).BaudRate, 256000u);
+    TCountingPort dataBits, stopBits, parity, dtr, rts;
+    dataBits.SetDataBits(static_cast<TDataBits>(4));
+    stopBits.SetStopBits(static_cast<TStopBits>(-1));
+    parity.Parity().SetBits(static_cast<TParityBits>(5));
+    dtr.FlowControl().SetControlDTR(static_cast<TDTRFlowControl>(3));
+    rts.FlowControl().SetControlRTS(static_cast<TRTSFlowControl>(4));
+    for (const TCountingPort* bad : {&dataBits, &stopBits, &parity, &dtr, &rts})
+        EXPECT_THROW(BuildCommState(*bad), std::out_of_range);
 }

@@ -25,14 +25,16 @@ struct FakeSerialPort : ISerialPort {
     std::int32_t open = 0; // 0 = closed
     std::vector<std::string> log;
     std::string written; // since the last open
+    TSerialLine line;    // of the last open
 
-    void Open(const TSerialLine& line) override {
+    void Open(const TSerialLine& settings) override {
         if (open != 0)
             return;
-        log.push_back("open " + std::to_string(line.ComNumber));
-        if (present.count(line.ComNumber) == 0)
+        log.push_back("open " + std::to_string(settings.ComNumber));
+        line = settings;
+        if (present.count(settings.ComNumber) == 0)
             throw std::runtime_error("Unable to open com port");
-        open = line.ComNumber;
+        open = settings.ComNumber;
         written.clear();
     }
     void Close() override {

@@ -63,6 +63,16 @@ TEST_F(SerialReceiving, DataCountOnceTheInitStringIsOutPackedIntoValuesOfTheirSi
     EXPECT_EQ(Buffer(), (std::vector<std::int32_t>{0xBCDE})) << "the odd byte ended with its code";
 }
 
+TEST_F(SerialReceiving, StoredLineValuesOutsideTheirListsOpenWithTheDefaults) {
+    settings.SetInt("Serial port", 0);
+    settings.SetInt("Serial speed", 40);
+    settings.SetInt("Serial parity", 5);
+    settings.SetInt("Serial databits", -1);
+    settings.SetInt("Serial stopbits", 3);
+    ASSERT_TRUE(receiver.OpenSerialReceiver(true));
+    EXPECT_EQ(port.line, TSerialLine{});
+}
+
 TEST_F(SerialReceiving, AHeldKeyRepeatsOnlyATypematicCommand) {
     TCommandNode* remote = doc.AddRemote("TV");
     Learn(doc, *doc.AddCommand(remote, "Vol+")->Data(), {0x1A});
