@@ -6,7 +6,9 @@
 // Opening raises OnCTSChange, OnDSRChange and OnRLSDChange once with the lines' states when the
 // device can tell them; closing raises them with false before OnBeforeClose. Close always tears
 // the port down: what failed on the way (a handler, the purge of a port whose adapter was pulled
-// out) is raised once the port is closed.
+// out) is raised once the port is closed. A Close called while the port closes (by a handler that
+// Close raises, or one of the batch it serves while it waits for the event thread) does nothing:
+// the Close under way finishes the port.
 //
 // Some devices cannot wait for communication events (virtual ports; Wine's). On those the event
 // thread reads the device itself and raises OnRxChar for each chunk it has read; Read, ReadStr
@@ -165,6 +167,7 @@ private:
     std::unique_ptr<TSerialThread> thread_;
     HWND eventWindow_ = nullptr;
     std::atomic<bool> connected_{false};
+    bool closing_ = false;
     bool connectWhenLoaded_ = false;
     TThreadPriority eventThreadPriority_ = TThreadPriority::tpNormal;
     TSyncMethod syncMethod_ = TSyncMethod::smThreadSync;
