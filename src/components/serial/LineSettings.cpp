@@ -67,6 +67,21 @@ std::uint32_t Flags(const TSerialProperties& port) {
     return f;
 }
 
+constexpr std::uint32_t kNoLimit = 0xFFFFFFFF;
+// The most a character takes on the line: start bit, eight data bits, parity and two stop bits.
+constexpr std::uint64_t kMostBitsPerByte = 12;
+
+std::uint64_t LineTimeMs(const TSerialProperties& port, std::uint32_t count) {
+    std::int64_t rate = port.BaudRate() == TBaudRate::brCustom
+                            ? port.CustomBaudRate()
+                            : kBaudRates[static_cast<std::size_t>(Ordinal(port.BaudRate()))];
+    if (rate <= 0)
+        rate = kBaudRates[static_cast<std::size_t>(TBaudRate::br110)];
+    const std::uint64_t bits = count * kMostBitsPerByte * 1000;
+    const auto perSecond = static_cast<std::uint64_t>(rate);
+    return (bits + perSecond - 1) / perSecond;
+}
+
 } // namespace
 
 TCommStateValues BuildCommState(const TSerialProperties& port) {
@@ -96,6 +111,22 @@ TCommTimeoutValues BuildCommTimeouts(const TSerialTimeouts& t) {
 
 TQueueSizes BuildQueueSizes(const TSerialBuffer& buffer) {
     return {QueueSize(buffer.InputSize()), QueueSize(buffer.OutputSize())};
+}
+
+std::uint64_t OperationTimeLimitMs(const TSerialProperties& port, bool write, std::uint32_t count) {
+    const TCommTimeoutValues t = BuildCommTimeouts(port.Timeouts());
+    const std::uint64_t multiplier = write ? t.WriteTotalMultiplier : t.ReadTotalMultiplier;
+    const std::uint64_t constant = write ? t.WriteTotalConstant : t.ReadTotalConstant;
+    if (!write && t.ReadInterval == kNoLimit) {
+        // A read that returns at once with what is there, or as soon as anything is.
+        if (multiplier == 0 && constant == 0)
+            return 0;
+        if (multiplier == kNoLimit && constant != kNoLimit)
+            return constant;
+    }
+    if (multiplier == 0 && constant == 0)
+        return LineTimeMs(port, count);
+    return multiplier * count + constant;
 }
 
 } // namespace tav

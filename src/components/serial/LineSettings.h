@@ -59,4 +59,9 @@ TCommStateValues BuildCommState(const TSerialProperties& port);
 TCommTimeoutValues BuildCommTimeouts(const TSerialTimeouts& timeouts);
 TQueueSizes BuildQueueSizes(const TSerialBuffer& buffer);
 
+// The longest the device runs a read or write of `count` bytes, in milliseconds: as long as the
+// port's timeouts let it. One they do not end (a write without a total timeout, a read that
+// waits for its bytes) gets the time the bytes take on the line at the port's rate.
+std::uint64_t OperationTimeLimitMs(const TSerialProperties& port, bool write, std::uint32_t count);
+
 } // namespace tav
