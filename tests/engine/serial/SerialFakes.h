@@ -21,6 +21,7 @@ namespace tav::testing {
 // string. The log records what reached the port.
 struct FakeSerialPort : ISerialPort {
     std::set<std::int32_t> present{1};
+    std::set<std::int32_t> refusesWrites; // as a pulled-out adapter does
     std::map<std::int32_t, std::string> answers;
     std::int32_t open = 0; // 0 = closed
     std::vector<std::string> log;
@@ -45,7 +46,11 @@ struct FakeSerialPort : ISerialPort {
     bool Connected() const override { return open != 0; }
     void SetDTR(bool high) override { log.push_back(high ? "DTR+" : "DTR-"); }
     void SetRTS(bool high) override { log.push_back(high ? "RTS+" : "RTS-"); }
-    void Write(std::string_view bytes) override { written += bytes; }
+    void Write(std::string_view bytes) override {
+        if (refusesWrites.count(open) != 0)
+            throw std::runtime_error("WriteFile function failed");
+        written += bytes;
+    }
 
     // The answer of the open port's device once `init` has reached it, given only once.
     std::string TakeAnswer(const std::string& init) {
