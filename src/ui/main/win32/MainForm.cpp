@@ -160,7 +160,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(UIRTimer, {.Interval = kStartUpStepMs,
                           .Enabled = false,
                           .OnTimer = Handler(&TMainForm::UIRTimerTimer)});
-    TAV_CREATE(ComPort, {.Events = {TSerialEvent::evRxChar, TSerialEvent::evRLSD},
+    TAV_CREATE(ComPort, {.ControlDTR = TDTRFlowControl::dtrEnable,
+                         .Events = {TSerialEvent::evRxChar, TSerialEvent::evRLSD},
                          .OnRxChar = Handler(&TMainForm::ComPortRxChar),
                          .OnRLSDChange = Handler(&TMainForm::ComPortRLSDChange)});
     TAV_CREATE(ComPort2, {.Events = {TSerialEvent::evRxChar},
@@ -200,8 +201,13 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
 }
 
 void TMainForm::WndProc(TMessage& m) {
-    if (m.Msg == WM_POWERBROADCAST)
-        powerOrigins_->WMPowerBroadcast(m.WParam);
+    if (m.Msg == WM_POWERBROADCAST) {
+        const std::optional<std::intptr_t> answer = powerOrigins_->WMPowerBroadcast(m.WParam);
+        TForm::WndProc(m);
+        if (answer)
+            m.Result = *answer;
+        return;
+    }
     if (m.Msg == kKeyboardHookMessage) {
         keyboardOrigin_->WMKeyboardHook(static_cast<std::uint32_t>(m.LParam));
         return;
