@@ -34,14 +34,9 @@ std::optional<std::vector<std::string>> TakeLines(std::string& pending, std::str
     return lines;
 }
 
-bool TControlServer::Allowed(const std::string& address) const {
-    const auto peer = IPToInt(address);
-    return peer && (*peer & StoredAddress(settings_, "TCP/IP server filter")) ==
-                       StoredAddress(settings_, "TCP/IP server IP");
-}
-
 void TControlServer::ClientConnect(TConnectionId connection, const std::string& address) {
-    if (Allowed(address)) {
+    if (AllowedPeer(settings_, address)) {
+        lines_.emplace(connection, std::string());
         peers_.Send(connection, kReady);
         return;
     }
@@ -55,7 +50,10 @@ void TControlServer::ClientRead(TConnectionId connection, const std::string& chu
         view->AddLine(chunk);
         return;
     }
-    const auto lines = TakeLines(lines_[connection], chunk);
+    const auto pending = lines_.find(connection);
+    if (pending == lines_.end())
+        return;
+    const auto lines = TakeLines(pending->second, chunk);
     if (!lines)
         return;
     peers_.Send(connection, chunk);
@@ -70,8 +68,9 @@ void TControlServer::ClientRead(TConnectionId connection, const std::string& chu
 }
 
 void TControlServer::ClientDisconnect(TConnectionId connection) {
-    peers_.Send(connection, kBye);
-    lines_.erase(connection);
+    // A refused peer has had its one line.
+    if (lines_.erase(connection) != 0)
+        peers_.Send(connection, kBye);
 }
 
 } // namespace tav
