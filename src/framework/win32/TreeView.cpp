@@ -349,8 +349,17 @@ bool TTreeView::IsEditing() const {
 
 void TTreeView::SetImages(TImageList* images) {
     images_ = images;
+    if (images_)
+        images_->FollowDpi(Dpi());
+    // Setting the list again makes the rows as high as its pictures.
     SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+}
+
+void TTreeView::ApplyDpi() {
+    TControl::ApplyDpi();
+    if (images_)
+        SetImages(images_);
 }
 
 void TTreeView::SetReadOnly(bool readOnly) {

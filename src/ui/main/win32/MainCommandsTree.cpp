@@ -55,10 +55,11 @@ std::string MenuText(const std::string& name) {
 } // namespace
 
 void TMainForm::CreateCommandsTree() {
-    CommandsImgList = new TImageList(this, "CommandsImgList");
+    CommandsImgList = new TDrawnImageList(this, "CommandsImgList");
     AddCommandImages(*CommandsImgList);
     CommandsTree->SetImages(CommandsImgList);
     CommandsTree->DragMode = TDragMode::Automatic;
+    CommandsTree->OnStartDrag = Handler(&TMainForm::CommandsTreeStartDrag);
     CommandsTree->OnDragOver = Handler(&TMainForm::CommandsTreeDragOver);
     CommandsTree->OnDragDrop = Handler(&TMainForm::CommandsTreeDragDrop);
     CommandsTree->OnKeyDown = Handler(&TMainForm::CommandsTreeKeyDown);
@@ -245,19 +246,28 @@ void TMainForm::CommandsPopUpMenuPopup(TObject* sender) {
     }
 }
 
+// Recognition goes on during a drag and selects every command it recognises: the drag carries
+// the node it started from.
+void TMainForm::CommandsTreeStartDrag(TObject*) {
+    draggedNode_ = commandsView_->Selected();
+}
+
+TCommandNode* TMainForm::DraggedNode(TObject* source) const {
+    return source == CommandsTree && commandsView_->Holds(draggedNode_) ? draggedNode_ : nullptr;
+}
+
 void TMainForm::CommandsTreeDragOver(TObject*, TObject* source, int x, int y, TDragState,
                                      bool& accept) {
-    const TCommandNode* dragged = commandsView_->Selected();
+    const TCommandNode* dragged = DraggedNode(source);
     const TCommandNode* target = commandsView_->ModelOf(CommandsTree->GetNodeAt(x, y));
-    accept = source == CommandsTree && dragged != target && TCommandsTree::CanDrop(dragged, target);
+    accept = dragged != target && TCommandsTree::CanDrop(dragged, target);
 }
 
 void TMainForm::CommandsTreeDragDrop(TObject*, TObject* source, int x, int y) {
-    TCommandNode* dragged = commandsView_->Selected();
+    TCommandNode* dragged = DraggedNode(source);
     const THitTests hits = CommandsTree->GetHitTestInfoAt(x, y);
     TCommandNode* target = commandsView_->ModelOf(CommandsTree->GetNodeAt(x, y));
-    if (source != CommandsTree || dragged == nullptr || target == nullptr ||
-        (hits & (htOnItem | htOnIcon | htOnIndent)) == 0)
+    if (dragged == nullptr || target == nullptr || (hits & (htOnItem | htOnIcon | htOnIndent)) == 0)
         return;
     const TDropPlace place =
         (hits & (htOnItem | htOnIcon)) != 0 ? TDropPlace::OnLabel : TDropPlace::Beside;
