@@ -30,6 +30,9 @@ public:
             return std::nullopt;
         return value;
     }
+    void Refuse(const std::string& text) override {
+        ShowMessageBox(text, "Tavrilo", MB_OK | MB_ICONEXCLAMATION);
+    }
     bool Confirm(const std::string& text, const std::string& caption) override {
         return ShowMessageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
