@@ -39,18 +39,13 @@ TEST(DrawnImagesDpi, PicturesAreDrawnAgainAtTheDpiOfTheViewsThatShowThem) {
     auto* tree = new TTreeView(form, form, "Tree");
     auto* list = new TListView(form, form, "List");
     auto* images = new TDrawnImageList(form, "Pictures");
-    int drawn = 0;
-    images->AddDrawn([&](TImageCanvas& c) {
-        ++drawn;
-        c.Ellipse({2, 2, 14, 14}, kFill, kFill);
-    });
+    images->AddDrawn([](TImageCanvas& c) { c.Ellipse({2, 2, 14, 14}, kFill, kFill); });
     tree->SetImages(images);
     list->SetSmallImages(images);
     const UINT before = form->FormDpi();
     EXPECT_EQ(IconWidth(images->Handle()), DesignToPixels(16, before));
 
     const UINT after = before == 96 ? 144 : 96;
-    drawn = 0;
     RECT window{};
     GetWindowRect(form->Handle(), &window);
     SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(after, after),
@@ -70,7 +65,6 @@ TEST(DrawnImagesDpi, PicturesAreDrawnAgainAtTheDpiOfTheViewsThatShowThem) {
     EXPECT_EQ(PixelOfPicture(images->Handle(), DesignToPixels(13, after), pixels / 2), kFill);
     EXPECT_EQ(PixelOfPicture(images->Handle(), DesignToPixels(15, after), pixels / 2),
               RGB(255, 255, 255));
-    EXPECT_EQ(drawn, 1);
     delete form;
 }
 
