@@ -396,8 +396,9 @@ void TForm::WndProc(TMessage& m) {
     case WM_SIZE:
         TControl::WndProc(m);
         Realign();
-        // Controls that moved or grew are not all drawn anew by Windows (a button moved into
-        // the uncovered part, the status bar's size grip): every control repaints.
+        // Windows does not draw every moved or grown control anew (a button moved into the
+        // uncovered part stays blank, the status bar keeps its size grip's old marks): every
+        // control repaints.
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         Fire(OnResize, this);
         return;
