@@ -749,6 +749,7 @@ void TControl::BeginDrag() {
         EndDrag(false);
     g_drag = {this, nullptr, false, {}};
     SetCapture(handle_);
+    Fire(OnStartDrag, this);
 }
 
 TControl* TControl::DragSource() {

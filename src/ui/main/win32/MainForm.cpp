@@ -314,6 +314,7 @@ void TMainForm::CloseOrigins() {
 void TMainForm::DocumentReloaded() {
     // A code half received, or a time-out of a command of the old document, ends with it.
     popupTarget_ = nullptr;
+    draggedNode_ = nullptr;
     commandsView_->Fill();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);

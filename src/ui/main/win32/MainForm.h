@@ -25,6 +25,7 @@
 #include "engine/settings/Settings.h"
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
+#include "framework/win32/DrawnImages.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/ListView.h"
 #include "framework/win32/Menus.h"
@@ -109,6 +110,7 @@ public:
     void CommandsMenuClick(TObject* sender);
     // The popup is built anew as a copy of the Commands menu.
     void CommandsPopUpMenuPopup(TObject* sender);
+    void CommandsTreeStartDrag(TObject* sender);
     void CommandsTreeDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
                               bool& accept);
     void CommandsTreeDragDrop(TObject* sender, TObject* source, int x, int y);
@@ -199,7 +201,7 @@ public:
     TGroupBox* RemoteCommandsGrpBx = nullptr;
     TTreeView* CommandsTree = nullptr;
     // Pictures of the commands tree (and of the trigger lists, which show its nodes).
-    TImageList* CommandsImgList = nullptr;
+    TDrawnImageList* CommandsImgList = nullptr;
     TPopupMenu* CommandsPopUpMenu = nullptr;
     TPopupMenu* TrayPopUpMenu = nullptr;
     TMenuItem* RestoreMenu = nullptr;
@@ -305,8 +307,9 @@ private:
     void UpdateActionsListButtons();
     // The trigger entry a node of the trigger tree stands for; none for a group.
     std::optional<std::size_t> TriggerEntryOf(const TTreeNode* node) const;
-    // The document's node of a tree node's record, when `tree` is the commands tree.
-    const TCommandNode* CommandNodeOf(TObject* tree) const;
+    // The node a drag from `source` carries: the one the commands tree's drag started from,
+    // while the document still has it; none for a drag from anywhere else.
+    TCommandNode* DraggedNode(TObject* source) const;
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
@@ -371,6 +374,8 @@ private:
     std::unique_ptr<TCommandsTreeView> commandsView_;
     // The node selected when the popup opened; its items act on it.
     TCommandNode* popupTarget_ = nullptr;
+    // The node selected when the last drag from the commands tree started.
+    TCommandNode* draggedNode_ = nullptr;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
     TWin32PerformanceCounter counter_;
