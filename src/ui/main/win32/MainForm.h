@@ -384,7 +384,7 @@ private:
     std::unique_ptr<TSerialReceiver> serialReceiver_;
     std::unique_ptr<TSerialConsole> serialConsole_;
     std::unique_ptr<TPowerOrigins> powerOrigins_;
-    // The library goes before its file, which VardokFileSrc deletes with the window.
+    // Unloaded by FormDestroy, before VardokFileSrc deletes its file with the window.
     std::unique_ptr<TWin32KeyboardHook> keyboardHook_;
     std::unique_ptr<TKeyboardOrigin> keyboardOrigin_;
     // The program carries no Windows 9x driver file, so that driver never opens.
