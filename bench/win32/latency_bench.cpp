@@ -247,18 +247,6 @@ bool Start(const std::string& command, PROCESS_INFORMATION& info) {
                           &startup, &info) != FALSE;
 }
 
-// Asks the process to close; ends it when it does not.
-void End(PROCESS_INFORMATION& info, HWND window) {
-    if (window != nullptr)
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, INFINITE);
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-}
-
 int Measure(const char* program, int lines) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
@@ -323,8 +311,9 @@ int Measure(const char* program, int lines) {
     if (toReference != INVALID_SOCKET)
         closesocket(toReference); // the reference ends with its connection
     if (started) {
-        End(programInfo, tav::bench::FindProgramWindow(programInfo.dwProcessId, false));
-        End(referenceInfo, nullptr);
+        tav::bench::EndProcess(programInfo,
+                               tav::bench::FindProgramWindow(programInfo.dwProcessId, false));
+        tav::bench::EndProcess(referenceInfo, nullptr);
     }
     RestoreUserSettings();
     DeleteFileA(file.c_str());
