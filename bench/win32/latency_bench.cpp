@@ -302,9 +302,12 @@ int Measure(const char* program, int lines) {
         std::printf("latency from a complete line on the control port to its first action:\n");
         Print("program:", fromProgram, lines);
         Print("reference:", fromReference, lines);
-        std::printf("  program - reference: median %+.2f ms, best %+.2f ms\n",
+        std::printf("  program - reference: median %+.2f ms, best %+.2f ms; program / reference: "
+                    "median %.1f, best %.1f\n",
                     fromProgram.Median() - fromReference.Median(),
-                    fromProgram.Best() - fromReference.Best());
+                    fromProgram.Best() - fromReference.Best(),
+                    fromProgram.Median() / std::max(fromReference.Median(), 0.001),
+                    fromProgram.Best() / std::max(fromReference.Best(), 0.001));
     }
     if (toProgram != INVALID_SOCKET)
         closesocket(toProgram);
