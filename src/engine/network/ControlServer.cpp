@@ -56,15 +56,20 @@ void TControlServer::ClientRead(TConnectionId connection, const std::string& chu
     const auto lines = TakeLines(pending->second, chunk);
     if (!lines)
         return;
-    peers_.Send(connection, chunk);
+    // The echo and the first line's answer go out as one write: nothing comes between them, and
+    // each write is a trip through the system that the line's action would wait for.
+    std::string reply = chunk;
     for (const std::string& line : *lines) {
-        peers_.Send(connection, kCommandOk);
+        peers_.Send(connection, reply + kCommandOk);
+        reply.clear();
         reports_.SetReplyConnection(connection);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(line.data());
         receiver_.ReceiveWhole(
             [&](TReceivedCode& rc) { rc.ReplaceBytes(std::span(bytes, line.size())); },
             [&](const TReceivedCode&, TDataFormat) { return line; });
     }
+    if (!reply.empty())
+        peers_.Send(connection, reply);
 }
 
 void TControlServer::ClientDisconnect(TConnectionId connection) {

@@ -212,6 +212,10 @@ void TMainForm::WndProc(TMessage& m) {
         keyboardOrigin_->WMKeyboardHook(static_cast<std::uint32_t>(m.LParam));
         return;
     }
+    if (m.Msg == kTrayFlashMessage) {
+        FlashTrayIcon();
+        return;
+    }
     if (m.Msg == kVxDDataMessage) {
         driverOrigins_->WMVxDData(reinterpret_cast<const std::int16_t*>(m.LParam));
         return;

@@ -337,6 +337,9 @@ private:
     // A message box of the start-up goes with the window: shown, and in front.
     void ShowWithMessages();
     void SetTrayImage(const char* resource);
+    // The tray icon shows "receiving" for a moment.
+    void FlashTrayIcon();
+    static constexpr UINT kTrayFlashMessage = WM_APP + 0x40;
     // The language file of the chosen language, empty when it does not exist.
     std::string LanguageFile() const;
 
@@ -351,6 +354,8 @@ private:
     bool startMinimizedDone_ = false;
     // The password dialog is open: the way back from the tray is already being asked for.
     bool restoring_ = false;
+    // A flash of the tray icon waits in the window's queue.
+    bool flashPosted_ = false;
     // The splash screen of the start-up, or the about box shown last.
     TComponentRef<TSplashForm> splash_{this};
     // The device modes of the receiver and console ports, and whether a log file was named
