@@ -1,5 +1,7 @@
 #include "framework/win32/Forms.h"
 
+#include "framework/HelpRouting.h"
+
 #include "framework/win32/Menus.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
@@ -187,8 +189,57 @@ bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
     return result;
 }
 
+static_assert(helpcmd::Context == HELP_CONTEXT && helpcmd::Contents == HELP_CONTENTS &&
+              helpcmd::ContextPopup == HELP_CONTEXTPOPUP &&
+              helpcmd::SetPopupPos == HELP_SETPOPUP_POS && helpcmd::Key == HELP_KEY &&
+              helpcmd::PartialKey == HELP_PARTIALKEY && helpcmd::MultiKey == HELP_MULTIKEY &&
+              helpcmd::SetWinPos == HELP_SETWINPOS);
+
+namespace {
+
+// The help requests reach the application's help command, with the position of the focused
+// control that has help of its own (the focus is the thread's, whichever form holds it).
+class TApplicationHelpTarget : public IHelpTarget {
+public:
+    explicit TApplicationHelpTarget(TApplication& app) : app_(app) {}
+    std::optional<THelpPoint> FocusedHelpCorner() override {
+        for (TControl* c = TControl::FindControl(GetFocus()); c != nullptr; c = c->Parent()) {
+            if (!c->HasOwnHelp())
+                continue;
+            POINT corner{0, 0};
+            ClientToScreen(c->Handle(), &corner);
+            return THelpPoint{corner.x, corner.y};
+        }
+        return std::nullopt;
+    }
+    bool HelpCommand(unsigned command, THelpData data) override {
+        return app_.HelpCommand(command, data);
+    }
+
+private:
+    TApplication& app_;
+};
+
+} // namespace
+
+bool TApplication::HelpContext(int context) {
+    TApplicationHelpTarget target(*this);
+    return RouteHelpContext(target, context);
+}
+
 bool TApplication::HelpKeyword(const std::string& keyword) {
-    return HelpCommand(HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword.c_str()));
+    TApplicationHelpTarget target(*this);
+    return RouteHelpKeyword(target, keyword);
+}
+
+bool TApplication::HelpJump(const std::string& topic) {
+    TApplicationHelpTarget target(*this);
+    return RouteHelpTopic(target, topic);
+}
+
+bool TApplication::HelpShowTableOfContents() {
+    TApplicationHelpTarget target(*this);
+    return RouteHelpContents(target);
 }
 
 void TApplication::SetCursor(TCursor cursor) {

@@ -734,12 +734,16 @@ void TControl::Invalidate() {
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
+bool TControl::HasOwnHelp() const {
+    return HelpType == THelpType::Keyword ? !HelpKeyword.empty() : HelpContext != 0;
+}
+
 bool TControl::InvokeHelp() {
     for (TControl* c = this; c != nullptr; c = c->parent_) {
-        if (c->HelpType == THelpType::Keyword && !c->HelpKeyword.empty())
-            return Application().HelpKeyword(c->HelpKeyword);
-        if (c->HelpType == THelpType::Context && c->HelpContext != 0)
-            return Application().HelpContext(c->HelpContext);
+        if (!c->HasOwnHelp())
+            continue;
+        return c->HelpType == THelpType::Keyword ? Application().HelpKeyword(c->HelpKeyword)
+                                                 : Application().HelpContext(c->HelpContext);
     }
     return false;
 }

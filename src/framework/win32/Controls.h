@@ -164,6 +164,8 @@ public:
     int HelpContext = 0;
     THelpType HelpType = THelpType::Context;
     std::string HelpKeyword;
+    // Whether the control has help of its own (a context, or a keyword, as its type says).
+    bool HasOwnHelp() const;
     // Passes the help of this control (or the nearest parent that has some) to the
     // application's help command. Returns whether any help was asked for.
     bool InvokeHelp();

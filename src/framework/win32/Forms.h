@@ -185,14 +185,17 @@ public:
     static std::function<void(const std::string& text)> ShowException;
 
     // The help command: OnHelp (if assigned) sees every request first and may clear
-    // `callHelp`; the answer is the handler's result.
+    // `callHelp`; the answer is the handler's result. A request the handler leaves to the
+    // application ends here: the program has no other help viewer.
     using THelpEvent = std::function<bool(UINT command, ULONG_PTR data, bool& callHelp)>;
     THelpEvent OnHelp;
     bool HelpCommand(UINT command, ULONG_PTR data);
-    bool HelpContext(int context) {
-        return HelpCommand(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
-    }
+    // The program's help requests (see HelpRouting.h): each tells where the focused control
+    // with help of its own is, then asks for its help.
+    bool HelpContext(int context);
     bool HelpKeyword(const std::string& keyword);
+    bool HelpJump(const std::string& topic);
+    bool HelpShowTableOfContents();
 
     // The screen cursor: HourGlass shows the busy cursor over every window of the program.
     TCursor Cursor() const { return cursor_; }

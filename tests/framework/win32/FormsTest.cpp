@@ -103,8 +103,12 @@ TEST_F(FormsTest, HelpRequestsGoToTheApplicationWithTheNearestContext) {
     PostMessageA(own->Handle(), WM_KEYDOWN, VK_F1, 0);
     test::PumpFor(20ms);
     Application().OnHelp = nullptr;
+    // A focused control with help of its own says first where it is.
+    POINT corner{0, 0};
+    ClientToScreen(own->Handle(), &corner);
     using R = std::pair<UINT, ULONG_PTR>;
     EXPECT_EQ(requests, (std::vector<R>{R{HELP_CONTEXT, 1051}, R{HELP_CONTEXT, 1054},
+                                        R{HELP_SETPOPUP_POS, MAKELONG(corner.x, corner.y)},
                                         R{HELP_CONTEXT, 1054}}));
 }
 
