@@ -11,6 +11,13 @@
 
 namespace tav {
 
+// What separates a folder from the name in it.
+#ifdef _WIN32
+inline constexpr char kPathDelim = '\\';
+#else
+inline constexpr char kPathDelim = '/';
+#endif
+
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 
@@ -48,6 +55,10 @@ TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std
 bool RenameOver(const std::string& from, const std::string& to, std::string& reason);
 
 bool RemoveFile(const std::string& path);
+
+// Takes the read-only, hidden and system marks off a file, so that it can be written and
+// deleted like any other.
+bool ClearFileAttributes(const std::string& path);
 
 // Removes `path`, trying again for at most `limitMs` while another program still holds it. True
 // when the file is gone.

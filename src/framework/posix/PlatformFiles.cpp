@@ -77,6 +77,11 @@ bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
+bool ClearFileAttributes(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && ::chmod(path.c_str(), info.st_mode | S_IWUSR) == 0;
+}
+
 // An open or mapped file can be unlinked here: there is nothing to wait for.
 bool RemoveFileWithin(const std::string& path, unsigned /*limitMs*/) {
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;

@@ -81,6 +81,10 @@ bool RemoveFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
 
+bool ClearFileAttributes(const std::string& path) {
+    return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 // A library that another program still has mapped cannot be deleted; the failure's code says
 // nothing reliable about it (Wine gives none), so any failure is tried again while the file is
 // there.
