@@ -1,6 +1,7 @@
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/HandOver.h"
+#include "support/help/win32/HelpModules.h"
 #include "ui/lang/Lang.h"
 #include "ui/lang/win32/WinProfileFile.h"
 #include "ui/main/win32/MainForm.h"
@@ -14,11 +15,9 @@
 
 namespace {
 
-std::vector<std::string> CommandLineArguments() {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < __argc; ++i)
-        arguments.emplace_back(__argv[i]);
-    return arguments;
+// The command line, the program's own path first.
+std::vector<std::string> CommandLine() {
+    return std::vector<std::string>(__argv, __argv + __argc);
 }
 
 } // namespace
@@ -27,6 +26,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace tav;
     bool ran = false;
     GuardCallback([&] {
+        // The help control and the help's log come first and go last, around every form.
+        help::THelpModules helpModules(CommandLine());
         TApplication& app = Application();
         // Worker threads (the named pipe's) hand their work over through it; it outlives them.
         THandOver handOver;
@@ -38,7 +39,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TLanguage::SetProfileOpener(&OpenWinProfileFile);
         app.SetTitle("Tavrilo");
         app.SetIcon(LoadIconA(instance, "APPICON"));
-        auto* main = new TMainForm(&app, kSettingsKey, CommandLineArguments());
+        const std::vector<std::string> commandLine = CommandLine();
+        auto* main =
+            new TMainForm(&app, kSettingsKey, {commandLine.begin() + 1, commandLine.end()});
         app.SetMainForm(main);
         // The rest of the start-up: minimized, the show routine runs without showing the
         // window and the activation presses Run!; otherwise showing the window runs it.

@@ -5,6 +5,7 @@
 
 #include "components/ini/BufferedIniFile.h"
 #include "framework/SafeFileReplace.h"
+#include "support/help/HelpTexts.h"
 #include "ui/main/DocumentFiles.h"
 
 namespace tav {
@@ -77,38 +78,23 @@ constexpr std::string_view kProperties[] = {
     "MainForm.RestoreMenu.Caption",      "MainForm.DeleteTrigger.Caption",
 };
 
-constexpr std::string_view kMessages[] = {msg::InitializationResult,
-                                          msg::CannotOpenSerialPortCOM,
-                                          msg::Default,
-                                          msg::NotAConfigurationFile,
-                                          msg::CannotOpenFile,
-                                          msg::SaveChanges,
-                                          msg::NewRemote,
-                                          msg::RemoteName,
-                                          msg::NewCommand,
-                                          msg::CommandName,
-                                          msg::Rename,
-                                          msg::EnterNewName,
-                                          msg::DeleteRemoteQuestion,
-                                          msg::DeleteRemoteQuestionEnd,
-                                          msg::DeleteRemote,
-                                          msg::DeleteCommandQuestion,
-                                          msg::DeleteCommand,
-                                          msg::NewAction,
-                                          msg::ActionName,
-                                          msg::MyAction,
-                                          msg::DeleteActionQuestion,
-                                          msg::DeleteAction,
-                                          msg::RenameAction,
-                                          msg::EmptyName,
-                                          msg::FileDoesNotExist,
-                                          msg::SkippedTriggers,
-                                          msg::CannotSaveFile,
-                                          msg::CannotReadFile,
-                                          msg::CannotCreateFile,
-                                          msg::CannotWriteFile,
-                                          msg::CannotRenameFile,
-                                          msg::CannotWriteOverFolder};
+constexpr std::string_view kMessages[] = {
+    msg::InitializationResult, msg::CannotOpenSerialPortCOM, msg::Default,
+    msg::NotAConfigurationFile, msg::CannotOpenFile, msg::SaveChanges, msg::NewRemote,
+    msg::RemoteName, msg::NewCommand, msg::CommandName, msg::Rename, msg::EnterNewName,
+    msg::DeleteRemoteQuestion, msg::DeleteRemoteQuestionEnd, msg::DeleteRemote,
+    msg::DeleteCommandQuestion, msg::DeleteCommand, msg::NewAction, msg::ActionName, msg::MyAction,
+    msg::DeleteActionQuestion, msg::DeleteAction, msg::RenameAction, msg::EmptyName,
+    msg::FileDoesNotExist, msg::SkippedTriggers, msg::CannotSaveFile, msg::CannotReadFile,
+    msg::CannotCreateFile, msg::CannotWriteFile, msg::CannotRenameFile, msg::CannotWriteOverFolder,
+    // The help's texts pass through the main window's
+    // translation.
+    help::text::NotInstalled, help::text::NoKeyHH, help::text::NoHH, help::text::UnknownError,
+    help::text::FileNotFound, help::text::PathNotFound, help::text::AccessDenied,
+    help::text::InsufficientMemory, help::text::WriteProtected, help::text::DeviceNotReady,
+    help::text::FileInUse, help::text::DiskFull, help::text::CorruptFileOrDisk,
+    help::text::CorruptRegistry, help::text::WrongWindowsVersion, help::text::NotAProgram,
+    help::text::GeneralFailure};
 
 } // namespace
 

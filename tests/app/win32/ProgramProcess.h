@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace tav::test {
@@ -17,22 +18,19 @@ template <typename Find> HWND WaitForWindow(Find find, DWORD limitMs) {
     return nullptr;
 }
 
-// The top-level window of process `pid` with exactly this title; other tests running at the
-// same time may show windows of the same title.
-inline HWND FindProcessWindow(DWORD pid, const char* title) {
+// The first top-level window of process `pid` that `match` takes.
+inline HWND FindProcessWindowWhere(DWORD pid, const std::function<bool(HWND)>& match) {
     struct Search {
         DWORD pid;
-        const char* title;
+        const std::function<bool(HWND)>& match;
         HWND found;
-    } search{pid, title, nullptr};
+    } search{pid, match, nullptr};
     EnumWindows(
         [](HWND wnd, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(wnd, &owner);
-            char text[64] = {};
-            GetWindowTextA(wnd, text, sizeof(text));
-            if (owner == s->pid && std::string(text) == s->title) {
+            if (owner == s->pid && s->match(wnd)) {
                 s->found = wnd;
                 return FALSE;
             }
@@ -42,12 +40,25 @@ inline HWND FindProcessWindow(DWORD pid, const char* title) {
     return search.found;
 }
 
+// The top-level window of process `pid` with exactly this title; other tests running at the
+// same time may show windows of the same title.
+inline HWND FindProcessWindow(DWORD pid, const char* title) {
+    return FindProcessWindowWhere(pid, [title](HWND wnd) {
+        char text[64] = {};
+        GetWindowTextA(wnd, text, sizeof(text));
+        return std::string(text) == title;
+    });
+}
+
 struct ProgramProcess {
     PROCESS_INFORMATION info{};
     bool started = false;
 
-    ProgramProcess() {
+    // `arguments` follow the program's path on its command line.
+    explicit ProgramProcess(const std::string& arguments = {}) {
         std::string command = std::string("\"") + TAVRILO_EXE_DIR + "/Tavrilo.exe\"";
+        if (!arguments.empty())
+            command += " " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -66,8 +66,8 @@ const FormEntry kForms[] = {
     {"MainForm",
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
      MainFormTranslations,
-     // The tray's buttons and the help menu come with their work.
-     {"IndexMenu", "SettingsBtn", "HelpBtn"}},
+     // The settings button comes with the settings dialog.
+     {"SettingsBtn"}},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},

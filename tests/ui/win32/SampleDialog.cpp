@@ -7,9 +7,11 @@ namespace tav::test {
 TSampleDialog::TSampleDialog(TComponent* owner, TSampleSettings& settings)
     : TForm(owner, "SampleDialog", TBorderStyle::Dialog), settings_(settings) {
     SetCaption("Sample settings");
+    // F1 asks for the help of the page of the focused control, else of the whole dialog.
+    HelpContext = 1050;
 
     TAV_CREATE(PageCtl, {.Parent = this});
-    TAV_CREATE(GeneralTab, {.Parent = PageCtl, .Caption = "&General"});
+    TAV_CREATE(GeneralTab, {.Parent = PageCtl, .Caption = "&General", .HelpContext = 1051});
     TAV_CREATE(PortLbl, {.Parent = GeneralTab, .Caption = "&Port:"});
     TAV_CREATE(PortCoBx, {.Parent = GeneralTab,
                           .Items = {"COM1", "COM2", "COM3", "COM4"},
@@ -39,7 +41,7 @@ TSampleDialog::TSampleDialog(TComponent* owner, TSampleSettings& settings)
     TAV_CREATE(DestLbl, {.Parent = OutputGrpBx, .Caption = "&Destination:"});
     TAV_CREATE(DestCoBx, {.Parent = OutputGrpBx, .Items = {"Serial port", "TCP/IP", "DDE"}});
 
-    TAV_CREATE(SoundsTab, {.Parent = PageCtl, .Caption = "So&unds"});
+    TAV_CREATE(SoundsTab, {.Parent = PageCtl, .Caption = "So&unds", .HelpContext = 1052});
     TAV_CREATE(SoundsList, {.Parent = SoundsTab, .Width = 260, .Height = 120});
     TAV_CREATE(AddSoundBtn, {.Parent = SoundsTab,
                              .Caption = "&Add...",
@@ -51,7 +53,9 @@ TSampleDialog::TSampleDialog(TComponent* owner, TSampleSettings& settings)
     TAV_CREATE(OkBtn, {.Parent = this, .Caption = "OK", .ModalResult = mrOk, .Default = true});
     TAV_CREATE(CancelBtn,
                {.Parent = this, .Caption = "Cancel", .ModalResult = mrCancel, .Cancel = true});
-    TAV_CREATE(HelpBtn, {.Parent = this, .Caption = "&Help", .HelpContext = 1051});
+    TAV_CREATE(
+        HelpBtn,
+        {.Parent = this, .Caption = "&Help", .OnClick = Handler(&TSampleDialog::HelpBtnClick)});
     Lang = CreateFormLanguage(this, SampleDialogTranslations);
 
     SoundsList->AddColumn("Name", 100);
@@ -107,6 +111,12 @@ void TSampleDialog::AddSoundBtnClick(TObject*) {
     TListItem* item = SoundsList->AddItem();
     item->SetCaption("Sound " + IntToStr(SoundsList->ItemCount()));
     item->AddSubItem("chime.wav");
+}
+
+// The help of the page shown; a page without help of its own has none.
+void TSampleDialog::HelpBtnClick(TObject*) {
+    if (const int context = PageCtl->ActivePage()->HelpContext; context != 0)
+        Application().HelpContext(context);
 }
 
 void TSampleDialog::DeleteSoundBtnClick(TObject*) {

@@ -60,6 +60,7 @@ public:
     void ModeRGrpClick(TObject* sender);
     void AddSoundBtnClick(TObject* sender);
     void DeleteSoundBtnClick(TObject* sender);
+    void HelpBtnClick(TObject* sender);
 
 private:
     TSampleSettings& settings_;

@@ -1,13 +1,13 @@
 #include "ui/learn/win32/LearnForm.h"
 
 #include "framework/Text.h"
+#include "support/help/HelpContexts.h"
 #include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
 
 namespace tav {
 
 namespace {
-constexpr int kHelpContext = 1012;
 // Design width of the instructions' lines.
 constexpr int kInstructionsWidth = 340;
 } // namespace
@@ -37,7 +37,7 @@ TLearnForm::TLearnForm(TComponent* owner, TLearnQueue& queue, std::string langua
       languageFile_(std::move(languageFile)) {
     SetCaption("Learn command");
     Position = TPosition::OwnerFormCenter;
-    HelpContext = kHelpContext;
+    HelpContext = help::kLearnContext;
 
     TAV_CREATE(Image1, {.Parent = this, .Width = 48, .Height = 48});
     Image1->SetIconResource("APPICON");
@@ -117,7 +117,7 @@ void TLearnForm::RestartBtnClick(TObject* sender) {
 }
 
 void TLearnForm::HelpBtnClick(TObject*) {
-    InvokeHelp();
+    Application().HelpContext(help::kLearnContext);
 }
 
 void TLearnForm::SetProgressMax(int max) {

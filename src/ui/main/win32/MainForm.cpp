@@ -4,6 +4,7 @@
 #include "engine/driver/VxDData.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Seams.h"
+#include "support/help/HelpContexts.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/main/win32/SingleInstance.h"
 
@@ -37,6 +38,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     // The design caption; FormCreate gives the running one after the single-instance check.
     SetCaption("TVRL");
     SetClientSize(620, 420);
+    HelpContext = help::kMainWindowContext;
 
     TAV_CREATE(MainMenu1, {});
     TAV_CREATE(FileMenu, {.Parent = MainMenu1->Items(), .Caption = "&File"});
@@ -127,6 +129,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                                  .ShortCut = ShortCut('Y', scCtrl),
                                  .OnClick = Handler(&TMainForm::LayoutSetupMenuClick)});
     TAV_CREATE(HelpMenu, {.Parent = MainMenu1->Items(), .Caption = "&Help"});
+    TAV_CREATE(
+        IndexMenu,
+        {.Parent = HelpMenu, .Caption = "&Index", .OnClick = Handler(&TMainForm::IndexMenuClick)});
     TAV_CREATE(AboutMenu, {.Parent = HelpMenu,
                            .Caption = "&About...",
                            .OnClick = Handler(&TMainForm::AboutMenuClick)});
@@ -146,6 +151,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     CreateActionPanel();
     TAV_CREATE(RunBtn,
                {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
+    TAV_CREATE(HelpBtn,
+               {.Parent = this, .Caption = "&Help", .OnClick = Handler(&TMainForm::HelpBtnClick)});
     TAV_CREATE(StatBar, {.Parent = this});
     StatBar->SetPanels({300, 200});
     TAV_CREATE(
@@ -195,7 +202,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
     SetLayout(Column({Expand(Row({Expand(Group(RemoteCommandsGrpBx, Expand(CommandsTree))),
                                   ActionPanelLayout()})),
-                      Buttons({RunBtn})}));
+                      Buttons({RunBtn, HelpBtn})}));
     ShowActionItem();
     FormCreate(this);
 }

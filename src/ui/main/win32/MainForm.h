@@ -32,6 +32,7 @@
 #include "framework/win32/StdCtrls.h"
 #include "framework/win32/Timer.h"
 #include "framework/win32/TreeView.h"
+#include "support/help/win32/ProgramHelp.h"
 #include "ui/lang/Lang.h"
 #include "ui/main/ActionPanel.h"
 #include "ui/main/DocumentFiles.h"
@@ -83,6 +84,9 @@ public:
     void EnableOriginMenuClick(TObject* sender);
     void TestOriginMenuClick(TObject* sender);
     void AboutMenuClick(TObject* sender);
+    // The Help button and Help > Index open the help file at the main window's page.
+    void HelpBtnClick(TObject* sender);
+    void IndexMenuClick(TObject* sender);
     void IRTimerTimer(TObject* sender);
     void TypematicTimerTimer(TObject* sender);
     // The serial origins: the receiver's bytes and carrier-detect line, its start-up steps,
@@ -196,8 +200,10 @@ public:
     TMenuItem* RenameMenu = nullptr;
     TMenuItem* DeleteMenu = nullptr;
     TMenuItem* HelpMenu = nullptr;
+    TMenuItem* IndexMenu = nullptr;
     TMenuItem* AboutMenu = nullptr;
     TButton* RunBtn = nullptr;
+    TButton* HelpBtn = nullptr;
     TGroupBox* RemoteCommandsGrpBx = nullptr;
     TTreeView* CommandsTree = nullptr;
     // Pictures of the commands tree (and of the trigger lists, which show its nodes).
@@ -383,6 +389,9 @@ private:
     TCommandNode* draggedNode_ = nullptr;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
+    // The help file beside the program, and the hook that shows it from the creation on.
+    std::string helpFile_;
+    std::unique_ptr<help::THtmlHelpSystem> helpSystem_;
     TWin32PerformanceCounter counter_;
     std::unique_ptr<TSerialPortLink> comPort2Link_;
     std::unique_ptr<TTimerPort> uirTimerPort_;

@@ -7,6 +7,7 @@
 #include "engine/settings/win32/FileVersion.h"
 #include "engine/settings/win32/LaunchAtLogon.h"
 #include "framework/win32/ProgramPath.h"
+#include "support/help/win32/HtmlHelpApi.h"
 #include "ui/lang/LanguageFolder.h"
 #include "ui/main/StartupFile.h"
 #include "ui/main/win32/MainForm.h"
@@ -41,6 +42,9 @@ void TMainForm::FormCreate(TObject* sender) {
         EndOtherInstances(kMainCaption, kEndInstanceWaitMs);
     SetCaption(kMainCaption);
     TrayIcon->SetHint(kMainCaption);
+    helpFile_ = ProgramFolder() + "tvrlhelp.chm";
+    helpSystem_ = std::make_unique<help::THtmlHelpSystem>(
+        helpFile_, [this](const std::string& english) { return Translate(english); });
     // It serves from now on, whatever origins are open; until the show routine has loaded the
     // settings and the document its answers are empty.
     pipeThread_ = std::make_unique<TNamedPipeServerThread>(kProgramPipeName,
@@ -62,6 +66,9 @@ void TMainForm::FormDestroy(TObject* sender) {
     TypematicTimer->SetEnabled(false);
     // Before VardokFileSrc deletes the library's file with the window.
     keyboardHook_->Unload();
+    // The help windows go with the program, whether or not the help control could be found.
+    helpSystem_.reset();
+    help::HHCloseAll();
 }
 
 bool TMainForm::PipeMessage(TNamedPipeServerThread*, const char* buffer, int count,

@@ -1,10 +1,11 @@
 // The main window behind its tray icon: Run!, the way back past the settings password, the
-// tray menu, the icon's short flash at each received code, the activation at start-up and the
-// about box.
+// tray menu, the icon's short flash at each received code, the activation at start-up, the
+// help and the about box.
 
 #include "ui/main/win32/MainForm.h"
 
 #include "framework/win32/Seams.h"
+#include "support/help/HelpContexts.h"
 #include "ui/main/win32/MenuCopy.h"
 #include "ui/password/SettingsProtection.h"
 #include "ui/password/win32/Password.h"
@@ -118,6 +119,14 @@ void TMainForm::FormActivate(TObject*) {
         Application().ProcessMessages();
         splash_ = nullptr;
     }
+}
+
+void TMainForm::HelpBtnClick(TObject*) {
+    Application().HelpContext(help::kMainWindowContext);
+}
+
+void TMainForm::IndexMenuClick(TObject*) {
+    Application().HelpContext(help::kMainWindowContext);
 }
 
 void TMainForm::AboutMenuClick(TObject*) {
