@@ -25,6 +25,7 @@ echo "== Windows tests under Wine"
 trap stop_wine_and_xvfb EXIT
 start_xvfb
 setup_wine_env
+keep_desktops
 # Wine now and then fails to start a process at all (no output, at once); such a test is run
 # again, up to three runs in all. A test that fails for real fails every time.
 ctest --test-dir "$WINDOWS_BUILD" -j "$JOBS" --output-on-failure --repeat until-pass:3 \

@@ -120,6 +120,14 @@ serve_prefix() {
     WINEPREFIX="$1" wine net start RpcSs >/dev/null 2>&1 </dev/null || true
 }
 
+# Test runs only: one process in each prefix that holds the desktop for the whole run (see
+# tests/helpers/win32/DesktopKeeper.cpp). `wineserver -k` ends it with the rest.
+keep_desktops() {
+    local keeper="$WINDOWS_BUILD/bin/desktop_keeper.exe"
+    wine "$keeper" >/dev/null 2>&1 </dev/null &
+    WINEPREFIX="$DPI144_PREFIX" wine "$keeper" >/dev/null 2>&1 </dev/null &
+}
+
 stop_wine_and_xvfb() {
     if [ -n "${WINEPREFIX:-}" ]; then
         wineserver -k >/dev/null 2>&1 || true
