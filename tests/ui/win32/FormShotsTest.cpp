@@ -11,7 +11,10 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
+#include "ui/serialsettings/win32/FakeSerialDialogHost.h"
+#include "ui/serialsettings/win32/SerialSettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +200,53 @@ TEST(LearnDialogDpi, IsSavedWithItsLightsInEnglishAndWithLongerTexts) {
     TLearnForm longer(nullptr, queue, file);
     shoot(longer, "learn-dialog-longer");
     EXPECT_EQ(longer.Caption(), test::Longer("Learn command"));
+}
+
+} // namespace
+
+namespace {
+
+std::string LongerDialogFile(test::TempFolder& folder, TForm& form, const TFormTranslations& table,
+                             std::string_view captionKey) {
+    return folder.Write(std::string(table.FormKey) + ".lng",
+                        test::LongerLanguageFile(form, table) +
+                            LongerDirect(captionKey, form.Caption()));
+}
+
+TEST(PortDialogsDpi, TheSerialDialogOfEachPortIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSerialDialogHost host;
+    test::TempFolder folder;
+    struct Look {
+        const char* Name;
+        const char* Receiver;
+        int Kind;
+    };
+    for (const Look& look : {Look{"serial-receiver", "Generic", kReceiverPortKind},
+                             Look{"serial-search", "UIR, Irman", kReceiverPortKind},
+                             Look{"serial-output", "Generic", kOutputPortKind}}) {
+        host.SetTypes(look.Receiver, "Generic");
+        TSerialSettingsForm english(nullptr, host.settings, host, "");
+        english.PortKind = look.Kind;
+        ShowAndShoot(english, std::string(look.Name) + "-english");
+        TSerialSettingsForm longer(nullptr, host.settings, host,
+                                   LongerDialogFile(folder, english, SerialSettingsFormTranslations,
+                                                    direct::SerialSettingsFormCaption));
+        longer.PortKind = look.Kind;
+        ShowAndShoot(longer, std::string(look.Name) + "-longer");
+    }
+}
+
+TEST(PortDialogsDpi, TheTcpDialogIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSettingsStore store;
+    TSettings settings(store);
+    settings.SetBool("TCP/IP server enabled", true);
+    test::TempFolder folder;
+    TTCPSettingsForm english(nullptr, settings, "");
+    ShowAndShoot(english, "tcp-dialog-english");
+    TTCPSettingsForm longer(nullptr, settings,
+                            LongerDialogFile(folder, english, TCPSettingsFormTranslations,
+                                             direct::TCPSettingsFormCaption));
+    ShowAndShoot(longer, "tcp-dialog-longer");
 }
 
 } // namespace

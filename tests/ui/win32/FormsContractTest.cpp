@@ -13,7 +13,10 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
+#include "ui/serialsettings/win32/FakeSerialDialogHost.h"
+#include "ui/serialsettings/win32/SerialSettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +52,26 @@ test::TSampleSettings& SampleSettings() {
     return settings;
 }
 
+test::FakeSerialDialogHost& SerialHost() {
+    static test::FakeSerialDialogHost host;
+    return host;
+}
+
+// The receiver's dialog shows the most: every line setting and the init string, or, for a
+// receiver that is found by a search, the Find button.
+TForm* SerialDialog(const std::string& receiverType) {
+    SerialHost().SetTypes(receiverType, "Generic");
+    auto* dialog = new TSerialSettingsForm(nullptr, SerialHost().settings, SerialHost(), "");
+    dialog->PortKind = kReceiverPortKind;
+    return dialog;
+}
+
+TForm* TcpDialog() {
+    SerialHost().settings.SetBool("TCP/IP client enabled", true);
+    SerialHost().settings.SetBool("TCP/IP server enabled", true);
+    return new TTCPSettingsForm(nullptr, SerialHost().settings, "");
+}
+
 // The about box carries no translations: its texts are the program's name, its web address and
 // "OK".
 const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
@@ -74,6 +97,10 @@ const FormEntry kForms[] = {
     {"TestOriginForm", [] { return new TTestOriginForm(nullptr, CheckedOrigins(), {}, ""); },
      TestOriginFormTranslations},
     {"LearnForm", [] { return new TLearnForm(nullptr, LearnQueue(), ""); }, LearnFormTranslations},
+    {"SerialSettingsForm", [] { return SerialDialog("Generic"); }, SerialSettingsFormTranslations},
+    {"SerialSettingsFormSearch", [] { return SerialDialog("UIR, Irman"); },
+     SerialSettingsFormTranslations},
+    {"TCPSettingsForm", TcpDialog, TCPSettingsFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

@@ -17,6 +17,7 @@
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
 #include "engine/origins/win32/AVerForm.h"
 #include "engine/origins/win32/TvCard.h"
+#include "engine/serial/DeviceDefaults.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
@@ -40,6 +41,7 @@
 #include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
 #include "ui/osd/win32/OnScreenDisplay.h"
+#include "ui/serialsettings/SerialDialogHost.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tray/win32/TrayIcon.h"
 
@@ -55,7 +57,8 @@ class TMainForm : public TForm,
                   private IOriginHost,
                   private ITrayIndicator,
                   private ISerialHost,
-                  private IOriginSwitch {
+                  private IOriginSwitch,
+                  private ISerialDialogHost {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
@@ -162,6 +165,8 @@ public:
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
+    // What the serial-port dialog needs of the program, for its openers.
+    ISerialDialogHost& SerialDialogHost() { return *this; }
     // Where every input origin delivers its data.
     TCodeReceiver& Receiver() { return road_->Receiver(); }
     TOriginControl& Origins() { return road_->Origins(); }
@@ -294,6 +299,11 @@ private:
     void Beep() override;
     void SetHighPriority(bool high) override;
     void SetTimeOutInterval(unsigned ms) override;
+    // What the serial-port dialog needs of the window.
+    const TDeviceModes& DeviceModes() const override { return serialModes_; }
+    void ApplyDeviceDefaults(int row, int portKind) override;
+    void FindReceiver(std::function<void(std::int32_t com)> found) override;
+    void EndReceiverSearch() override;
     // What the action executor needs of the origins.
     bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
     void CreateActionRoad();
@@ -354,6 +364,7 @@ private:
     // when the program started.
     TDeviceModes serialModes_;
     bool logEnabled_ = false;
+    std::unique_ptr<TDeviceDefaults> deviceDefaults_;
     TApplicationErrors errors_;
     TMessageLists messageLists_;
     DefaultActionLabels actionLabels_;
