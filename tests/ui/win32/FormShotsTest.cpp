@@ -13,6 +13,8 @@
 #include "ui/password/win32/Password.h"
 #include "ui/serialsettings/win32/FakeSerialDialogHost.h"
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
+#include "ui/settings/win32/FakeSettingsFormHost.h"
+#include "ui/settings/win32/SettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
@@ -247,6 +249,45 @@ TEST(PortDialogsDpi, TheTcpDialogIsSavedInEnglishAndWithLongerTexts) {
                             LongerDialogFile(folder, english, TCPSettingsFormTranslations,
                                              direct::TCPSettingsFormCaption));
     ShowAndShoot(longer, "tcp-dialog-longer");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SettingsDialogDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSettingsFormHost host;
+    host.settings.SetSounds({{"Doorbell", "C:\\Windows\\Media\\ding.wav"},
+                             {"Power off", "C:\\Program Files\\Tavrilo\\Sounds\\off.wav"}});
+    host.settings.SetStr("Log file", "C:\\Tavrilo\\commands.log");
+    host.settings.SetBool("Use TCP/IP", true);
+    test::TempFolder program;
+    program.Write("Lang/english.lng", "");
+    auto shoot = [](TSettingsForm& form, const std::string& language) {
+        SetWindowPos(form.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+        form.Show();
+        for (int page = 0; page < form.PageCtrl->PageCount(); ++page) {
+            if (!form.PageCtrl->Page(page)->TabVisible())
+                continue;
+            form.PageCtrl->SetActivePageIndex(page);
+            test::PumpFor(std::chrono::milliseconds(40));
+            const std::string name =
+                "settings-" + form.PageCtrl->Page(page)->Name() + "-" + language;
+            EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+        }
+    };
+    const TSettingsFormPlaces places{program.Path().string(), "\\NoAppEvents"};
+    TSettingsForm english(nullptr, host.settings, host, places);
+    shoot(english, "english");
+    program.Write("Lang/longer.lng",
+                  test::LongerLanguageFile(english, SettingsFormTranslations) +
+                      LongerDirect(direct::SettingsFormCaption, english.Caption()) +
+                      LongerDirect(direct::SettingsFormSoundsColumn0Caption, "Sound name") +
+                      LongerDirect(direct::SettingsFormSoundsColumn1Caption, "File name"));
+    host.settings.SetStr("Language", "longer");
+    TSettingsForm longer(nullptr, host.settings, host, places);
+    shoot(longer, "longer");
+    EXPECT_EQ(longer.SoundsList->ColumnCaption(0), test::Longer("Sound name"));
 }
 
 } // namespace

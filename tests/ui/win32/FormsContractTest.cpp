@@ -15,6 +15,8 @@
 #include "ui/password/win32/Password.h"
 #include "ui/serialsettings/win32/FakeSerialDialogHost.h"
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
+#include "ui/settings/win32/FakeSettingsFormHost.h"
+#include "ui/settings/win32/SettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
@@ -66,6 +68,20 @@ TForm* SerialDialog(const std::string& receiverType) {
     return dialog;
 }
 
+// With sounds in its list, a log file and every box that enables another control checked.
+TForm* SettingsDialog() {
+    static test::FakeSettingsFormHost host;
+    static test::TempFolder program;
+    program.Write("Lang/english.lng", "");
+    host.settings.SetSounds({{"Doorbell", "C:\\Windows\\Media\\ding.wav"}});
+    host.settings.SetStr("Log file", "C:\\Tavrilo\\commands.log");
+    for (const char* name :
+         {"Use serial console port", "Use TCP/IP", "Use AVerMedia", "Binary values"})
+        host.settings.SetBool(name, true);
+    return new TSettingsForm(nullptr, host.settings, host,
+                             {program.Path().string(), "\\NoAppEvents"});
+}
+
 TForm* TcpDialog() {
     SerialHost().settings.SetBool("TCP/IP client enabled", true);
     SerialHost().settings.SetBool("TCP/IP server enabled", true);
@@ -89,8 +105,8 @@ const FormEntry kForms[] = {
     {"MainForm",
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
      MainFormTranslations,
-     // The tray's buttons and the help menu come with their work.
-     {"IndexMenu", "SettingsBtn", "HelpBtn"}},
+     // The help menu and button come with their work.
+     {"IndexMenu", "HelpBtn"}},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},
@@ -101,6 +117,7 @@ const FormEntry kForms[] = {
     {"SerialSettingsFormSearch", [] { return SerialDialog("UIR, Irman"); },
      SerialSettingsFormTranslations},
     {"TCPSettingsForm", TcpDialog, TCPSettingsFormTranslations},
+    {"SettingsForm", SettingsDialog, SettingsFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {
