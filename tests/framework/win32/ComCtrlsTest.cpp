@@ -72,12 +72,19 @@ TEST_F(ComCtrlsTest, AnUpDownsEditShowsThePositionItStandsForOnceItLosesTheFocus
 
 TEST_F(ComCtrlsTest, TheRowOfTabsIsMeasuredWholeAlsoWhenScrolledToItsLastTab) {
     auto* pages = new TPageControl(form, form, "Pages");
+    std::vector<TTabSheet*> sheets;
     for (const char* name : {"GeneralTab", "OriginTab", "RecognitionTab", "SoundsTab"})
-        (new TTabSheet(form, pages, name))->SetCaption(std::string(name) + " with a long caption");
-    const int whole = pages->TabsWidth();
-    pages->SetBounds(0, 0, whole / 3, 100);
+        sheets.push_back(new TTabSheet(form, pages, name));
+    pages->SetBounds(0, 0, 200, 100);
+    form->Show();
     pages->SetActivePageIndex(3);
-    EXPECT_EQ(pages->TabsWidth(), whole);
+    // Captions that grow while the last tab is chosen, as a translation makes them.
+    for (TTabSheet* sheet : sheets)
+        sheet->SetCaption(sheet->Name() + " with a longer caption");
+    const int scrolled = pages->TabsWidth();
+    pages->SetActivePageIndex(0);
+    EXPECT_EQ(scrolled, pages->TabsWidth());
+    EXPECT_GT(scrolled, 400);
 }
 
 TEST_F(ComCtrlsTest, StatusBarHoldsItsPanelsTexts) {
