@@ -1,6 +1,6 @@
 #pragma once
-// What the whole-program benchmarks share: a clock in milliseconds, and the main window of the
-// Tavrilo process they started, found by its running caption.
+// What the whole-program benchmarks share: a clock in milliseconds, the main window of the
+// Tavrilo process they started, found by its running caption, and the end of that process.
 
 #include <windows.h>
 
@@ -41,6 +41,19 @@ inline HWND FindProgramWindow(DWORD process, bool shownOnly) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+// Asks the process to close through `window` (when there is one); ends it when it has not ended
+// 10 s later.
+inline void EndProcess(const PROCESS_INFORMATION& info, HWND window) {
+    if (window != nullptr)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, INFINITE);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
 }
 
 } // namespace tav::bench

@@ -112,18 +112,6 @@ Figures Time(const std::function<Reply()>& call, const std::string& expected, in
     return figures;
 }
 
-// Asks the program to close, as a user would; ends it when it does not.
-void EndProgram(const PROCESS_INFORMATION& info) {
-    if (const HWND window = tav::bench::FindProgramWindow(info.dwProcessId, false))
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, INFINITE);
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-}
-
 void Print(const char* client, const Figures& f, int requests) {
     std::printf("  %-18s median %.2f ms, worst %.2f ms (%d requests, %d incomplete)\n", client,
                 f.median, f.worst, requests, f.incomplete);
@@ -177,7 +165,7 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long>(kPiece), cut.text.size(), expected.size(),
                     static_cast<unsigned long>(cut.error));
     }
-    EndProgram(info);
+    tav::bench::EndProcess(info, tav::bench::FindProgramWindow(info.dwProcessId, false));
     DeleteFileA(file.c_str());
     DeleteFileA((file + ".bak").c_str());
     return status;

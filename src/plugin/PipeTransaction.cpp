@@ -26,18 +26,22 @@ HANDLE Connect(const std::string& path) {
     return INVALID_HANDLE_VALUE;
 }
 
-// Waits for an overlapped operation until the deadline; cancels it when the time is up.
+// Waits for an overlapped operation until the deadline; cancels it when the time is up. A
+// piece of a message longer than the buffer ends at once with ERROR_MORE_DATA, and its bytes
+// count like those of any other piece: the system reports them only through the record.
 bool Finish(HANDLE pipe, OVERLAPPED& io, BOOL started, DWORD& bytes, DWORD deadline, DWORD& error) {
-    error = started ? ERROR_SUCCESS : GetLastError();
-    if (!started && error != ERROR_IO_PENDING)
-        return false;
-    const DWORD now = GetTickCount();
-    const DWORD left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
-    if (WaitForSingleObject(io.hEvent, left) != WAIT_OBJECT_0) {
-        CancelIo(pipe);
-        GetOverlappedResult(pipe, &io, &bytes, TRUE); // the cancelled operation has ended
-        error = WAIT_TIMEOUT;
-        return false;
+    if (!started) {
+        error = GetLastError();
+        if (error != ERROR_IO_PENDING && error != ERROR_MORE_DATA)
+            return false;
+        const DWORD now = GetTickCount();
+        const DWORD left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
+        if (error == ERROR_IO_PENDING && WaitForSingleObject(io.hEvent, left) != WAIT_OBJECT_0) {
+            CancelIo(pipe);
+            GetOverlappedResult(pipe, &io, &bytes, TRUE); // the cancelled operation has ended
+            error = WAIT_TIMEOUT;
+            return false;
+        }
     }
     if (GetOverlappedResult(pipe, &io, &bytes, FALSE)) {
         error = ERROR_SUCCESS;

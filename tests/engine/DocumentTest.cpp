@@ -39,6 +39,13 @@ void ExpectConsistent(const TDocument& doc) {
             ASSERT_NE(std::find(items.begin(), items.end(), item), items.end());
     }
     EXPECT_EQ(commandCount, doc.Commands().size());
+    // What the views ask: which addresses are still nodes of the tree.
+    const TCommandNodeSet held(doc.Tree());
+    for (TCommandNode* n : nodes) {
+        EXPECT_TRUE(doc.Tree().Holds(n));
+        EXPECT_EQ(held.Find(n), n);
+        EXPECT_EQ(held.Find(n->Data()), nullptr) << "a record is no node";
+    }
     for (TAction* item : items)
         for (TCommand* c : item->TriggerCommands)
             ASSERT_NE(doc.NodeOf(c), nullptr);
@@ -140,7 +147,11 @@ TEST_F(Document, DeletingARemoteDeletesItsCommandsAndRenumbers) {
     doc.AddTrigger(item, tv);
     EXPECT_EQ(item->TriggerCommands.size(), 2u);
 
+    const TCommandNode* deletedCommand = tv->Children().back().get();
     doc.DeleteNode(tv);
+    EXPECT_FALSE(doc.Tree().Holds(tv));
+    EXPECT_FALSE(doc.Tree().Holds(deletedCommand));
+    EXPECT_EQ(TCommandNodeSet(doc.Tree()).Find(tv), nullptr);
     EXPECT_EQ(doc.Tree().Count(), 2);
     EXPECT_EQ(vcr->AbsoluteIndex(), 0);
     EXPECT_EQ(play->AbsoluteIndex(), 1);

@@ -4,12 +4,24 @@
 #include "framework/PlatformFiles.h"
 #include "framework/Text.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tav {
 
 std::string TempFileCandidate(const TTempPlace& place, int n, std::string_view extension) {
-    return place.Folder + "~fs" + IntToStr(place.Seconds) + IntToStr(n) + std::string(extension);
+    return place.Folder + std::string(kTempFilePrefix) + IntToStr(place.Seconds) + IntToStr(n) +
+           std::string(extension);
+}
+
+bool IsTempFileName(std::string_view name, std::string_view extension) {
+    if (name.size() <= kTempFilePrefix.size() + extension.size() ||
+        !AnsiSameText(name.substr(0, kTempFilePrefix.size()), kTempFilePrefix) ||
+        !AnsiSameText(name.substr(name.size() - extension.size()), extension))
+        return false;
+    name = name.substr(kTempFilePrefix.size(),
+                       name.size() - kTempFilePrefix.size() - extension.size());
+    return std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 TFileSource::TFileSource(TComponent* owner, std::string name)
@@ -31,8 +43,9 @@ void TFileSource::SetFileName(const std::string& path) {
 }
 
 void TFileSource::DeleteExtracted() {
+    hold_.Release();
     if (extracted_)
-        RemoveFile(fileName_);
+        RemoveFileWithin(fileName_, kLetGoOfFileMs);
     extracted_ = false;
 }
 
@@ -44,7 +57,7 @@ void TFileSource::ReadData(std::string_view payload, const TTempPlace& place) {
     for (int n = 0;; ++n) {
         const std::string path = TempFileCandidate(place, n, extension_);
         std::string reason;
-        switch (WriteNewFile(path, file, reason)) {
+        switch (WriteNewFile(path, file, reason, &hold_)) {
         case TNewFileResult::Written:
             fileName_ = path;
             extracted_ = true;

@@ -4,6 +4,7 @@
 // the program is built, the same component turns the file on disk into the bytes to carry.
 
 #include "framework/Component.h"
+#include "framework/PlatformFiles.h"
 
 #include <string>
 #include <string_view>
@@ -16,13 +17,20 @@ struct TTempPlace {
     int Seconds = 0;    // the seconds of the clock, 0 to 59
 };
 
+inline constexpr std::string_view kTempFilePrefix = "~fs";
 // The n-th name an extraction tries: "~fs", the seconds and n, then the extension.
 std::string TempFileCandidate(const TTempPlace& place, int n, std::string_view extension);
+// Whether a file's name (without its folder) is one that an extraction gives, in any case.
+bool IsTempFileName(std::string_view name, std::string_view extension);
+
+// How long the component waits at its end for other programs to let go of its file.
+inline constexpr unsigned kLetGoOfFileMs = 2000;
 
 class TFileSource : public TComponent {
 public:
     TFileSource(TComponent* owner, std::string name);
-    // Deletes the file this component extracted.
+    // Deletes the file this component extracted, waiting a moment for a program that still
+    // holds it.
     ~TFileSource() override;
 
     // The carried bytes are in the compressed form.
@@ -37,7 +45,8 @@ public:
     void SetFileName(const std::string& path);
 
     // Writes the file that `payload` carries to the first free name of `place`, creating it
-    // only while that name is free and writing it through the same handle. On failure
+    // only while that name is free and writing it through the same handle, and keeps it open
+    // so that another instance's sweep of files left behind cannot delete it. On failure
     // (ECarriedFileError) no file is left and FileName stays empty.
     void ReadData(std::string_view payload, const TTempPlace& place);
     // The payload that carries the named file. Throws ECarriedFileError when it is missing or
@@ -52,6 +61,7 @@ private:
     std::string fileName_;
     // This component made the named file and deletes it.
     bool extracted_ = false;
+    TFileHold hold_;
 };
 
 } // namespace tav

@@ -1,8 +1,9 @@
 #pragma once
 // The values the port sends to its device, built from its settings: the fields of the device
 // control block (SetCommState), the timeouts (SetCommTimeouts) and the queue sizes (SetupComm).
-// Values the device cannot take raise std::out_of_range: a queue limit above 65535, a negative
-// timeout other than -1 (no limit) and a negative queue size.
+// Values the device cannot take raise std::out_of_range: a line setting that is no member of its
+// enumeration, a queue limit above 65535, a negative timeout other than -1 (no limit) and a
+// negative queue size.
 
 #include "components/serial/SerialSettings.h"
 
@@ -57,5 +58,10 @@ struct TQueueSizes {
 TCommStateValues BuildCommState(const TSerialProperties& port);
 TCommTimeoutValues BuildCommTimeouts(const TSerialTimeouts& timeouts);
 TQueueSizes BuildQueueSizes(const TSerialBuffer& buffer);
+
+// The longest the device runs a read or write of `count` bytes, in milliseconds: as long as the
+// port's timeouts let it. One they do not end (a write without a total timeout, a read that
+// waits for its bytes) gets the time the bytes take on the line at the port's rate.
+std::uint64_t OperationTimeLimitMs(const TSerialProperties& port, bool write, std::uint32_t count);
 
 } // namespace tav

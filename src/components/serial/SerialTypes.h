@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <stdexcept>
 
 namespace tav {
 
@@ -61,6 +62,29 @@ enum class TDTRFlowControl { dtrDisable, dtrEnable, dtrHandshake };
 enum class TRTSFlowControl { rtsDisable, rtsEnable, rtsHandshake, rtsToggle };
 // A summary of the handshake switches; fcCustom is any mix the other three do not name.
 enum class TFlowControl { fcHardware, fcSoftware, fcNone, fcCustom };
+
+// How many members each line-setting enumeration has.
+template <class E> inline constexpr int kMemberCount = 0;
+template <> inline constexpr int kMemberCount<TBaudRate> = kBaudRateCount;
+template <> inline constexpr int kMemberCount<TStopBits> = 3;
+template <> inline constexpr int kMemberCount<TDataBits> = 4;
+template <> inline constexpr int kMemberCount<TParityBits> = 5;
+template <> inline constexpr int kMemberCount<TDTRFlowControl> = 3;
+template <> inline constexpr int kMemberCount<TRTSFlowControl> = 4;
+
+// Whether `value` is one of its enumeration's members; one cast from a stored number may not be.
+template <class E> constexpr bool IsMember(E value) {
+    const int ordinal = static_cast<int>(value);
+    return ordinal >= 0 && ordinal < kMemberCount<E>;
+}
+
+// The member whose ordinal is `ordinal`; std::out_of_range when there is none.
+template <class E> E MemberOf(int ordinal) {
+    const auto value = static_cast<E>(ordinal);
+    if (!IsMember(value))
+        throw std::out_of_range("Range check error");
+    return value;
+}
 
 // How the event thread's events reach the program: on the main thread while the thread waits,
 // through a hidden window of the main thread, or on the event thread itself.

@@ -2,7 +2,6 @@
 
 #include "engine/actions/ActionFieldValue.h"
 #include "engine/actions/HexNumbers.h"
-#include "engine/actions/MessageNames.h"
 #include "engine/actions/ProgramFile.h"
 #include "engine/actions/WindowLookup.h"
 
@@ -85,7 +84,7 @@ std::optional<unsigned> TActionExecutor::ExecuteAction(const std::string& s) {
 }
 
 TWindowHandle TActionExecutor::FindTitledWindow(const std::string& names) {
-    const TWindowHandle found = FindWindowByTitleOrClass(names, ports_.Windows->TopLevelWindows());
+    const TWindowHandle found = ports_.Windows->FindTopLevelWindow(TTitleOrClassMatch(names));
     if (!found)
         return 0;
     const std::string title = ports_.Windows->WindowTitle(found);
@@ -149,18 +148,16 @@ std::optional<unsigned> TActionExecutor::ExecuteProgram(const ExecuteProgramFiel
 std::optional<unsigned> TActionExecutor::PostWindowMessage(const PostMessageFields& f,
                                                            const NumberField& delay) {
     const unsigned interval = IntervalAfter(delay);
-    const TWindowHandle foreground = ports_.Windows->ForegroundWindow();
-    const TWindowHandle target =
-        f.destination.text.empty() ? foreground : FindTitledWindow(f.destination.text);
+    const TWindowHandle target = f.destination.text.empty() ? ports_.Windows->ForegroundWindow()
+                                                            : FindTitledWindow(f.destination.text);
     if (!target)
         return std::nullopt;
-    const auto number = ResolveMessageName(f.message.text, ports_.Messages->WindowsMessages(),
-                                           ports_.Messages->UserMessages());
+    const auto number = ports_.Messages->MessageNumber(f.message.text);
     if (!number)
         return std::nullopt;
     const std::int32_t message = HexToInt(*number);
     if (message < 0)
-        throw EActionError("The message number " + *number + " is too large.");
+        throw EActionError("The message number " + std::string(*number) + " is too large.");
     ports_.Windows->PostWindowMessage(target, static_cast<std::uint32_t>(message),
                                       HexToInt(f.wParam.text), HexToInt(f.lParam.text));
     return interval;

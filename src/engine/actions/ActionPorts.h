@@ -6,7 +6,10 @@
 #include "engine/serial/SerialPorts.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tav {
@@ -37,12 +40,9 @@ public:
     virtual TWindowHandle GetHandleFromWindowTitle(const std::string& title) = 0;
 };
 
-// A top-level window with its title and class name, each at most 200 characters.
-struct TTopWindow {
-    TWindowHandle Handle = 0;
-    std::string Title;
-    std::string ClassName;
-};
+// Whether a window with this title and class name (each at most 200 characters) is the one
+// looked for.
+using TWindowMatch = std::function<bool(std::string_view title, std::string_view className)>;
 
 enum class TWindowShow { Minimize, Maximize, Restore };
 
@@ -50,8 +50,9 @@ class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
     virtual TWindowHandle ForegroundWindow() = 0;
-    // Every top-level window, from the top of the Z order downwards.
-    virtual std::vector<TTopWindow> TopLevelWindows() = 0;
+    // The first top-level window, from the top of the Z order downwards, that `match` takes;
+    // 0 when it takes none. The walk ends at that window.
+    virtual TWindowHandle FindTopLevelWindow(const TWindowMatch& match) = 0;
     // At most 200 characters; empty when the window has no title or is gone.
     virtual std::string WindowTitle(TWindowHandle window) = 0;
     // Restores a minimized window; otherwise puts it on top and makes it the foreground window.
@@ -119,14 +120,13 @@ public:
     virtual bool StartOrigins(bool active) = 0;
 };
 
-// The action editor's message lists: lines of a name, "=" and a value.
+// The action editor's message lists: the standard Windows messages and the user's own.
 class IMessageLists {
 public:
     virtual ~IMessageLists() = default;
-    // Windows messages: the value is the message number in hexadecimal ("WM_CLOSE=0010").
-    virtual std::vector<std::string> WindowsMessages() const = 0;
-    // The user's messages: the value is a message, wParam and lParam separated by ",".
-    virtual std::vector<std::string> UserMessages() const = 0;
+    // The hexadecimal number of the message a PostMessage action names; none when neither list
+    // has the name. It stays valid as long as the lists.
+    virtual std::optional<std::string_view> MessageNumber(std::string_view name) const = 0;
 };
 
 class ISystemServices {

@@ -8,6 +8,7 @@ TActionTimer::TActionTimer(TDocument& doc, IActionClock& clock, IActionExecutor&
     listener_ = doc_.AddRunStateListener([this](TRunStateChange) {
         if (item_ != nullptr && !doc_.Contains(item_))
             Cancel();
+        std::erase_if(waiting_, [this](const TAction* item) { return !doc_.Contains(item); });
     });
 }
 
@@ -16,12 +17,23 @@ TActionTimer::~TActionTimer() {
 }
 
 void TActionTimer::RunAction(TAction& item) {
-    item_ = &item;
-    Run();
+    waiting_.push_back(&item);
+    RunWaiting();
 }
 
 void TActionTimer::ActionTimerTimer() {
     Run();
+    RunWaiting();
+}
+
+// Each waiting item in turn becomes the chain's item, as a completion between two actions of a
+// chain does; called inside an action, it leaves them to the caller of that action.
+void TActionTimer::RunWaiting() {
+    while (!executing_ && !waiting_.empty()) {
+        item_ = waiting_.front();
+        waiting_.pop_front();
+        Run();
+    }
 }
 
 void TActionTimer::Cancel() {
@@ -44,12 +56,17 @@ void TActionTimer::Run() {
     // A copy: the action may let messages run, in which the item's strings can change.
     const std::string action = item->ActionStrings[index];
     std::optional<std::string> error;
+    executing_ = true;
     try {
         if (const auto interval = executor_.ExecuteAction(action))
             clock_.SetInterval(*interval);
     } catch (const std::exception& e) {
         error = e.what();
+    } catch (...) {
+        executing_ = false;
+        throw;
     }
+    executing_ = false;
     if (run != run_)
         return;
     // A failed action still counts as run: the next completion goes on with the next one.

@@ -4,10 +4,17 @@
 // after the wait the previous one asked for. The item is held here, apart from the item the
 // panel shows: showing or editing another item leaves a chain running, while deleting its item
 // or its layout, or a new or opened document, stops it instead of running a freed item.
+//
+// An action may let messages run (typing keys, sending a file), and a command fired in them
+// completes its item meanwhile. That item's action waits until the action under way has ended:
+// run inside it, its keys would mix into the keys being typed and its window and modifiers would
+// be set back before any of them went out.
 
 #include "engine/actions/ActionExecutor.h"
 #include "engine/document/Document.h"
 #include "engine/recognition/RecognitionPorts.h"
+
+#include <deque>
 
 namespace tav {
 
@@ -29,15 +36,16 @@ public:
     TActionTimer(const TActionTimer&) = delete;
     TActionTimer& operator=(const TActionTimer&) = delete;
 
-    // The firing completed `item`: its next action runs now.
+    // The firing completed `item`: its next action runs now, or once the action under way ends.
     void RunAction(TAction& item) override;
-    // The timer's tick: the next action of the chain.
+    // The timer's tick: the next action of the chain, and the completions it let in.
     void ActionTimerTimer();
     // Whether a chain waits for its next action.
     bool Running() const { return item_ != nullptr; }
 
 private:
     void Run();
+    void RunWaiting();
     void Cancel();
 
     TDocument& doc_;
@@ -50,6 +58,10 @@ private:
     // Counts runs and cancellations, so that a run that let messages through can tell whether
     // a newer run or a cancellation happened meanwhile.
     unsigned run_ = 0;
+    // Whether an action is being carried out now.
+    bool executing_ = false;
+    // Items completed while an action was being carried out, in the order they came.
+    std::deque<TAction*> waiting_;
 };
 
 } // namespace tav

@@ -203,19 +203,22 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_WININICHANGE=001A",
 };
 
-} // namespace
-
-TMessageLists::TMessageLists(const std::string& userListPath) {
-    std::ifstream in(userListPath, std::ios::binary);
+// The user's lines, without the CR of a file written on Windows.
+std::vector<std::string> ReadUserMessages(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        user_.push_back(std::move(line));
+        lines.push_back(std::move(line));
     }
+    return lines;
 }
 
-std::vector<std::string> TMessageLists::WindowsMessages() const {
-    return {std::begin(kWindowsMessages), std::end(kWindowsMessages)};
-}
+} // namespace
+
+TMessageLists::TMessageLists(const std::string& userListPath)
+    : table_({std::begin(kWindowsMessages), std::end(kWindowsMessages)},
+             ReadUserMessages(userListPath)) {}
 
 } // namespace tav

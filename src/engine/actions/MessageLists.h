@@ -4,6 +4,7 @@
 // offers the same lists.
 
 #include "engine/actions/ActionPorts.h"
+#include "engine/actions/MessageNames.h"
 
 #include <string>
 #include <string_view>
@@ -19,12 +20,12 @@ public:
     // Reads the user's list from `userListPath` once; a missing file leaves it empty.
     explicit TMessageLists(const std::string& userListPath);
 
-    // Lines of a message name, "=" and its number in hexadecimal ("WM_CLOSE=0010"), sorted.
-    std::vector<std::string> WindowsMessages() const override;
-    std::vector<std::string> UserMessages() const override { return user_; }
+    std::optional<std::string_view> MessageNumber(std::string_view name) const override {
+        return table_.Resolve(name);
+    }
 
 private:
-    std::vector<std::string> user_;
+    TMessageNameTable table_;
 };
 
 } // namespace tav

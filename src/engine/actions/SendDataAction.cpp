@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::size_t kFileBlock = 1024;
 
+bool DataPortIsReceiverPort(const TSettings& settings) {
+    return ReadSerialLine(settings, kDataPortSettings).ComNumber ==
+           ReadSerialLine(settings, kReceiverPortSettings).ComNumber;
+}
+
 } // namespace
 
 std::optional<unsigned> TActionExecutor::SendData(const SendDataFields& f) {
@@ -27,8 +32,7 @@ std::optional<unsigned> TActionExecutor::SendData(const SendDataFields& f) {
         SendFile(*port, f.data.text);
     }
     // The output port does not keep the receiver's port from its origin.
-    if (port == ports_.DataPort &&
-        settings_.Int(kDataPortSettings.Port) == settings_.Int(kReceiverPortSettings.Port)) {
+    if (port == ports_.DataPort && DataPortIsReceiverPort(settings_)) {
         ports_.DataPort->Close();
         dataLine_.reset();
     }
@@ -38,8 +42,7 @@ std::optional<unsigned> TActionExecutor::SendData(const SendDataFields& f) {
 // The receiver's port while its origin has it open; otherwise the output port, opened with
 // the output settings (and opened again when they have changed since).
 ISerialPort* TActionExecutor::ChooseDataPort() {
-    if (settings_.Int(kDataPortSettings.Port) == settings_.Int(kReceiverPortSettings.Port) &&
-        ports_.ReceiverPort->Connected())
+    if (DataPortIsReceiverPort(settings_) && ports_.ReceiverPort->Connected())
         return ports_.ReceiverPort;
     ISerialPort& data = *ports_.DataPort;
     const TSerialLine line = ReadSerialLine(settings_, kDataPortSettings);

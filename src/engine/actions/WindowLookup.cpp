@@ -10,18 +10,15 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 } // namespace
 
-TWindowHandle FindWindowByTitleOrClass(std::string_view names,
-                                       std::span<const TTopWindow> windows) {
-    std::string_view title = names;
-    std::string_view className = names;
+TTitleOrClassMatch::TTitleOrClassMatch(std::string_view names) : title_(names), className_(names) {
     if (const auto comma = names.find(','); comma != std::string_view::npos) {
-        title = names.substr(0, comma);
-        className = names.substr(std::min(comma + 2, names.size()));
+        title_ = names.substr(0, comma);
+        className_ = names.substr(std::min(comma + 2, names.size()));
     }
-    for (const TTopWindow& w : windows)
-        if (Contains(w.Title, title) || Contains(w.ClassName, className))
-            return w.Handle;
-    return 0;
+}
+
+bool TTitleOrClassMatch::operator()(std::string_view title, std::string_view className) const {
+    return Contains(title, title_) || Contains(className, className_);
 }
 
 } // namespace tav

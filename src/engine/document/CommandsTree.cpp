@@ -46,6 +46,34 @@ std::vector<TCommandNode*> TCommandsTree::Nodes() const {
     return nodes;
 }
 
+bool TCommandsTree::Holds(const TCommandNode* node) const {
+    if (node == nullptr)
+        return false;
+    for (const auto& r : remotes_) {
+        if (r.get() == node)
+            return true;
+        for (const auto& c : r->children_)
+            if (c.get() == node)
+                return true;
+    }
+    return false;
+}
+
+TCommandNodeSet::TCommandNodeSet(const TCommandsTree& tree) {
+    nodes_.reserve(static_cast<std::size_t>(tree.Count()));
+    for (const auto& remote : tree.Remotes()) {
+        nodes_.insert(remote.get());
+        for (const auto& command : remote->Children())
+            nodes_.insert(command.get());
+    }
+}
+
+TCommandNode* TCommandNodeSet::Find(const void* address) const {
+    // Only an address found in the set is taken as a node.
+    return nodes_.contains(address) ? static_cast<TCommandNode*>(const_cast<void*>(address))
+                                    : nullptr;
+}
+
 bool TCommandsTree::CanDrop(const TCommandNode* dragged, const TCommandNode* target) {
     return dragged && target && (target->IsRemote() || !dragged->IsRemote());
 }

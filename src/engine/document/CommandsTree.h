@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace tav {
@@ -45,6 +46,9 @@ public:
     TCommandNode* NodeAt(int index) const;
     // Every node in absolute order.
     std::vector<TCommandNode*> Nodes() const;
+    // Whether `node` is a node of the tree. It is only compared, never followed, so it may be
+    // one that was deleted. One walk over the tree: for many nodes use TCommandNodeSet.
+    bool Holds(const TCommandNode* node) const;
     // A command may be dropped on any node, a remote only on a remote.
     static bool CanDrop(const TCommandNode* dragged, const TCommandNode* target);
     // Sets every record's NodeIndex from the node's place.
@@ -65,6 +69,18 @@ private:
 
     std::vector<std::unique_ptr<TCommandNode>> remotes_;
     int count_ = 0;
+};
+
+// The nodes a tree had when the set was made, each found in constant time: for telling which of
+// the many nodes a view shows the document still has, in one pass.
+class TCommandNodeSet {
+public:
+    explicit TCommandNodeSet(const TCommandsTree& tree);
+    // The node at `address` when it is one of the set's; `address` is never followed.
+    TCommandNode* Find(const void* address) const;
+
+private:
+    std::unordered_set<const void*> nodes_;
 };
 
 } // namespace tav

@@ -34,14 +34,9 @@ std::optional<std::vector<std::string>> TakeLines(std::string& pending, std::str
     return lines;
 }
 
-bool TControlServer::Allowed(const std::string& address) const {
-    const auto peer = IPToInt(address);
-    return peer && (*peer & StoredAddress(settings_, "TCP/IP server filter")) ==
-                       StoredAddress(settings_, "TCP/IP server IP");
-}
-
 void TControlServer::ClientConnect(TConnectionId connection, const std::string& address) {
-    if (Allowed(address)) {
+    if (AllowedPeer(settings_, address)) {
+        lines_.emplace(connection, std::string());
         peers_.Send(connection, kReady);
         return;
     }
@@ -55,23 +50,32 @@ void TControlServer::ClientRead(TConnectionId connection, const std::string& chu
         view->AddLine(chunk);
         return;
     }
-    const auto lines = TakeLines(lines_[connection], chunk);
+    const auto pending = lines_.find(connection);
+    if (pending == lines_.end())
+        return;
+    const auto lines = TakeLines(pending->second, chunk);
     if (!lines)
         return;
-    peers_.Send(connection, chunk);
+    // The echo and the first line's answer go out as one write: nothing comes between them, and
+    // each write is a trip through the system that the line's action would wait for.
+    std::string reply = chunk;
     for (const std::string& line : *lines) {
-        peers_.Send(connection, kCommandOk);
+        peers_.Send(connection, reply + kCommandOk);
+        reply.clear();
         reports_.SetReplyConnection(connection);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(line.data());
         receiver_.ReceiveWhole(
             [&](TReceivedCode& rc) { rc.ReplaceBytes(std::span(bytes, line.size())); },
             [&](const TReceivedCode&, TDataFormat) { return line; });
     }
+    if (!reply.empty())
+        peers_.Send(connection, reply);
 }
 
 void TControlServer::ClientDisconnect(TConnectionId connection) {
-    peers_.Send(connection, kBye);
-    lines_.erase(connection);
+    // A refused peer has had its one line.
+    if (lines_.erase(connection) != 0)
+        peers_.Send(connection, kBye);
 }
 
 } // namespace tav

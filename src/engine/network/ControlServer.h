@@ -4,7 +4,8 @@
 // echoed and cut into lines at LF; each line is a code of its own, answered "TVRL: cmd ok"
 // before it is dispatched. Each connection collects its own line, so peers that send at the
 // same time never mix into one code. While the origin-test dialog shows, chunks are echoed and
-// shown there instead. A leaving peer is told "TVRL: bye". Every reply ends with CR LF.
+// shown there instead. A leaving peer that was let in is told "TVRL: bye". Every reply ends
+// with CR LF.
 
 #include "engine/network/InfoReports.h"
 #include "engine/network/SocketPeers.h"
@@ -38,12 +39,11 @@ public:
     void ClientDisconnect(TConnectionId connection);
 
 private:
-    bool Allowed(const std::string& address) const;
-
     const TSettings& settings_;
     TCodeReceiver& receiver_;
     IServerPeers& peers_;
     TInfoReports& reports_;
+    // The line each peer that was let in has begun.
     std::map<TConnectionId, std::string> lines_;
 };
 

@@ -1,5 +1,7 @@
 #include "engine/network/InfoReports.h"
 
+#include "engine/network/IpAddress.h"
+
 #include <algorithm>
 
 namespace tav {
@@ -11,6 +13,12 @@ void TInfoReports::SendInfoLine(const std::string& line) {
         infoClient_.Send(line);
     if (reply_ != kNoConnection)
         controlServer_.Send(reply_, line);
+}
+
+void InfoServerConnect(const TSettings& settings, IServerPeers& infoServer,
+                       TConnectionId connection, const std::string& address) {
+    if (!AllowedPeer(settings, address))
+        infoServer.Close(connection);
 }
 
 void ShowInfoText(const std::string& text, IOnScreenDisplay& osd) {

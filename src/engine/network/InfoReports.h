@@ -3,10 +3,13 @@
 // every connection of the info server, to the info client while it is active, and to the
 // control connection whose line is being dispatched. That connection is kept by id and looked
 // up when the line is sent, since it may have gone while an action ran. Text that arrives on
-// the info sockets is shown on the screen.
+// the info sockets is shown on the screen. The info server takes peers from the control
+// server's allowed range only: the lines tell what the user does, and its peers' text shows
+// on the screen.
 
 #include "engine/network/SocketPeers.h"
 #include "engine/recognition/RecognitionPorts.h"
+#include "engine/settings/Settings.h"
 
 #include <string>
 
@@ -29,6 +32,11 @@ private:
     IServerPeers& controlServer_;
     TConnectionId reply_ = kNoConnection;
 };
+
+// A new connection of the info server, from the peer of dotted address `address`: one outside
+// the allowed range is closed without a word.
+void InfoServerConnect(const TSettings& settings, IServerPeers& infoServer,
+                       TConnectionId connection, const std::string& address);
 
 // Text received on an info socket, whole; a blank text (nothing to draw) shows nothing.
 void ShowInfoText(const std::string& text, IOnScreenDisplay& osd);

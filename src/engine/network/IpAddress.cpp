@@ -48,4 +48,10 @@ std::uint32_t StoredAddress(const TSettings& settings, std::string_view name) {
     return def != nullptr ? IPToInt(def->DefaultStr).value_or(0) : 0;
 }
 
+bool AllowedPeer(const TSettings& settings, std::string_view address) {
+    const auto peer = IPToInt(address);
+    return peer && (*peer & StoredAddress(settings, "TCP/IP server filter")) ==
+                       StoredAddress(settings, "TCP/IP server IP");
+}
+
 } // namespace tav

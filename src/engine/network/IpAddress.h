@@ -28,4 +28,8 @@ std::optional<std::uint32_t> IPToInt(std::string_view text);
 // setting's default, so a damaged mask never lets every address in.
 std::uint32_t StoredAddress(const TSettings& settings, std::string_view name);
 
+// Whether a peer of dotted address `address` lies in the range the stored allowed address and
+// mask ("TCP/IP server IP", "TCP/IP server filter") let in: the servers take no other.
+bool AllowedPeer(const TSettings& settings, std::string_view address);
+
 } // namespace tav

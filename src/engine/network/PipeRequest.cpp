@@ -1,5 +1,7 @@
 #include "engine/network/PipeRequest.h"
 
+#include "engine/document/Names.h"
+
 namespace tav {
 
 namespace {
@@ -24,7 +26,8 @@ std::string AnswerPipeRequest(std::string_view request, TDocument& doc, TRecogni
         // A firing by name: no time-out, no Recognition flag, no last fired command.
         for (const auto& remote : doc.Tree().Remotes())
             for (const auto& command : remote->Children())
-                if (rest.find(command->Text) != std::string_view::npos) {
+                if (!IsEmptyName(command->Text) &&
+                    rest.find(command->Text) != std::string_view::npos) {
                     recognizer.FireCommand(*command->Data());
                     return ListCommandNames(doc);
                 }

@@ -84,19 +84,28 @@ void TRecognizer::Match() {
     ports_.TypematicTimer->Start();
     if (command->Typematic)
         doc_.TypematicActive = true;
-    FireCommand(*command);
+    Fire(*command, settings);
 }
 
 void TRecognizer::FireCommand(TCommand& command) {
+    Fire(command, ports_.Settings->Read());
+}
+
+// Only an application layout asks which window is in front.
+const TLayout* TRecognizer::ForegroundLayout() const {
+    if (doc_.Layouts().size() < 2)
+        return nullptr;
+    const TWindowNames window = ports_.Foreground->Names();
+    return ChooseApplicationLayout(doc_, window.Title, window.ClassName);
+}
+
+void TRecognizer::Fire(TCommand& command, const TRecognitionSettings& settings) {
     TCommandNode* node = doc_.NodeOf(&command);
     ports_.Tree->Select(node);
-    const TRecognitionSettings settings = ports_.Settings->Read();
     const std::string commandName = node ? node->Text : std::string();
     const std::string remoteName = node && node->Parent() ? node->Parent()->Text : std::string();
 
-    const TWindowNames window = ports_.Foreground->Names();
-    const TLayout* appLayout = ChooseApplicationLayout(doc_, window.Title, window.ClassName);
-    TAction* chosen = AdvanceTriggers(doc_, command, appLayout);
+    TAction* chosen = AdvanceTriggers(doc_, command, ForegroundLayout());
 
     if (settings.PlaySounds)
         if (const auto wave = ports_.Settings->SoundFile(command.Sound))

@@ -34,6 +34,9 @@ public:
 private:
     void Learn();
     void Match();
+    // The firing with the settings in force for it.
+    void Fire(TCommand& command, const TRecognitionSettings& settings);
+    const TLayout* ForegroundLayout() const;
     void WriteLog(const TRecognitionSettings& settings, const std::string& remote,
                   const std::string& command);
 

@@ -51,6 +51,9 @@ inline constexpr TPortSettingNames kDataPortSettings{.Port = "Output data serial
                                                      .Dtr = "Output data Serial DTR",
                                                      .Rts = "Output data Serial RTS"};
 
+// The port's stored line, each value kept to its list: one outside it (a hand-edited registry,
+// another program's value) counts as its default, or as the line's default for the output
+// port's values, which have none.
 TSerialLine ReadSerialLine(const TSettings& settings, const TPortSettingNames& names);
 
 } // namespace tav

@@ -9,26 +9,30 @@ TPowerOrigins::TPowerOrigins(const TSettings& settings, std::function<bool()> or
 
 // Windows may report a resume twice (the automatic one always, the user's one when a person
 // is there): the origins restart once.
-void TPowerOrigins::WMPowerBroadcast(std::uintptr_t event) {
+std::optional<std::intptr_t> TPowerOrigins::WMPowerBroadcast(std::uintptr_t event) {
     switch (event) {
+    case kPowerQuerySuspend:
+    case kPowerQueryStandby:
+        return 0;
     case kPowerSuspend:
     case kPowerStandby:
-        if (!settings_.Bool("Use serial port"))
-            return;
-        restartOnResume_ = restartOnResume_ || originsRunning_();
-        startOrigins_(false);
-        return;
+        if (settings_.Bool("Use serial port")) {
+            restartOnResume_ = restartOnResume_ || originsRunning_();
+            startOrigins_(false);
+        }
+        break;
     case kPowerResumeSuspend:
     case kPowerResumeStandby:
     case kPowerResumeAutomatic:
-        if (!restartOnResume_)
-            return;
-        restartOnResume_ = false;
-        startOrigins_(true);
-        return;
+        if (restartOnResume_) {
+            restartOnResume_ = false;
+            startOrigins_(true);
+        }
+        break;
     default:
-        return;
+        break;
     }
+    return std::nullopt;
 }
 
 } // namespace tav

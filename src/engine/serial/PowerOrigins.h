@@ -7,10 +7,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tav {
 
 // The power events (the power broadcast's wParam) handled here.
+inline constexpr std::uintptr_t kPowerQuerySuspend = 0;
+inline constexpr std::uintptr_t kPowerQueryStandby = 1;
 inline constexpr std::uintptr_t kPowerSuspend = 4;
 inline constexpr std::uintptr_t kPowerStandby = 5;
 inline constexpr std::uintptr_t kPowerResumeSuspend = 7;
@@ -24,8 +27,10 @@ public:
     TPowerOrigins(const TSettings& settings, std::function<bool()> originsRunning,
                   std::function<bool(bool)> startOrigins);
 
-    // The power broadcast; the message then goes on to the window's default processing.
-    void WMPowerBroadcast(std::uintptr_t event);
+    // The power broadcast. The message then goes on to the window's default processing, and
+    // when an answer is returned here the message gets it in the end: a query whether the
+    // system may suspend or stand by is answered 0.
+    std::optional<std::intptr_t> WMPowerBroadcast(std::uintptr_t event);
 
 private:
     const TSettings& settings_;

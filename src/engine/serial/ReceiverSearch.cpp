@@ -79,6 +79,11 @@ void TSerialReceiver::JudgeAnswer() {
             return;
         }
     }
+    ProbeNextPort();
+}
+
+// The probed port has no receiver to offer: the next one, or after COM8 the end of the search.
+void TSerialReceiver::ProbeNextPort() {
     if (searchPort_ + 1 > kLastSearchPort) {
         l_.ShowMessage(kNotFound, kSearchCaption, kMbOk | kMbIconExclamation);
         EndSearch();

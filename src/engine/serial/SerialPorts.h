@@ -23,6 +23,13 @@ struct TSerialLine {
     bool operator==(const TSerialLine&) const = default;
 };
 
+// How many entries each of those lists has, and the highest COM number Windows names.
+inline constexpr std::int32_t kSpeedIndexes = 13;
+inline constexpr std::int32_t kParityIndexes = 5;
+inline constexpr std::int32_t kDataBitsIndexes = 4;
+inline constexpr std::int32_t kStopBitsIndexes = 3;
+inline constexpr std::int32_t kLastComNumber = 256;
+
 // One serial port. Its received bytes and carrier-detect changes reach the origin as calls
 // on the main thread (the origin's ...RxChar and ...RLSDChange); opening reports the carrier
 // once with its current state, closing reports it low.

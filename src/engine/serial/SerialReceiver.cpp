@@ -37,7 +37,7 @@ bool TSerialReceiver::OpenSerialReceiver(bool active) {
     if (open_ && *open_ != route)
         Close();
     if (route == TRoute::Port)
-        return OpenPort(l_.Settings.Int(kReceiverPortSettings.Port));
+        return OpenPort(ReadSerialLine(l_.Settings, kReceiverPortSettings).ComNumber);
     l_.Host.SetTimeOutInterval(static_cast<unsigned>(RecognitionTimeOut(l_.Settings)));
     const bool opened = l_.DriverReceiver(true);
     if (opened)
@@ -122,10 +122,26 @@ void TSerialReceiver::UIRTimerTimer() {
 // One character per tick. A probed receiver answers right after the last one, so a search
 // takes data from then on and judges them a tick later.
 void TSerialReceiver::SendInitChar() {
-    l_.Port.Write(std::string_view(initString_).substr(initSent_++, 1));
+    try {
+        l_.Port.Write(std::string_view(initString_).substr(initSent_++, 1));
+    } catch (const std::exception& e) {
+        InitStringFailed(e.what());
+        return;
+    }
     if (searching_ && initSent_ == initString_.size())
         state_ = kReady;
     l_.StartUpTimer.Start();
+}
+
+// The device cannot be given its init string (its adapter was pulled out, say): the start-up
+// ends there, once, with what went wrong said. The port stays open and takes what comes; a
+// search takes it for a port without a receiver.
+void TSerialReceiver::InitStringFailed(const std::string& error) {
+    state_ = kReady;
+    l_.Host.SetBusy(false);
+    l_.Errors.ShowError(error);
+    if (searching_)
+        ProbeNextPort();
 }
 
 void TSerialReceiver::ComPortRxChar(std::string_view bytes) {

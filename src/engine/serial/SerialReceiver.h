@@ -38,6 +38,8 @@ struct TSerialReceiverLinks {
     ISerialHost& Host;
     TMessageBoxFn ShowMessage; // not "MessageBox", which <windows.h> makes a macro
     TDriverReceiverFn DriverReceiver;
+    // What failed on the port outside any call of the caller's (the init string's writes).
+    IErrorReporter& Errors;
 };
 
 inline constexpr unsigned kStartUpStepMs = 300;
@@ -77,7 +79,9 @@ private:
     bool OpenPort(std::int32_t com);
     bool Close();
     void SendInitChar();
+    void InitStringFailed(const std::string& error);
     void JudgeAnswer();
+    void ProbeNextPort();
     void EndSearch();
 
     TSerialReceiverLinks l_;

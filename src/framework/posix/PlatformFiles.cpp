@@ -41,7 +41,8 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason) {
+TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason,
+                            TFileHold* hold) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         const bool taken = errno == EEXIST;
@@ -51,12 +52,16 @@ TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     if (!ok)
         reason = SystemReason();
+    if (ok && hold != nullptr)
+        *hold = TFileHold(path);
     if (::close(fd) != 0 && ok) {
         reason = SystemReason();
         ok = false;
     }
     if (ok)
         return TNewFileResult::Written;
+    if (hold != nullptr)
+        hold->Release();
     ::unlink(path.c_str());
     return TNewFileResult::WriteFailed;
 }
@@ -70,6 +75,20 @@ bool RenameOver(const std::string& from, const std::string& to, std::string& rea
 
 bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+// An open or mapped file can be unlinked here: there is nothing to wait for.
+bool RemoveFileWithin(const std::string& path, unsigned /*limitMs*/) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+TFileHold::TFileHold(const std::string& path)
+    : handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+
+void TFileHold::Release() {
+    if (handle_ != kNone)
+        ::close(static_cast<int>(handle_));
+    handle_ = kNone;
 }
 
 } // namespace tav

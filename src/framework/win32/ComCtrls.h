@@ -158,6 +158,9 @@ public:
     // Adds a copy of the icon; returns its index.
     int AddIcon(HICON icon);
     void Clear();
+    // Told the DPI of a control that shows the list. A list of icons keeps its size; one whose
+    // pictures are drawn by the program draws them anew for it (TDrawnImageList).
+    virtual void FollowDpi(UINT dpi) { (void)dpi; }
 
 private:
     HIMAGELIST handle_;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace tav {
@@ -96,9 +97,11 @@ TControl::TControl(TComponent* owner, TControl* parent, std::string name,
     handle_ =
         CreateWindowExA(params.exStyle, params.className, "", style, 0, 0, ToPixels(params.width),
                         ToPixels(params.height), parentWnd, id, GetModuleHandleA(nullptr), nullptr);
-    if (handle_ == nullptr)
+    if (handle_ == nullptr) {
+        const DWORD error = GetLastError();
         throw std::runtime_error(std::string("Cannot create a window of class ") +
-                                 params.className);
+                                 params.className + " (error " + std::to_string(error) + ")");
+    }
     SetPropA(handle_, kControlProp, this);
     classProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
@@ -795,6 +798,7 @@ void TControl::BeginDrag() {
         EndDrag(false);
     g_drag = {this, nullptr, false, {}};
     SetCapture(handle_);
+    Fire(OnStartDrag, this);
 }
 
 TControl* TControl::DragSource() {

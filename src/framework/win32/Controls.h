@@ -196,10 +196,13 @@ public:
     TKeyPressEvent OnKeyPress;
     TDragOverEvent OnDragOver;
     TDragDropEvent OnDragDrop;
+    // A drag starts from the control: what it carries is taken now, not at the drop.
+    TNotifyEvent OnStartDrag;
     TDragMode DragMode = TDragMode::Manual;
 
-    // Drag and drop between controls: BeginDrag captures the mouse; moves and the button's
-    // release end up in DragTo and EndDrag (screen coordinates), which tests may call.
+    // Drag and drop between controls: BeginDrag captures the mouse and fires OnStartDrag;
+    // moves and the button's release end up in DragTo and EndDrag (screen coordinates), which
+    // tests may call.
     void BeginDrag();
     static TControl* DragSource();
     static void DragTo(POINT screen);

@@ -111,6 +111,11 @@ bool TForm::DialogKey(const MSG& msg) {
             return false;
         const bool ctrl = GetKeyState(VK_CONTROL) < 0;
         const bool shift = GetKeyState(VK_SHIFT) < 0;
+        // Ctrl+A selects the whole text of an edit box, as in Windows' own edit boxes.
+        if (key == 'A' && ctrl && !shift && FocusIsEditBox()) {
+            SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+            return true;
+        }
         switch (key) {
         case VK_TAB:
             return ctrl ? SwitchPage(shift) : TabKey(shift);

@@ -16,6 +16,13 @@ const char* const kFormClass = "TavForm";
 
 } // namespace
 
+bool FocusIsEditBox() {
+    char name[16] = {};
+    HWND focus = GetFocus();
+    return focus != nullptr && GetClassNameA(focus, name, sizeof name) > 0 &&
+           lstrcmpiA(name, "Edit") == 0;
+}
+
 const char* FormClass() {
     static const char* name = [] {
         INITCOMMONCONTROLSEX icc{};
@@ -354,6 +361,12 @@ bool TForm::IsShortCut(WORD key) {
         shift |= scCtrl;
     if (s & ssAlt)
         shift |= scAlt;
+    // Keys typed into an edit box (a tree's label editor too) are the box's: Ctrl+A selects
+    // its text there, and no menu command may change what is being edited meanwhile. Function
+    // keys and Alt combinations are no editing keys.
+    const bool functionKey = key >= VK_F1 && key <= VK_F24;
+    if (!functionKey && (shift & scAlt) == 0 && FocusIsEditBox())
+        return false;
     return menu_->Items()->DispatchShortCut(ShortCut(key, shift));
 }
 
@@ -393,6 +406,10 @@ void TForm::WndProc(TMessage& m) {
     case WM_SIZE:
         TControl::WndProc(m);
         Realign();
+        // Windows does not draw every moved or grown control anew (a button moved into the
+        // uncovered part stays blank, the status bar keeps its size grip's old marks): every
+        // control repaints.
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         Fire(OnResize, this);
         return;
     case WM_GETMINMAXINFO:

@@ -236,6 +236,10 @@ TApplication& Application();
 // The window class of forms, registered (with the common controls) on first use.
 const char* FormClass();
 
+// Whether the window with the focus is an edit box, whoever made it (a tree's label editor
+// too): typing there is the box's, not the menu's.
+bool FocusIsEditBox();
+
 // Runs `fn`, passing any exception to the application's handler; for callbacks.
 template <typename Fn> void GuardCallback(Fn&& fn) noexcept {
     try {

@@ -197,10 +197,14 @@ void TListView::ApplyDpi() {
     TControl::ApplyDpi();
     for (size_t i = 0; i < columnWidths_.size(); ++i)
         SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, i, ToPixels(columnWidths_[i]));
+    if (smallImages_)
+        SetSmallImages(smallImages_);
 }
 
 void TListView::SetSmallImages(TImageList* images) {
     smallImages_ = images;
+    if (images)
+        images->FollowDpi(Dpi());
     SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
 }

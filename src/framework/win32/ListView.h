@@ -69,6 +69,7 @@ public:
 
     void SetRowSelect(bool rowSelect);
     void SetMultiSelect(bool multiSelect);
+    // The list's pictures follow the view's DPI.
     void SetSmallImages(TImageList* images);
 
     // A row became selected or unselected (by the user or by code).

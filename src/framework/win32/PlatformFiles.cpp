@@ -40,25 +40,32 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason,
+                            TFileHold* hold) {
+    // Reading is shared so that a hold can be taken while the file is still open.
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         reason = SystemErrorText(code);
-        return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS
+        // Windows answers the name of a folder with "access denied".
+        return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS || PathExists(path)
                    ? TNewFileResult::NameTaken
                    : TNewFileResult::CreateFailed;
     }
     bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
     if (!ok)
         reason = LastReason();
+    if (ok && hold != nullptr)
+        *hold = TFileHold(path);
     if (!CloseHandle(file) && ok) {
         reason = LastReason();
         ok = false;
     }
     if (ok)
         return TNewFileResult::Written;
+    if (hold != nullptr)
+        hold->Release();
     DeleteFileA(path.c_str());
     return TNewFileResult::WriteFailed;
 }
@@ -72,6 +79,32 @@ bool RenameOver(const std::string& from, const std::string& to, std::string& rea
 
 bool RemoveFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
+}
+
+// A library that another program still has mapped cannot be deleted; the failure's code says
+// nothing reliable about it (Wine gives none), so any failure is tried again while the file is
+// there.
+bool RemoveFileWithin(const std::string& path, unsigned limitMs) {
+    constexpr DWORD kRetryMs = 20;
+    const DWORD start = GetTickCount();
+    while (!DeleteFileA(path.c_str()) && PathExists(path)) {
+        if (GetTickCount() - start >= limitMs)
+            return false;
+        Sleep(kRetryMs);
+    }
+    return true;
+}
+
+// Writing is shared only because the file's writer may still have it open.
+TFileHold::TFileHold(const std::string& path)
+    : handle_(reinterpret_cast<std::intptr_t>(
+          CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+
+void TFileHold::Release() {
+    if (handle_ != kNone)
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+    handle_ = kNone;
 }
 
 } // namespace tav

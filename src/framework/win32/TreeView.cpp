@@ -2,6 +2,8 @@
 
 #include "framework/win32/ComCtrls.h"
 
+#include <utility>
+
 namespace tav {
 
 // ----- nodes -----------------------------------------------------------------------------
@@ -121,10 +123,13 @@ void TTreeNode::MakeVisible() {
 
 void TTreeNode::EditText() {
     tree_->SetFocus();
+    const bool wasAsked = std::exchange(tree_->editAsked_, true);
     SendMessageA(tree_->Handle(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item_));
+    tree_->editAsked_ = wasAsked;
 }
 
 void TTreeNode::Delete() {
+    tree_->Changing();
     SendMessageA(tree_->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item_));
 }
 
@@ -200,8 +205,17 @@ HTREEITEM TTreeView::Relative(const TTreeNode* node, UINT relation) const {
         SendMessageA(Handle(), TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node->item_)));
 }
 
+void TTreeView::Changing() {
+    ++changes_;
+    if (editing_) {
+        editing_ = false;
+        SendMessageA(Handle(), TVM_ENDEDITLABELNOW, TRUE, 0);
+    }
+}
+
 TTreeNode* TTreeView::InsertNode(HTREEITEM parent, HTREEITEM after,
                                  std::unique_ptr<TTreeNode> node) {
+    Changing();
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = after;
@@ -274,6 +288,7 @@ TTreeNode* TTreeView::Insert(TTreeNode* sibling, const std::string& text, void* 
 }
 
 void TTreeView::Clear() {
+    Changing();
     SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
@@ -349,8 +364,17 @@ bool TTreeView::IsEditing() const {
 
 void TTreeView::SetImages(TImageList* images) {
     images_ = images;
+    if (images_)
+        images_->FollowDpi(Dpi());
+    // Setting the list again makes the rows as high as its pictures.
     SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+}
+
+void TTreeView::ApplyDpi() {
+    TControl::ApplyDpi();
+    if (images_)
+        SetImages(images_);
 }
 
 void TTreeView::SetReadOnly(bool readOnly) {
@@ -360,6 +384,8 @@ void TTreeView::SetReadOnly(bool readOnly) {
 }
 
 void TTreeView::WndProc(TMessage& m) {
+    if (m.Msg == WM_LBUTTONDOWN)
+        changesAtPress_ = changes_;
     if (m.Msg != CN_NOTIFY) {
         TControl::WndProc(m);
         return;
@@ -376,6 +402,7 @@ void TTreeView::WndProc(TMessage& m) {
     }
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW:
+        ++changes_;
         Fire(OnChange, this, NodeOf(tv->itemNew.hItem));
         return;
     case TVN_DELETEITEMA:
@@ -388,14 +415,19 @@ void TTreeView::WndProc(TMessage& m) {
         return;
     case TVN_BEGINLABELEDITA:
     case TVN_BEGINLABELEDITW: {
-        bool allow = true;
-        Fire(OnEditing, this, NodeOf(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item.hItem),
-             allow);
+        // The control starts an edit a moment after a click on the selected node; whatever
+        // changed in between cancels it.
+        TTreeNode* node = NodeOf(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item.hItem);
+        bool allow = node != nullptr && (editAsked_ || changes_ == changesAtPress_);
+        if (allow)
+            Fire(OnEditing, this, node, allow);
+        editing_ = allow;
         m.Result = allow ? FALSE : TRUE;
         return;
     }
     case TVN_ENDLABELEDITA:
     case TVN_ENDLABELEDITW: {
+        editing_ = false;
         const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item;
         TTreeNode* node = NodeOf(item.hItem);
         if (node == nullptr || item.pszText == nullptr)

@@ -107,6 +107,7 @@ public:
     THitTests GetHitTestInfoAt(int x, int y) const;
     bool IsEditing() const;
 
+    // The list's pictures follow the tree's DPI.
     void SetImages(TImageList* images);
     // Label editing is allowed unless the tree is read-only.
     void SetReadOnly(bool readOnly);
@@ -124,17 +125,28 @@ public:
         return (key == VK_RETURN || key == VK_ESCAPE) && IsEditing();
     }
 
+    void ApplyDpi() override;
+
 protected:
     void WndProc(TMessage& message) override;
 
 private:
     friend class TTreeNode;
+    // Before nodes come, go or move: an edit in progress is cancelled and one the last click
+    // armed never starts, since the row it was meant for may now show another node.
+    void Changing();
     TTreeNode* InsertNode(HTREEITEM parent, HTREEITEM after, std::unique_ptr<TTreeNode> node);
     TTreeNode* NewNode(HTREEITEM parent, HTREEITEM after, const std::string& text, void* data);
     HTREEITEM Relative(const TTreeNode* node, UINT relation) const;
     void MoveChildren(HTREEITEM from, HTREEITEM to);
 
     std::unordered_map<HTREEITEM, std::unique_ptr<TTreeNode>> nodes_;
+    // Changes of the nodes and of the selection, counted; and their count at the last press
+    // of the left button, which may arm the control's own edit of the selected node.
+    unsigned changes_ = 0;
+    unsigned changesAtPress_ = 0;
+    bool editAsked_ = false; // EditText is starting an edit
+    bool editing_ = false;
     TComponentRef<TImageList> images_{
         this, [this] { SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, 0); }};
 };

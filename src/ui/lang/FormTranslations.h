@@ -83,6 +83,7 @@ extern const std::string_view MyAction;
 extern const std::string_view DeleteActionQuestion;
 extern const std::string_view DeleteAction;
 extern const std::string_view RenameAction;
+extern const std::string_view EmptyName;
 extern const std::string_view FileDoesNotExist;
 extern const std::string_view SkippedTriggers;
 extern const std::string_view CannotSaveFile;

@@ -120,7 +120,7 @@ bool TActionPanel::NewItem() {
     const TAction* shown = doc_.CurAction();
     const std::string proposed = shown ? shown->Name : Text(msg::MyAction);
     const std::optional<std::string> name =
-        prompts_.AskName(Text(msg::NewAction), Text(msg::ActionName), proposed);
+        AskUsableName(prompts_, Text(msg::NewAction), Text(msg::ActionName), proposed);
     if (!name || !HoldsLayout(doc_, layout))
         return false;
     doc_.SetCurLayout(layout);
@@ -132,7 +132,7 @@ bool TActionPanel::DeleteItem() {
     TAction* item = doc_.CurAction();
     if (item == nullptr)
         return false;
-    const std::string question = Text(msg::DeleteActionQuestion) + item->Name + "'?";
+    const std::string question = Text(msg::DeleteActionQuestion) + QuotedName(item->Name) + "'?";
     if (!prompts_.Confirm(question, Text(msg::DeleteAction)) || !doc_.Contains(item))
         return false;
     doc_.DeleteAction(item);
@@ -145,7 +145,7 @@ bool TActionPanel::RenameItem() {
     if (item == nullptr)
         return false;
     const std::optional<std::string> name =
-        prompts_.AskName(Text(msg::RenameAction), Text(msg::ActionName), item->Name);
+        AskUsableName(prompts_, Text(msg::RenameAction), Text(msg::ActionName), item->Name);
     if (!name || !doc_.Contains(item))
         return false;
     item->Name = *name;
@@ -168,7 +168,7 @@ bool TActionPanel::DeleteTrigger(std::size_t position) {
     const TCommand* command = item->TriggerCommands[position];
     const TCommandNode* node = doc_.NodeOf(command);
     const std::string question =
-        Text(msg::DeleteCommandQuestion) + (node ? node->Text : std::string()) + "'?";
+        Text(msg::DeleteCommandQuestion) + (node ? QuotedName(node->Text) : std::string()) + "'?";
     if (!prompts_.Confirm(question, Text(msg::DeleteCommand)) || !doc_.Contains(item))
         return false;
     // The list may have changed while the question was open: remove the entry only when it is

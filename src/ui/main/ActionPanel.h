@@ -12,6 +12,7 @@
 #include "engine/actions/ActionLabels.h"
 #include "engine/actions/ActionsList.h"
 #include "engine/document/Document.h"
+#include "ui/main/NamePrompts.h"
 
 #include <cstddef>
 #include <optional>
@@ -21,15 +22,10 @@
 namespace tav {
 
 // What the panel asks the user, and the translation of its texts.
-class IActionPanelPrompts {
+class IActionPanelPrompts : public INamePrompts {
 public:
-    virtual ~IActionPanelPrompts() = default;
-    // A name typed into a text box that shows `name`; none on Cancel.
-    virtual std::optional<std::string>
-    AskName(const std::string& caption, const std::string& prompt, const std::string& name) = 0;
     // A Yes/No question; true on Yes.
     virtual bool Confirm(const std::string& text, const std::string& caption) = 0;
-    virtual std::string Translate(const std::string& english) = 0;
 };
 
 // The dialogs the panel opens: the action editor (for a row's action, and for a new action as

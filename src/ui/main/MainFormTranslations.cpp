@@ -34,6 +34,8 @@ constexpr std::string_view MyAction = "My action";
 constexpr std::string_view DeleteActionQuestion = "Are you sure you want to delete the action '";
 constexpr std::string_view DeleteAction = "Delete action";
 constexpr std::string_view RenameAction = "Rename action";
+// The refusal of a name that shows nothing, wherever one is typed.
+constexpr std::string_view EmptyName = "A name cannot be empty.";
 // Texts of the file operations, kept beside the code that uses them.
 constexpr std::string_view FileDoesNotExist = kMissingFileText;
 constexpr std::string_view SkippedTriggers = kSkippedTriggersText;
@@ -98,6 +100,7 @@ constexpr std::string_view kMessages[] = {msg::InitializationResult,
                                           msg::DeleteActionQuestion,
                                           msg::DeleteAction,
                                           msg::RenameAction,
+                                          msg::EmptyName,
                                           msg::FileDoesNotExist,
                                           msg::SkippedTriggers,
                                           msg::CannotSaveFile,

@@ -9,6 +9,19 @@ constexpr std::int32_t kMaxShowTime = 32767;
 } // namespace
 
 std::string OsdDrawnText(std::string_view text) {
+    text = text.substr(0, kMostOsdCharacters);
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        if (lines == kMostOsdLines) {
+            text = text.substr(0, i);
+            break;
+        }
+        ++lines;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+    }
     const auto end = text.find_last_not_of("\r\n");
     return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }

@@ -4,13 +4,22 @@
 
 #include "engine/settings/Settings.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tav {
 
-// The text without the line ends it closes with, which would only make the display taller.
+// The most of a text the display draws: a few lines of names or a reading. Any peer can send
+// it text, and shaping a window to thousands of glyphs keeps the program busy for seconds and
+// makes a shape too large for the window system.
+inline constexpr std::size_t kMostOsdCharacters = 255;
+inline constexpr int kMostOsdLines = 8;
+
+// The text as drawn: its first kMostOsdCharacters characters, of those the first kMostOsdLines
+// lines (a line ends at CR LF, a lone CR or a lone LF, as the display measures it), without the
+// line ends it closes with, which would only make the display taller.
 std::string OsdDrawnText(std::string_view text);
 
 // Whether any character draws something; blanks and control characters alone show nothing.

@@ -1,7 +1,10 @@
 // The whole program under Wine: it shows its last configuration and answers the named pipe,
-// a new start replaces a running one, and it ends while a pipe client keeps calling.
+// a new start replaces a running one, it ends while a pipe client keeps calling, and a peer's
+// flood on its info port leaves it serving.
 
 #include "ProgramProcess.h"
+
+#include <winsock2.h>
 
 #include "components/TempPath.h"
 #include "engine/config/ConfigFile.h"
@@ -9,7 +12,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <random>
 #include <thread>
 
 using namespace tav;
@@ -32,22 +37,34 @@ struct ProgramLife : ::testing::Test {
         RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", name, REG_SZ, value.c_str(),
                         static_cast<DWORD>(value.size() + 1));
     }
+    static void Store(const char* name, DWORD value) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Tavrilo", name, REG_DWORD, &value,
+                        sizeof value);
+    }
+    // The program's next start opens `file`, which holds one command, Vol+.
+    static bool StoreLastConfiguration(const test::TempPath& file) {
+        TDocument doc;
+        doc.AddCommand(doc.AddRemote("TV"), "Vol+");
+        Store("LastTVRFile", file.str());
+        return SaveConfigFile(doc, file.str(), {}).Ok;
+    }
+    // The pipe's command list once the start-up has loaded the configuration.
+    static std::string AwaitCommands() {
+        std::string reply;
+        for (int i = 0; i < 50 && reply != "Vol+\n"; ++i, Sleep(100))
+            reply = AskPipe("cmd:GetCommands");
+        return reply;
+    }
 };
 
 TEST_F(ProgramLife, ShowsTheLastConfigurationAndAnswersThePipeWithItsCommands) {
     test::TempPath file(".tvr");
-    TDocument doc;
-    doc.AddCommand(doc.AddRemote("TV"), "Vol+");
-    ASSERT_TRUE(SaveConfigFile(doc, file.str(), {}).Ok);
-    Store("LastTVRFile", file.str());
+    ASSERT_TRUE(StoreLastConfiguration(file));
 
     ProgramProcess program;
     HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    std::string reply;
-    for (int i = 0; i < 50 && reply != "Vol+\n"; ++i, Sleep(100))
-        reply = AskPipe("cmd:GetCommands");
-    EXPECT_EQ(reply, "Vol+\n");
+    EXPECT_EQ(AwaitCommands(), "Vol+\n");
     // The pipe answers once the start-up has loaded the file, which the status bar names (its
     // length is what another process can read of it).
     HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
@@ -82,6 +99,47 @@ TEST_F(ProgramLife, ItEndsWhileAPipeClientKeepsCalling) {
     EXPECT_EQ(program.CloseAndWait(main), 0);
     calling = false;
     client.join();
+}
+
+// A peer that sends on the info port: whatever it sends is shown, so it must be cut to what the
+// display can draw in a moment.
+TEST_F(ProgramLife, FloodsOfAnyBytesOnTheInfoPortLeaveItAnsweringAtOnceAndItEndsCleanly) {
+    test::TempPath file(".tvr");
+    ASSERT_TRUE(StoreLastConfiguration(file));
+    Store("TCP/IP info send command", 1); // the info server runs, on port 4040
+
+    ProgramProcess program;
+    HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(AwaitCommands(), "Vol+\n");
+
+    WSADATA wsa;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    std::mt19937 random(23);
+    std::string bytes(64 << 10, '\0');
+    std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<char>(random()); });
+    for (const std::string& flood : {bytes, std::string(64 << 10, 'A')}) {
+        const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(4040);
+        ASSERT_EQ(connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ASSERT_EQ(send(s, flood.data(), static_cast<int>(flood.size()), 0),
+                  static_cast<int>(flood.size()));
+        // The pipe's request waits its turn behind the flood, at most a second.
+        EXPECT_EQ(AskPipe("cmd:GetCommands"), "Vol+\n") << "the main thread answers";
+        // The program closes its side once it has read everything.
+        shutdown(s, SD_SEND);
+        const DWORD limitMs = 10000;
+        setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limitMs),
+                   sizeof limitMs);
+        char rest[256];
+        EXPECT_EQ(recv(s, rest, sizeof rest, 0), 0);
+        closesocket(s);
+    }
+    WSACleanup();
+    EXPECT_EQ(program.CloseAndWait(main), 0);
 }
 
 } // namespace

@@ -125,4 +125,41 @@ TEST(LineSettings, ValuesTheDeviceCannotTakeAreRangeErrors) {
     EXPECT_THROW(BuildCommState(port), std::out_of_range);
     port.Buffer().SetInputSize(4 * 65535 + 2);
     EXPECT_EQ(BuildCommState(port).XonLim, 65535);
+
+    // Settings cast from stored numbers index no table and spill into no other bit field.
+    port.SetBaudRate(static_cast<TBaudRate>(41));
+    EXPECT_THROW(BuildCommState(port), std::out_of_range);
+    port.SetBaudRate(TBaudRate::br256000);
+    EXPECT_EQ(BuildCommState(port).BaudRate, 256000u);
+    TCountingPort dataBits, stopBits, parity, dtr, rts;
+    dataBits.SetDataBits(static_cast<TDataBits>(4));
+    stopBits.SetStopBits(static_cast<TStopBits>(-1));
+    parity.Parity().SetBits(static_cast<TParityBits>(5));
+    dtr.FlowControl().SetControlDTR(static_cast<TDTRFlowControl>(3));
+    rts.FlowControl().SetControlRTS(static_cast<TRTSFlowControl>(4));
+    for (const TCountingPort* bad : {&dataBits, &stopBits, &parity, &dtr, &rts})
+        EXPECT_THROW(BuildCommState(*bad), std::out_of_range);
+}
+
+TEST(LineSettings, AnOperationRunsAsLongAsTheTimeoutsLetTheDevice) {
+    TCountingPort port;
+    EXPECT_EQ(OperationTimeLimitMs(port, true, 10), 100u * 10 + 1000);
+    EXPECT_EQ(OperationTimeLimitMs(port, false, 10), 0u) << "a read takes what is there";
+    port.Timeouts().SetReadTotalMultiplier(-1);
+    port.Timeouts().SetReadTotalConstant(250);
+    EXPECT_EQ(OperationTimeLimitMs(port, false, 10), 250u) << "a read that waits for one byte";
+
+    // No time-out ends it: the bytes' time on the line, at 12 bits a byte.
+    port.Timeouts().SetWriteTotalMultiplier(0);
+    port.Timeouts().SetWriteTotalConstant(0);
+    EXPECT_EQ(OperationTimeLimitMs(port, true, 960), 1200u);
+    port.Timeouts().SetReadInterval(0);
+    port.Timeouts().SetReadTotalMultiplier(0);
+    port.Timeouts().SetReadTotalConstant(0);
+    EXPECT_EQ(OperationTimeLimitMs(port, false, 960), 1200u);
+    port.SetBaudRate(TBaudRate::brCustom);
+    port.SetCustomBaudRate(0);
+    EXPECT_EQ(OperationTimeLimitMs(port, false, 11), 1200u) << "a rate of 0 counts as 110";
+    port.Timeouts().SetWriteTotalMultiplier(-1);
+    EXPECT_EQ(OperationTimeLimitMs(port, true, 0xFFFFFFFF), 0xFFFFFFFFull * 0xFFFFFFFF);
 }

@@ -187,6 +187,12 @@ TEST_F(Executor, SendDataUsesTheReceiverPortOnlyWhileItIsOpen) {
     w.dataPort.connected = false;
     w.dataPort.opens = false;
     EXPECT_EQ(Plan(d + "04Delay:0"), (Events{"data open COM3 6 2 3 0", "beep"}));
+
+    // An output port outside the list counts as COM1, which is the receiver's here.
+    s.SetInt("Serial port", 1);
+    s.SetInt("Output data serial port", 0);
+    w.receiverPort.connected = true;
+    EXPECT_EQ(Plan(d + "05Delay:0"), Events{"receiver write 05"});
 }
 
 TEST_F(Executor, AFileGoesOutInBlocksWithTheMessagesHandledBetween) {

@@ -3,6 +3,7 @@
 // reads an action as the plan of events it made, in order.
 
 #include "engine/actions/ActionExecutor.h"
+#include "engine/actions/MessageNames.h"
 #include "engine/settings/FakeSettingsStore.h"
 #include "framework/Text.h"
 
@@ -24,6 +25,22 @@ inline std::string Bytes(const char* data, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)
         text.append(" ").append(Hex(static_cast<unsigned char>(data[i])));
     return text;
+}
+
+// A top-level window of the fake desktop.
+struct TTopWindow {
+    TWindowHandle Handle = 0;
+    std::string Title;
+    std::string ClassName;
+};
+
+// The first of `windows` (top of the Z order first) that `match` takes; 0 when none.
+inline TWindowHandle FirstWindow(const std::vector<TTopWindow>& windows,
+                                 const TWindowMatch& match) {
+    for (const TTopWindow& w : windows)
+        if (match(w.Title, w.ClassName))
+            return w.Handle;
+    return 0;
 }
 
 struct FakeSerial : ISerialPort {
@@ -82,6 +99,8 @@ struct FakeActionWorld : IInputInjector,
     std::string suffix;
     std::vector<std::string> windowsMessages{"WM_CLOSE=0010", "WM_USER=0400"};
     std::vector<std::string> userMessages;
+    // Built from the two lists at each lookup, so a test may change them between actions.
+    mutable std::optional<TMessageNameTable> messageTable;
 
     TActionPorts Ports() {
         return {this,      this, this, this, this,    this, &receiverPort,
@@ -112,7 +131,9 @@ struct FakeActionWorld : IInputInjector,
     }
 
     TWindowHandle ForegroundWindow() override { return foreground; }
-    std::vector<TTopWindow> TopLevelWindows() override { return windows; }
+    TWindowHandle FindTopLevelWindow(const TWindowMatch& match) override {
+        return FirstWindow(windows, match);
+    }
     std::string WindowTitle(TWindowHandle w) override {
         for (const TTopWindow& t : windows)
             if (t.Handle == w)
@@ -156,8 +177,10 @@ struct FakeActionWorld : IInputInjector,
         Add(active ? "origins open" : "origins close");
         return true;
     }
-    std::vector<std::string> WindowsMessages() const override { return windowsMessages; }
-    std::vector<std::string> UserMessages() const override { return userMessages; }
+    std::optional<std::string_view> MessageNumber(std::string_view name) const override {
+        messageTable.emplace(windowsMessages, userMessages);
+        return messageTable->Resolve(name);
+    }
     void ProcessMessages() override { Add("messages"); }
     void Beep() override { Add("beep"); }
     std::string LongTimeText() override { return "12:34:56"; }

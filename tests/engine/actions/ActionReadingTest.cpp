@@ -1,4 +1,7 @@
+#include "components/TempPath.h"
+#include "engine/actions/ActionFakes.h"
 #include "engine/actions/HexNumbers.h"
+#include "engine/actions/MessageLists.h"
 #include "engine/actions/MessageNames.h"
 #include "engine/actions/ProgramFile.h"
 #include "engine/actions/WindowLookup.h"
@@ -22,20 +25,26 @@ TEST(ActionReading, HexToIntGivesEveryCharacterAPlaceAndWrapsAt32Bits) {
     EXPECT_EQ(HexStreamBytes(std::string(3000, 'F')).size(), kMaxStreamBytes);
 }
 
+namespace {
+TWindowHandle Find(std::string_view names, const std::vector<tav::testing::TTopWindow>& windows) {
+    return tav::testing::FirstWindow(windows, TTitleOrClassMatch(names));
+}
+} // namespace
+
 TEST(ActionReading, AWindowIsFoundByTitleOrByTheClassAfterTheComma) {
-    const std::vector<TTopWindow> z = {
+    const std::vector<tav::testing::TTopWindow> z = {
         {1, "Untitled - Notepad", "Notepad"},
         {2, "Calculator", "CalcFrame"},
         {3, "", "Shell_TrayWnd"},
     };
-    EXPECT_EQ(FindWindowByTitleOrClass("Notepad", z), 1u) << "the top one of two matches";
-    EXPECT_EQ(FindWindowByTitleOrClass("Calc", z), 2u);
-    EXPECT_EQ(FindWindowByTitleOrClass("calc", z), 0u) << "letter case counts";
-    EXPECT_EQ(FindWindowByTitleOrClass("Nothing, CalcFrame", z), 2u);
-    EXPECT_EQ(FindWindowByTitleOrClass("Nothing, Tray", z), 3u);
-    EXPECT_EQ(FindWindowByTitleOrClass(", ", z), 0u) << "empty parts match nothing";
-    EXPECT_EQ(FindWindowByTitleOrClass("Calculator,", z), 2u);
-    EXPECT_EQ(FindWindowByTitleOrClass("", z), 0u);
+    EXPECT_EQ(Find("Notepad", z), 1u) << "the top one of two matches";
+    EXPECT_EQ(Find("Calc", z), 2u);
+    EXPECT_EQ(Find("calc", z), 0u) << "letter case counts";
+    EXPECT_EQ(Find("Nothing, CalcFrame", z), 2u);
+    EXPECT_EQ(Find("Nothing, Tray", z), 3u);
+    EXPECT_EQ(Find(", ", z), 0u) << "empty parts match nothing";
+    EXPECT_EQ(Find("Calculator,", z), 2u);
+    EXPECT_EQ(Find("", z), 0u);
 }
 
 TEST(ActionReading, OnlyTheExtensionOfTheLastNameMakesAProgram) {
@@ -55,14 +64,30 @@ TEST(ActionReading, OnlyTheExtensionOfTheLastNameMakesAProgram) {
               "\"C:\\Program Files\\v.exe\" ");
 }
 
+// The program's own table: the whole Windows list, then the user's file as Windows writes it.
+TEST(ActionReading, TheProgramsMessageListsFindEveryNameOfBothListsOnce) {
+    const test::TempPath file(".txt");
+    test::WriteBytes(file.str(), "Play=WM_APP,1,2\r\nPLAY=0999,0,0\r\n\xE9t\xE9=0401,0,0\r\n"
+                                 "WM_CLOSE=0123,0,0\r\n");
+    const TMessageLists lists(file.str());
+    EXPECT_EQ(lists.MessageNumber("wm_activate"), "0006") << "the first of the Windows list";
+    EXPECT_EQ(lists.MessageNumber("WM_WININICHANGE"), "001A") << "its last";
+    EXPECT_EQ(lists.MessageNumber("Wm_User"), "0400");
+    EXPECT_EQ(lists.MessageNumber("WM_CLOSE"), "0010") << "the Windows list comes first";
+    EXPECT_EQ(lists.MessageNumber("play"), "WM_APP") << "the first line of a name counts";
+    EXPECT_EQ(lists.MessageNumber("\xC9T\xC9"), "0401") << "letters of the code page fold too";
+    EXPECT_EQ(lists.MessageNumber("WM_APP"), std::nullopt);
+    EXPECT_EQ(TMessageLists(file.str() + ".none").MessageNumber("Play"), std::nullopt);
+}
+
 TEST(ActionReading, MessageNamesResolveThroughBothLists) {
-    const std::vector<std::string> windows = {"WM_CLOSE=0010", "WM_USER=0400"};
-    const std::vector<std::string> user = {"Beep=WM_USER,1A,2B", "Raw=0401,0,0", "Keyed=x=0123,1,2",
-                                           "NoValue"};
-    EXPECT_EQ(ResolveMessageName("wm_close", windows, user), "0010");
-    EXPECT_EQ(ResolveMessageName("Beep", windows, user), "0400");
-    EXPECT_EQ(ResolveMessageName("raw", windows, user), "0401");
-    EXPECT_EQ(ResolveMessageName("Keyed", windows, user), "0123");
-    EXPECT_EQ(ResolveMessageName("NoValue", windows, user), std::nullopt);
-    EXPECT_EQ(ResolveMessageName("WM_PAINT", windows, user), std::nullopt);
+    const TMessageNameTable table(
+        {"WM_CLOSE=0010", "WM_USER=0400"},
+        {"Beep=WM_USER,1A,2B", "Raw=0401,0,0", "Keyed=x=0123,1,2", "NoValue"});
+    EXPECT_EQ(table.Resolve("wm_close"), "0010");
+    EXPECT_EQ(table.Resolve("Beep"), "0400");
+    EXPECT_EQ(table.Resolve("raw"), "0401");
+    EXPECT_EQ(table.Resolve("Keyed"), "0123");
+    EXPECT_EQ(table.Resolve("NoValue"), std::nullopt);
+    EXPECT_EQ(table.Resolve("WM_PAINT"), std::nullopt);
 }

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 using namespace tav;
 using namespace tav::testing;
@@ -20,6 +22,7 @@ struct Chain : ::testing::Test, IActionClock, IActionExecutor {
     bool enabled = false;
     std::vector<std::pair<unsigned, std::string>> ran;
     std::function<void()> during;
+    int underWay = 0, mostUnderWay = 0; // actions started and not yet ended
 
     TDocument doc;
     FakeErrors errors;
@@ -41,8 +44,10 @@ struct Chain : ::testing::Test, IActionClock, IActionExecutor {
     }
     std::optional<unsigned> ExecuteAction(const std::string& s) override {
         ran.emplace_back(now, s);
+        mostUnderWay = std::max(mostUnderWay, ++underWay);
         if (during)
-            during();
+            std::exchange(during, nullptr)();
+        --underWay;
         if (s.ends_with('!'))
             throw std::runtime_error("cannot run " + s);
         const auto colon = s.find(':');
@@ -134,7 +139,6 @@ TEST_F(Chain, DeletingTheItemOrItsLayoutOrANewDocumentStopsTheChain) {
     item = Item({"a:100", "b:100"}, true);
     during = [&] { doc.DeleteAction(item); };
     Complete(item);
-    during = nullptr;
     Advance(1000);
     EXPECT_FALSE(enabled);
 
@@ -173,4 +177,32 @@ TEST_F(Chain, AnIndexOutsideTheStringsStartsFromTheFirst) {
     item->ActionStrings.clear();
     Complete(item);
     EXPECT_EQ(Ran(), (Strings{"a", "a"}));
+}
+
+TEST_F(Chain, ACompletionWhileAnActionLetsMessagesRunWaitsForThatAction) {
+    TAction* chain = Item({"a:100", "b:100"}, true);
+    TAction* first = Item({"x"}, false);
+    TAction* second = Item({"y"}, false);
+    TAction* gone = Item({"never"}, false);
+    during = [&] {
+        Complete(first);
+        Complete(gone);
+        Complete(second);
+        doc.DeleteAction(gone);
+    };
+    Complete(chain);
+    EXPECT_EQ(Ran(), (Strings{"a:100", "x", "y"}))
+        << "in the order they came, deleted ones left out";
+    EXPECT_EQ(mostUnderWay, 1) << "no action ran inside another";
+    EXPECT_EQ(chain->CurrentIndex, 1) << "the action that let them in counts as run";
+    Advance(1000);
+    EXPECT_EQ(ran.size(), 3u) << "the completions stopped the chain, as between its actions";
+
+    // The same for an action the timer's tick runs.
+    chain->CurrentIndex = 0;
+    Complete(chain);
+    during = [&] { Complete(first); };
+    Advance(1000);
+    EXPECT_EQ(Ran(), (Strings{"a:100", "x", "y", "a:100", "b:100", "x"}));
+    EXPECT_EQ(mostUnderWay, 1);
 }

@@ -31,6 +31,17 @@ TEST_F(PipeRequests, ListsTheCommandsAndFiresTheFirstNamedInTreeOrder) {
     EXPECT_EQ(Ask("cmd:nothing"), "A\nB\nC\n");
 }
 
+TEST_F(PipeRequests, ACommandWithoutANameIsNeverFiredByName) {
+    // Every request contains the empty text: such a command would answer all of them.
+    TCommandNode* blank = doc.AddCommand(a, "");
+    doc.AddCommand(blank, "  ");
+    EXPECT_EQ(Ask("cmd:C"), "  \n\nA\nB\nC\n") << "listed as they are";
+    ASSERT_EQ(fake.tree.selections.size(), 1u);
+    EXPECT_EQ(fake.tree.selections.back(), c);
+    Ask("cmd:nothing at all");
+    EXPECT_EQ(fake.tree.selections.size(), 1u);
+}
+
 TEST_F(PipeRequests, AnythingElseIsARawCodeEndedByTheEndOfCodeTimer) {
     EXPECT_EQ(Ask("CMD:GetCommands"), "");
     EXPECT_EQ(doc.ReceivedCode.LastIndex(), 14);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 using namespace tav;
@@ -14,15 +15,22 @@ using namespace tav::testing;
 
 namespace {
 
+// Closing a connection tells `closing` first, while it can still be written to, as the
+// socket's disconnect event does.
 struct FakePeers : IServerPeers {
     std::vector<TConnectionId> open;
     std::map<TConnectionId, std::string> received;
+    std::function<void(TConnectionId)> closing;
     std::vector<TConnectionId> Connections() const override { return open; }
     void Send(TConnectionId c, const std::string& text) override {
         if (std::find(open.begin(), open.end(), c) != open.end())
             received[c] += text;
     }
-    void Close(TConnectionId c) override { std::erase(open, c); }
+    void Close(TConnectionId c) override {
+        if (closing)
+            closing(c);
+        std::erase(open, c);
+    }
 };
 
 struct FakeClient : IClientPeer {
@@ -69,7 +77,18 @@ struct TcpProtocols : ::testing::Test {
         ports.Reports = &reports;
         return ports;
     }
-    TcpProtocols() { Learn(doc, *abc->Data(), {'A', 'B', 'C', '\n'}); }
+    TcpProtocols() {
+        Learn(doc, *abc->Data(), {'A', 'B', 'C', '\n'});
+        control.closing = [this](TConnectionId c) { server.ClientDisconnect(c); };
+    }
+    // Peers let in, with their greeting taken.
+    void Connect(std::initializer_list<TConnectionId> peers) {
+        for (TConnectionId c : peers) {
+            control.open.push_back(c);
+            server.ClientConnect(c, "127.0.0.1");
+            control.received.erase(c);
+        }
+    }
     // Firings select their command; a code that matches nothing clears the selection.
     std::size_t Fired() const {
         return static_cast<std::size_t>(std::count_if(fake.tree.selections.begin(),
@@ -99,7 +118,7 @@ TEST_F(TcpProtocols, ThePeersAddressDecidesBetweenTheGreetingAndTheRefusal) {
     server.ClientConnect(2, "192.168.1.2");
     server.ClientConnect(3, "localhost");
     EXPECT_EQ(control.received[1], "TVRL: ready\r\n");
-    EXPECT_EQ(control.received[2], "TVRL: IP 192.168.1.2 not allowed\r\n");
+    EXPECT_EQ(control.received[2], "TVRL: IP 192.168.1.2 not allowed\r\n") << "and no farewell";
     EXPECT_EQ(control.open, std::vector<TConnectionId>{1}) << "refused peers are disconnected";
     settings.SetStr("TCP/IP server IP", "192.168.1.0");
     control.open = {4};
@@ -108,7 +127,7 @@ TEST_F(TcpProtocols, ThePeersAddressDecidesBetweenTheGreetingAndTheRefusal) {
 }
 
 TEST_F(TcpProtocols, EachPeerCollectsItsOwnLinesWhichAreEchoedAnsweredAndGivenTheInfoLine) {
-    control.open = {1, 2};
+    Connect({1, 2});
     info.open = {7};
     server.ClientRead(1, "AB");
     server.ClientRead(2, "A");
@@ -136,7 +155,7 @@ TEST_F(TcpProtocols, EachPeerCollectsItsOwnLinesWhichAreEchoedAnsweredAndGivenTh
 TEST_F(TcpProtocols, WhileTheTestViewShowsChunksAreEchoedAndShownButNeverCollected) {
     FakeTestView view;
     receiver.SetTestView(&view);
-    control.open = {1};
+    Connect({1});
     server.ClientRead(1, "AB");
     ControlClientRead("C\n", controlClient, receiver);
     EXPECT_EQ(view.lines, (std::vector<std::string>{"AB", "C\n"}));

@@ -18,7 +18,10 @@ TEST(PowerOrigins, AResumeRestartsOnlyOriginsThatRanBeforeTheSuspendAndOnlyOnce)
                             running = active;
                             return true;
                         }};
-    power.WMPowerBroadcast(kPowerSuspend);
+    EXPECT_EQ(power.WMPowerBroadcast(kPowerQuerySuspend), std::optional<std::intptr_t>(0));
+    EXPECT_EQ(power.WMPowerBroadcast(kPowerQueryStandby), std::optional<std::intptr_t>(0));
+    EXPECT_TRUE(started.empty()) << "a query changes nothing";
+    EXPECT_EQ(power.WMPowerBroadcast(kPowerSuspend), std::nullopt) << "the default answer";
     power.WMPowerBroadcast(kPowerResumeAutomatic);
     power.WMPowerBroadcast(kPowerResumeSuspend);
     EXPECT_EQ(started, (std::vector<bool>{false, true}));

@@ -21,18 +21,21 @@ namespace tav::testing {
 // string. The log records what reached the port.
 struct FakeSerialPort : ISerialPort {
     std::set<std::int32_t> present{1};
+    std::set<std::int32_t> refusesWrites; // as a pulled-out adapter does
     std::map<std::int32_t, std::string> answers;
     std::int32_t open = 0; // 0 = closed
     std::vector<std::string> log;
     std::string written; // since the last open
+    TSerialLine line;    // of the last open
 
-    void Open(const TSerialLine& line) override {
+    void Open(const TSerialLine& settings) override {
         if (open != 0)
             return;
-        log.push_back("open " + std::to_string(line.ComNumber));
-        if (present.count(line.ComNumber) == 0)
+        log.push_back("open " + std::to_string(settings.ComNumber));
+        line = settings;
+        if (present.count(settings.ComNumber) == 0)
             throw std::runtime_error("Unable to open com port");
-        open = line.ComNumber;
+        open = settings.ComNumber;
         written.clear();
     }
     void Close() override {
@@ -43,7 +46,11 @@ struct FakeSerialPort : ISerialPort {
     bool Connected() const override { return open != 0; }
     void SetDTR(bool high) override { log.push_back(high ? "DTR+" : "DTR-"); }
     void SetRTS(bool high) override { log.push_back(high ? "RTS+" : "RTS-"); }
-    void Write(std::string_view bytes) override { written += bytes; }
+    void Write(std::string_view bytes) override {
+        if (refusesWrites.count(open) != 0)
+            throw std::runtime_error("WriteFile function failed");
+        written += bytes;
+    }
 
     // The answer of the open port's device once `init` has reached it, given only once.
     std::string TakeAnswer(const std::string& init) {

@@ -14,13 +14,15 @@ struct SerialReceiving : ::testing::Test, SerialOriginWorld {
     unsigned startUpInterval = 0;
     FakeCounter counter;
     std::vector<bool> driver; // the driver receiver's calls
+    FakeErrors errors;
     TSerialReceiver receiver{{settings, modes, codes, port, startUp,
                               [this](unsigned ms) { startUpInterval = ms; }, counter, host,
                               boxes.Fn(),
                               [this](bool active) {
                                   driver.push_back(active);
                                   return true;
-                              }}};
+                              },
+                              errors}};
 
     // Runs the start-up timer until it stops, the devices answering as they are set up to.
     void RunStartUp() {
@@ -61,6 +63,39 @@ TEST_F(SerialReceiving, DataCountOnceTheInitStringIsOutPackedIntoValuesOfTheirSi
     receiver.IRTimerTimer();
     receiver.ComPortRxChar("\xBC\xDE");
     EXPECT_EQ(Buffer(), (std::vector<std::int32_t>{0xBCDE})) << "the odd byte ended with its code";
+}
+
+TEST_F(SerialReceiving, StoredLineValuesOutsideTheirListsOpenWithTheDefaults) {
+    settings.SetInt("Serial port", 0);
+    settings.SetInt("Serial speed", 40);
+    settings.SetInt("Serial parity", 5);
+    settings.SetInt("Serial databits", -1);
+    settings.SetInt("Serial stopbits", 3);
+    ASSERT_TRUE(receiver.OpenSerialReceiver(true));
+    EXPECT_EQ(port.line, TSerialLine{});
+}
+
+TEST_F(SerialReceiving, AnInitStringThatCannotBeWrittenEndsTheStartUpOnce) {
+    port.refusesWrites = {1};
+    ASSERT_TRUE(receiver.OpenSerialReceiver(true));
+    RunStartUp();
+    EXPECT_EQ(errors.shown, std::vector<std::string>{"WriteFile function failed"});
+    EXPECT_FALSE(host.busy);
+    receiver.ComPortRxChar("\x2A");
+    EXPECT_EQ(Buffer(), std::vector<std::int32_t>{0x2A}) << "the port takes what comes";
+
+    // A search takes such a port for one without a receiver.
+    receiver.OpenSerialReceiver(false);
+    port.present = {1, 2};
+    port.answers = {{2, "OK"}};
+    boxes.script = {kIdYes};
+    receiver.FindUIRPort(1);
+    RunStartUp();
+    EXPECT_EQ(errors.shown.size(), 2u);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].Text.substr(0, 21), "Device found in COM2.");
+    EXPECT_FALSE(receiver.Searching());
+    EXPECT_FALSE(host.busy);
 }
 
 TEST_F(SerialReceiving, AHeldKeyRepeatsOnlyATypematicCommand) {

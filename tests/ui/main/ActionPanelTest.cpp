@@ -17,6 +17,7 @@ struct ScriptedUser : IActionPanelPrompts, IActionDialogs {
     std::deque<std::optional<std::string>> names;
     std::deque<bool> answers;
     Strings asked;
+    Strings refused;
     std::function<void()> meanwhile;
 
     std::optional<std::string> AskName(const std::string& caption, const std::string&,
@@ -24,7 +25,11 @@ struct ScriptedUser : IActionPanelPrompts, IActionDialogs {
         asked.push_back(caption + ": " + name);
         return Next(names);
     }
-    bool Confirm(const std::string&, const std::string&) override { return Next(answers); }
+    void Refuse(const std::string& text) override { refused.push_back(text); }
+    bool Confirm(const std::string& text, const std::string&) override {
+        asked.push_back(text);
+        return Next(answers);
+    }
     std::string Translate(const std::string& english) override { return english; }
     std::optional<std::string> NewAction() override { return Next(names); }
     std::optional<std::string> Edit(const std::string&) override { return Next(names); }
@@ -161,6 +166,29 @@ TEST_F(ActionPanelTest, AnEditKeepsTheTargetItHadWhenItsQuestionOpened) {
     user.meanwhile = [&] { doc.DeleteAction(item); };
     user.names.push_back("\xA1OSD\xA1new Delay:0");
     EXPECT_FALSE(panel.AddAction(user));
+}
+
+TEST_F(ActionPanelTest, AnEmptyNameIsRefusedAndALongOneIsCutInQuestions) {
+    TAction* item = NewItem("Keys");
+    doc.SetModified(false);
+    for (const char* blank : {"", "  \t"}) {
+        user.names.push_back(blank);
+        EXPECT_FALSE(panel.NewItem()) << "[" << blank << "]";
+        user.names.push_back(blank);
+        EXPECT_FALSE(panel.RenameItem()) << "[" << blank << "]";
+    }
+    EXPECT_EQ(doc.DefaultLayout()->Actions.size(), 1u);
+    EXPECT_EQ(item->Name, "Keys");
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(user.refused, Strings(4, "A name cannot be empty."));
+
+    user.names.push_back(std::string(320, 'x'));
+    ASSERT_TRUE(panel.RenameItem());
+    EXPECT_EQ(item->Name.size(), 320u) << "the name itself is kept whole";
+    user.answers.push_back(false);
+    panel.DeleteItem();
+    EXPECT_EQ(user.asked.back(),
+              "Are you sure you want to delete the action '" + std::string(57, 'x') + "...'?");
 }
 
 TEST_F(ActionPanelTest, OnlyAChangeTheUserMadeMarksTheDocument) {

@@ -30,11 +30,30 @@ TTempPlace CurrentTempPlace() {
     return {path, now.wSecond};
 }
 
+// A file that an earlier run could not delete at its end (another program still had it) goes
+// now, unless a running program holds it still: a running instance of this program holds its
+// own, so only files that are free can be deleted.
+void RemoveLeftovers(const TTempPlace& place, const std::string& extension) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(
+        (place.Folder + std::string(kTempFilePrefix) + "*" + extension).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsTempFileName(found.cFileName, extension))
+            DeleteFileA((place.Folder + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 } // namespace
 
 void LoadCarriedFile(TFileSource& source) {
     try {
-        source.ReadData(CarriedPayload(source.Name()), CurrentTempPlace());
+        const TTempPlace place = CurrentTempPlace();
+        RemoveLeftovers(place, source.Extension());
+        source.ReadData(CarriedPayload(source.Name()), place);
     } catch (const std::exception& e) {
         OutputDebugStringA(("Tavrilo: " + source.Name() + ": " + e.what() + "\n").c_str());
     }

@@ -97,8 +97,13 @@ void TCustomSerialPort::Open() {
 }
 
 void TCustomSerialPort::Close() {
-    if (!connected_)
+    if (!connected_ || closing_)
         return;
+    closing_ = true;
+    const struct TClosed {
+        bool& Closing;
+        ~TClosed() { Closing = false; }
+    } closed{closing_};
     std::exception_ptr failure;
     KeepFailure(failure, [this] { FireCTSChange(false); });
     KeepFailure(failure, [this] { FireDSRChange(false); });

@@ -6,7 +6,9 @@
 // Opening raises OnCTSChange, OnDSRChange and OnRLSDChange once with the lines' states when the
 // device can tell them; closing raises them with false before OnBeforeClose. Close always tears
 // the port down: what failed on the way (a handler, the purge of a port whose adapter was pulled
-// out) is raised once the port is closed.
+// out) is raised once the port is closed. A Close called while the port closes (by a handler that
+// Close raises, or one of the batch it serves while it waits for the event thread) does nothing:
+// the Close under way finishes the port.
 //
 // Some devices cannot wait for communication events (virtual ports; Wine's). On those the event
 // thread reads the device itself and raises OnRxChar for each chunk it has read; Read, ReadStr
@@ -40,17 +42,21 @@ using TSerialErrorEvent = std::function<void(TObject* sender, TSerialErrors erro
 using TSerialSignalEvent = std::function<void(TObject* sender, bool onOff)>;
 
 // One overlapped operation. Its event starts signalled and its record zeroed, so waiting on a
-// request nothing was started on returns 0 at once.
+// request nothing was started on returns 0 at once; an operation that fails as it starts leaves
+// the request so again.
 enum class TAsyncKind { akWrite, akRead };
 struct TSerialAsyncRequest {
     OVERLAPPED Overlapped{};
     TAsyncKind Kind = TAsyncKind::akWrite;
-    // The device its last operation was started on; freeing ends that operation first.
+    // The bytes its last operation was asked to move, which set how long it may take.
+    std::uint32_t Count = 0;
+    // The device its last operation runs on; freeing ends that operation first.
     ISerialDevice* Device = nullptr;
 };
 void NewAsyncRequest(TSerialAsyncRequest*& request);
 // Ends an operation still running on the request (the device would write into freed memory),
-// frees it and clears `request`.
+// frees it and clears `request`. A device that does not end it within kSerialCancelWaitMs keeps
+// the request: it is left to the device instead of freed.
 void FreeAsyncRequest(TSerialAsyncRequest*& request) noexcept;
 
 class TCustomSerialPort : public TComponent, public TSerialProperties {
@@ -70,6 +76,9 @@ public:
 
     // The synchronous operations wait until the device has finished; they return the bytes
     // moved. With the default timeouts a read takes what the input queue holds.
+    // No wait is unbounded: an operation may take what the port's timeouts give it (see
+    // OperationTimeLimitMs) and kSerialCancelWaitMs more; then it is cancelled and fails with
+    // ERROR_TIMEOUT. One that fails as it starts is not waited for.
     std::int32_t Write(const void* buffer, std::int32_t count);
     std::int32_t WriteStr(const std::string& text);
     std::int32_t Read(void* buffer, std::int32_t count);
@@ -81,7 +90,7 @@ public:
     std::int32_t WriteStrAsync(const std::string& text, TSerialAsyncRequest* request);
     std::int32_t ReadAsync(void* buffer, std::int32_t count, TSerialAsyncRequest* request);
     std::int32_t ReadStrAsync(std::string& text, std::int32_t count, TSerialAsyncRequest* request);
-    // Waits without limit for the request's operation; the bytes it moved.
+    // Waits for the request's operation, as long as it may take; the bytes it moved.
     std::int32_t WaitForAsync(TSerialAsyncRequest* request);
 
     // Bytes waiting to be read.
@@ -165,6 +174,7 @@ private:
     std::unique_ptr<TSerialThread> thread_;
     HWND eventWindow_ = nullptr;
     std::atomic<bool> connected_{false};
+    bool closing_ = false;
     bool connectWhenLoaded_ = false;
     TThreadPriority eventThreadPriority_ = TThreadPriority::tpNormal;
     TSyncMethod syncMethod_ = TSyncMethod::smThreadSync;

@@ -2,10 +2,15 @@
 
 #include "components/serial/win32/SerialPort.h"
 
+#include "components/serial/LineSettings.h"
 #include "components/serial/win32/SerialThread.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace tav {
 namespace {
@@ -20,18 +25,73 @@ DWORD ByteCount(std::int32_t count) {
     return static_cast<DWORD>(count);
 }
 
-// A request for the length of one synchronous operation.
+// Back to the state of a request that nothing was started on.
+void MakeIdle(TSerialAsyncRequest& request) {
+    const HANDLE event = request.Overlapped.hEvent;
+    request.Overlapped = {};
+    request.Overlapped.hEvent = event;
+    request.Device = nullptr;
+    SetEvent(event);
+}
+
+// Asks the device to end the request's operation and gives it kSerialCancelWaitMs for that;
+// true once nothing runs on the request.
+bool EndOperation(TSerialAsyncRequest& request) noexcept {
+    const HANDLE event = request.Overlapped.hEvent;
+    if (request.Device == nullptr || WaitForSingleObject(event, 0) == WAIT_OBJECT_0)
+        return true;
+    request.Device->CancelIo(request.Overlapped);
+    return WaitForSingleObject(event, kSerialCancelWaitMs) == WAIT_OBJECT_0;
+}
+
+// Frees the request unless the device keeps running its operation; false then.
+bool ReleaseRequest(TSerialAsyncRequest*& request) noexcept {
+    TSerialAsyncRequest* released = std::exchange(request, nullptr);
+    if (released == nullptr)
+        return true;
+    if (!EndOperation(*released))
+        return false; // deliberately left to the device, which may still write into it
+    CloseHandle(released->Overlapped.hEvent);
+    delete released;
+    return true;
+}
+
+// A request, and the buffer a read goes into, for the length of one synchronous operation.
+// When the device keeps running the operation, both are left to it.
 class TRequestScope {
 public:
-    TRequestScope() { NewAsyncRequest(request_); }
-    ~TRequestScope() { FreeAsyncRequest(request_); }
+    explicit TRequestScope(std::size_t readSize = 0)
+        : buffer_(readSize > 0 ? new char[readSize] : nullptr) {
+        NewAsyncRequest(request_);
+    }
+    ~TRequestScope() {
+        if (!ReleaseRequest(request_))
+            buffer_.release(); // deliberately left to the device, with its request
+    }
     TRequestScope(const TRequestScope&) = delete;
     TRequestScope& operator=(const TRequestScope&) = delete;
     TSerialAsyncRequest* get() const { return request_; }
+    char* Buffer() const { return buffer_.get(); }
 
 private:
     TSerialAsyncRequest* request_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
 };
+
+// What an operation moved as it started. One that failed at once never ran: Windows sets
+// neither its event nor its result, so its request goes back to idle and nobody waits for it.
+std::int32_t Started(TSerialAsyncRequest& request, ISerialDevice& device, bool done, DWORD moved,
+                     std::int32_t failure) {
+    if (!done) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_IO_PENDING) {
+            MakeIdle(request);
+            throw ESerialPort(failure, static_cast<std::int32_t>(error));
+        }
+    }
+    request.Device = &device;
+    return static_cast<std::int32_t>(moved);
+}
 
 } // namespace
 
@@ -48,17 +108,7 @@ void NewAsyncRequest(TSerialAsyncRequest*& request) {
 }
 
 void FreeAsyncRequest(TSerialAsyncRequest*& request) noexcept {
-    if (request == nullptr)
-        return;
-    OVERLAPPED& overlapped = request->Overlapped;
-    if (request->Device != nullptr && WaitForSingleObject(overlapped.hEvent, 0) != WAIT_OBJECT_0) {
-        DWORD unused = 0;
-        request->Device->CancelIo(overlapped);
-        request->Device->GetOverlappedResult(overlapped, unused, true);
-    }
-    CloseHandle(overlapped.hEvent);
-    delete request;
-    request = nullptr;
+    ReleaseRequest(request);
 }
 
 std::int32_t TCustomSerialPort::WriteAsync(const void* buffer, std::int32_t count,
@@ -66,12 +116,10 @@ std::int32_t TCustomSerialPort::WriteAsync(const void* buffer, std::int32_t coun
     if (request == nullptr)
         throw ESerialPort(kSerialNoRequest, -1);
     request->Kind = TAsyncKind::akWrite;
-    request->Device = device_.get();
+    request->Count = ByteCount(count);
     DWORD written = 0;
-    if (!device_->WriteFile(buffer, ByteCount(count), written, request->Overlapped) &&
-        GetLastError() != ERROR_IO_PENDING)
-        throw ESerialPort(kSerialWriteFailed, LastError());
-    return static_cast<std::int32_t>(written);
+    const bool done = device_->WriteFile(buffer, request->Count, written, request->Overlapped);
+    return Started(*request, *device_, done, written, kSerialWriteFailed);
 }
 
 std::int32_t TCustomSerialPort::WriteStrAsync(const std::string& text,
@@ -86,12 +134,10 @@ std::int32_t TCustomSerialPort::ReadAsync(void* buffer, std::int32_t count,
     if (request == nullptr)
         throw ESerialPort(kSerialNoRequest, -1);
     request->Kind = TAsyncKind::akRead;
-    request->Device = device_.get();
+    request->Count = ByteCount(count);
     DWORD read = 0;
-    if (!device_->ReadFile(buffer, ByteCount(count), read, request->Overlapped) &&
-        GetLastError() != ERROR_IO_PENDING)
-        throw ESerialPort(kSerialReadFailed, LastError());
-    return static_cast<std::int32_t>(read);
+    const bool done = device_->ReadFile(buffer, request->Count, read, request->Overlapped);
+    return Started(*request, *device_, done, read, kSerialReadFailed);
 }
 
 std::int32_t TCustomSerialPort::ReadStrAsync(std::string& text, std::int32_t count,
@@ -105,13 +151,24 @@ std::int32_t TCustomSerialPort::ReadStrAsync(std::string& text, std::int32_t cou
 std::int32_t TCustomSerialPort::WaitForAsync(TSerialAsyncRequest* request) {
     if (request == nullptr)
         throw ESerialPort(kSerialNoRequest, -1);
+    const bool write = request->Kind == TAsyncKind::akWrite;
+    const std::uint64_t limit =
+        OperationTimeLimitMs(*this, write, request->Count) + kSerialCancelWaitMs;
+    const DWORD waited =
+        WaitForSingleObject(request->Overlapped.hEvent,
+                            static_cast<DWORD>(std::min<std::uint64_t>(limit, INFINITE - 1)));
     DWORD transferred = 0;
-    if (WaitForSingleObject(request->Overlapped.hEvent, INFINITE) != WAIT_OBJECT_0 ||
-        !device_->GetOverlappedResult(request->Overlapped, transferred, false))
-        throw ESerialPort(request->Kind == TAsyncKind::akWrite ? kSerialWriteFailed
-                                                               : kSerialReadFailed,
-                          LastError());
-    return static_cast<std::int32_t>(transferred);
+    if (waited == WAIT_OBJECT_0 &&
+        device_->GetOverlappedResult(request->Overlapped, transferred, false))
+        return static_cast<std::int32_t>(transferred);
+    DWORD error = GetLastError();
+    if (waited == WAIT_TIMEOUT) {
+        // The device did not keep to its timeouts.
+        EndOperation(*request);
+        error = ERROR_TIMEOUT;
+    }
+    throw ESerialPort(write ? kSerialWriteFailed : kSerialReadFailed,
+                      static_cast<std::int32_t>(error));
 }
 
 std::int32_t TCustomSerialPort::Write(const void* buffer, std::int32_t count) {
@@ -134,9 +191,14 @@ std::int32_t TCustomSerialPort::Read(void* buffer, std::int32_t count) {
     ByteCount(count);
     if (ThreadReadsDevice())
         return thread_->TakeReceived(static_cast<char*>(buffer), count);
-    TRequestScope request;
-    ReadAsync(buffer, count, request.get());
-    return WaitForAsync(request.get());
+    // The device reads into a buffer of the request's, which stays with it should the device
+    // keep running the read.
+    TRequestScope request(static_cast<std::size_t>(count));
+    ReadAsync(request.Buffer(), count, request.get());
+    const std::int32_t read = WaitForAsync(request.get());
+    if (read > 0)
+        std::memcpy(buffer, request.Buffer(), static_cast<std::size_t>(read));
+    return read;
 }
 
 std::int32_t TCustomSerialPort::ReadStr(std::string& text, std::int32_t count) {

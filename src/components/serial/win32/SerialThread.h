@@ -33,7 +33,8 @@ class ISerialDevice;
 inline constexpr DWORD kSerialRetryPauseMs = 100;
 // The pause after a read that the port's timeouts ended with nothing read.
 inline constexpr DWORD kSerialIdlePauseMs = 10;
-// How long a cancelled operation may take to end before the thread leaves it to the device.
+// How long a cancelled operation may take to end before the thread, or the port, leaves it to
+// the device; also how long past its timeouts the port waits for an operation.
 inline constexpr DWORD kSerialCancelWaitMs = 1000;
 // The most one read of the device takes at a time.
 inline constexpr DWORD kSerialReadChunk = 1024;

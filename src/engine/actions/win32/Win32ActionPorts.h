@@ -28,7 +28,7 @@ public:
 class TWin32Windows : public IWindowSystem {
 public:
     TWindowHandle ForegroundWindow() override;
-    std::vector<TTopWindow> TopLevelWindows() override;
+    TWindowHandle FindTopLevelWindow(const TWindowMatch& match) override;
     std::string WindowTitle(TWindowHandle window) override;
     void BringWindowToFront(TWindowHandle window) override;
     void PostWindowMessage(TWindowHandle window, std::uint32_t message, std::int32_t wParam,

@@ -1,6 +1,8 @@
 #include "engine/actions/WindowLookup.h"
 #include "engine/actions/win32/Win32ActionPorts.h"
 
+#include <algorithm>
+
 namespace tav {
 
 namespace {
@@ -14,16 +16,25 @@ std::string TitleOf(HWND window) {
     return std::string(buffer, static_cast<std::size_t>(n > 0 ? n : 0));
 }
 
-std::string ClassNameOf(HWND window) {
-    char buffer[kNameBuffer];
-    const int n = GetClassNameA(window, buffer, kNameBuffer);
-    return std::string(buffer, static_cast<std::size_t>(n > 0 ? n : 0));
-}
+struct TWalk {
+    const TWindowMatch& Match;
+    HWND Found = nullptr;
+};
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-    reinterpret_cast<std::vector<TTopWindow>*>(list)->push_back(
-        {HandleOf(window), TitleOf(window), ClassNameOf(window)});
-    return TRUE;
+// The names are read into buffers here: a walk over every window of the desktop makes no copy
+// of any.
+BOOL CALLBACK VisitWindow(HWND window, LPARAM data) {
+    auto& walk = *reinterpret_cast<TWalk*>(data);
+    char title[kNameBuffer];
+    char className[kNameBuffer];
+    const int titleLength = GetWindowTextA(window, title, kNameBuffer);
+    const int classLength = GetClassNameA(window, className, kNameBuffer);
+    if (!walk.Match(
+            std::string_view(title, static_cast<std::size_t>(std::max(titleLength, 0))),
+            std::string_view(className, static_cast<std::size_t>(std::max(classLength, 0)))))
+        return TRUE;
+    walk.Found = window;
+    return FALSE;
 }
 
 } // namespace
@@ -32,10 +43,10 @@ TWindowHandle TWin32Windows::ForegroundWindow() {
     return HandleOf(GetForegroundWindow());
 }
 
-std::vector<TTopWindow> TWin32Windows::TopLevelWindows() {
-    std::vector<TTopWindow> windows;
-    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
+TWindowHandle TWin32Windows::FindTopLevelWindow(const TWindowMatch& match) {
+    TWalk walk{match};
+    EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&walk));
+    return HandleOf(walk.Found);
 }
 
 std::string TWin32Windows::WindowTitle(TWindowHandle window) {
@@ -58,7 +69,7 @@ void TWin32Windows::ShowWindow(TWindowHandle window, TWindowShow show) {
 }
 
 HWND FindWindowByTitleOrClass(const std::string& names) {
-    return WindowOf(FindWindowByTitleOrClass(names, TWin32Windows().TopLevelWindows()));
+    return WindowOf(TWin32Windows().FindTopLevelWindow(TTitleOrClassMatch(names)));
 }
 
 void BringWindowToFront(HWND window) {

@@ -1,17 +1,60 @@
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
 
+#include <vector>
+
 namespace tav {
+
+namespace {
+
+// Each window is waited for at most the first bound, all of them together at most the second.
+constexpr UINT kLetGoWaitMs = 100;
+constexpr DWORD kLetGoTotalMs = 500;
+
+BOOL CALLBACK CollectOtherProgramsWindow(HWND window, LPARAM list) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId())
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// A program keeps a hook's library mapped after the hook is gone until its thread next handles
+// a message; an empty one sent to each of its windows gets there. This program's own windows
+// are left out: its library is freed by itself, and its window procedures must not run now.
+void MakeOtherProgramsLetGo() {
+    std::vector<HWND> windows;
+    EnumWindows(&CollectOtherProgramsWindow, reinterpret_cast<LPARAM>(&windows));
+    const DWORD start = GetTickCount();
+    for (HWND window : windows) {
+        if (GetTickCount() - start >= kLetGoTotalMs)
+            break;
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kLetGoWaitMs, &result);
+    }
+}
+
+} // namespace
 
 TWin32KeyboardHook::TWin32KeyboardHook(std::function<std::string()> file,
                                        std::function<HWND()> window)
     : file_(std::move(file)), window_(std::move(window)) {}
 
 TWin32KeyboardHook::~TWin32KeyboardHook() {
+    Unload();
+}
+
+void TWin32KeyboardHook::Unload() {
     if (library_ == nullptr)
         return;
     if (Bound())
         Stop();
     FreeLibrary(library_);
+    library_ = nullptr;
+    start_ = nullptr;
+    stop_ = nullptr;
+    if (started_)
+        MakeOtherProgramsLetGo();
+    started_ = false;
 }
 
 bool TWin32KeyboardHook::Load() {
@@ -35,6 +78,7 @@ bool TWin32KeyboardHook::Bind() {
 
 // The library leaves the last error 0 when the hook runs.
 std::uint32_t TWin32KeyboardHook::Start() {
+    started_ = true;
     start_(window_());
     return GetLastError();
 }

@@ -19,7 +19,7 @@ class TWin32KeyboardHook : public IKeyboardHook {
 public:
     // `file` names the library's file when it is first loaded; `window` receives the keys.
     TWin32KeyboardHook(std::function<std::string()> file, std::function<HWND()> window);
-    // Stops a hook still running before the library goes.
+    // Unloads the library as Unload does.
     ~TWin32KeyboardHook() override;
     TWin32KeyboardHook(const TWin32KeyboardHook&) = delete;
     TWin32KeyboardHook& operator=(const TWin32KeyboardHook&) = delete;
@@ -29,6 +29,10 @@ public:
     bool Bound() const override { return start_ != nullptr && stop_ != nullptr; }
     std::uint32_t Start() override;
     void Stop() override;
+    // Stops a hook still running and frees the library. When the hook ever ran, other programs
+    // that took keys through it have the library too: they are made to let go of it, so that
+    // its file can be deleted. Afterwards nothing is bound.
+    void Unload();
 
 private:
     using TStart = void(WINAPI*)(HWND);
@@ -39,6 +43,7 @@ private:
     HMODULE library_ = nullptr;
     TStart start_ = nullptr;
     TStop stop_ = nullptr;
+    bool started_ = false;
 };
 
 // The keyboard's own name of the key that some keystroke flags describe.

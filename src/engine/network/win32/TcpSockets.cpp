@@ -2,6 +2,7 @@
 
 #include "engine/network/ControlClient.h"
 #include "engine/network/SocketSettings.h"
+#include "framework/Text.h"
 
 namespace tav {
 
@@ -12,17 +13,20 @@ constexpr char kInfoHost[] = "localhost";
 
 TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
                          TCodeReceiver& receiver, IOnScreenDisplay& osd,
-                         std::function<void()> closeOrigins)
+                         std::function<void()> closeOrigins,
+                         std::function<void(const std::string&)> tellOpenFailure)
     : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver), osd_(osd),
-      closeOrigins_(std::move(closeOrigins)) {
+      closeOrigins_(std::move(closeOrigins)), tellOpenFailure_(std::move(tellOpenFailure)) {
     TAV_CREATE(CtrlServerSocket,
                {.OnClientConnect = Handler(&TTcpSockets::CtrlServerSocketClientConnect),
                 .OnClientRead = Handler(&TTcpSockets::CtrlServerSocketClientRead),
-                .OnClientDisconnect = Handler(&TTcpSockets::CtrlServerSocketClientDisconnect)});
+                .OnClientDisconnect = Handler(&TTcpSockets::CtrlServerSocketClientDisconnect),
+                .OnClientError = Handler(&TTcpSockets::CtrlServerSocketClientError)});
     TAV_CREATE(CtrlClientSocket, {.OnRead = Handler(&TTcpSockets::CtrlClientSocketRead),
                                   .OnError = Handler(&TTcpSockets::CtrlClientSocketError)});
     TAV_CREATE(InfoServerSocket,
-               {.OnClientRead = Handler(&TTcpSockets::InfoServerSocketClientRead)});
+               {.OnClientConnect = Handler(&TTcpSockets::InfoServerSocketClientConnect),
+                .OnClientRead = Handler(&TTcpSockets::InfoServerSocketClientRead)});
     TAV_CREATE(InfoClientSocket,
                {.Host = kInfoHost, .OnRead = Handler(&TTcpSockets::InfoClientSocketRead)});
 }
@@ -39,8 +43,16 @@ bool TTcpSockets::OpenTCPControl(bool active) {
         CtrlClientSocket->SetActive(true);
     }
     if (settings_.Bool("TCP/IP server enabled")) {
-        CtrlServerSocket->SetPort(StoredPort(settings_, "TCP/IP server port"));
+        const int port = StoredPort(settings_, "TCP/IP server port");
+        CtrlServerSocket->SetPort(port);
         CtrlServerSocket->SetActive(true);
+        if (!CtrlServerSocket->Active()) {
+            // A deaf server is no running origin (another program holds the port).
+            CtrlClientSocket->SetActive(false);
+            tellOpenFailure_("Cannot listen on TCP/IP port " + IntToStr(port) +
+                             ", Error: " + IntToStr(listenError_));
+            return false;
+        }
     }
     return true;
 }
@@ -83,12 +95,23 @@ void TTcpSockets::CtrlServerSocketClientDisconnect(TObject*, TConnectionId conne
     ctrlServer_.ClientDisconnect(connection);
 }
 
+void TTcpSockets::CtrlServerSocketClientError(TObject*, TConnectionId connection, int errorCode) {
+    // A connection's errors are the socket's business; only a failure to listen is kept.
+    if (connection == kNoConnection)
+        listenError_ = errorCode;
+}
+
 void TTcpSockets::CtrlClientSocketRead(TObject*, const std::string& text) {
     ControlClientRead(text, ctrlClientPeer_, receiver_);
 }
 
 void TTcpSockets::CtrlClientSocketError(TObject*, int) {
     closeOrigins_();
+}
+
+void TTcpSockets::InfoServerSocketClientConnect(TObject*, TConnectionId connection) {
+    InfoServerConnect(settings_, infoServerPeers_, connection,
+                      InfoServerSocket->RemoteAddress(connection));
 }
 
 void TTcpSockets::InfoServerSocketClientRead(TObject*, TConnectionId, const std::string& text) {

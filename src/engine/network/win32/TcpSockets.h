@@ -41,13 +41,16 @@ private:
 class TTcpSockets : public TComponent {
 public:
     // `closeOrigins` closes every input origin: the control client's failure ends them all.
-    // Every reference must outlive this object.
+    // `tellOpenFailure` shows the user why the origin did not open. Every reference must
+    // outlive this object.
     TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
-                TCodeReceiver& receiver, IOnScreenDisplay& osd, std::function<void()> closeOrigins);
+                TCodeReceiver& receiver, IOnScreenDisplay& osd, std::function<void()> closeOrigins,
+                std::function<void(const std::string&)> tellOpenFailure);
 
     // The TCP origin's routine: opening starts the control client and the control server that
-    // the settings enable, with their stored host and ports; closing stops both. Never fails:
-    // a socket that cannot start reports nothing here.
+    // the settings enable, with their stored host and ports; closing stops both. A control
+    // server that cannot listen fails the opening, which then leaves both stopped; the
+    // client's failures arrive later, from the message loop.
     bool OpenTCPControl(bool active);
     // Start-up: both info sockets stop, take the stored info port, and the one the settings
     // choose starts (none while no part of the info line is chosen).
@@ -66,8 +69,10 @@ public:
     void CtrlServerSocketClientRead(TObject* sender, TConnectionId connection,
                                     const std::string& text);
     void CtrlServerSocketClientDisconnect(TObject* sender, TConnectionId connection);
+    void CtrlServerSocketClientError(TObject* sender, TConnectionId connection, int errorCode);
     void CtrlClientSocketRead(TObject* sender, const std::string& text);
     void CtrlClientSocketError(TObject* sender, int errorCode);
+    void InfoServerSocketClientConnect(TObject* sender, TConnectionId connection);
     void InfoServerSocketClientRead(TObject* sender, TConnectionId connection,
                                     const std::string& text);
     void InfoClientSocketRead(TObject* sender, const std::string& text);
@@ -82,6 +87,9 @@ private:
     TCodeReceiver& receiver_;
     IOnScreenDisplay& osd_;
     std::function<void()> closeOrigins_;
+    std::function<void(const std::string&)> tellOpenFailure_;
+    // Why the control server last failed to listen.
+    int listenError_ = 0;
     TServerPeers ctrlServerPeers_{CtrlServerSocket};
     TClientPeer ctrlClientPeer_{CtrlClientSocket};
     TServerPeers infoServerPeers_{InfoServerSocket};

@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the commands tree's nodes, drawn by the program itself.
 
-#include "framework/win32/ComCtrls.h"
+#include "framework/win32/DrawnImages.h"
 
 namespace tav {
 
@@ -10,6 +10,6 @@ namespace tav {
 inline constexpr int kSelectedCommandImage = 4;
 
 // Adds the five pictures to `list` in the order of their indexes.
-void AddCommandImages(TImageList& list);
+void AddCommandImages(TDrawnImageList& list);
 
 } // namespace tav

@@ -46,10 +46,7 @@ void TCommandsTreeView::Select(TCommandNode* node) {
 }
 
 bool TCommandsTreeView::Holds(const TCommandNode* node) const {
-    if (node == nullptr)
-        return false;
-    const auto nodes = doc_.Tree().Nodes();
-    return std::find(nodes.begin(), nodes.end(), node) != nodes.end();
+    return doc_.Tree().Holds(node);
 }
 
 TCommandNode* TCommandsTreeView::ModelOf(const TTreeNode* node) const {
@@ -97,11 +94,16 @@ void TCommandsTreeView::Deleting(TCommandNode* node) {
 }
 
 void TCommandsTreeView::Refresh() {
+    // One look-up of the document's nodes for the whole pass, and only what changed is told
+    // to the control: a refresh follows every rename, switch and learning, on large documents
+    // too.
+    const TCommandNodeSet held(doc_.Tree());
     for (TTreeNode* n = view_.GetFirstNode(); n != nullptr; n = n->GetNext())
-        if (const TCommandNode* model = ModelOf(n)) {
+        if (const TCommandNode* model = held.Find(n->Data)) {
             if (n->Text() != model->Text)
                 n->SetText(model->Text);
-            SetImages(*n, *model);
+            if (n->ImageIndex() != NodeImageIndex(*model))
+                SetImages(*n, *model);
         }
 }
 

@@ -30,6 +30,9 @@ public:
             return std::nullopt;
         return value;
     }
+    void Refuse(const std::string& text) override {
+        ShowMessageBox(text, "Tavrilo", MB_OK | MB_ICONEXCLAMATION);
+    }
     bool Confirm(const std::string& text, const std::string& caption) override {
         return ShowMessageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
@@ -278,10 +281,6 @@ void TMainForm::RenameBtnClick(TObject*) {
     ActionPanelEdited(actionPanel_->RenameItem());
 }
 
-const TCommandNode* TMainForm::CommandNodeOf(TObject* tree) const {
-    return tree == CommandsTree ? commandsView_->Selected() : nullptr;
-}
-
 // The command or remote the menu item was chosen on; a remote gives all its commands.
 void TMainForm::CopyToActionMenuClick(TObject* sender) {
     if (const TCommandNode* node = TargetNode(sender))
@@ -305,7 +304,7 @@ void TMainForm::TriggerTreeDragOver(TObject*, TObject* source, int x, int y, TDr
         drag.Source = TTriggerDragSource::TriggerTree;
         drag.Selected = TriggerTree->Selected() != nullptr;
         drag.DraggedIsCommand = drag.Selected && TriggerTree->Selected()->Level() == 1;
-    } else if (const TCommandNode* node = CommandNodeOf(source)) {
+    } else if (const TCommandNode* node = DraggedNode(source)) {
         drag.Source = TTriggerDragSource::CommandsTree;
         drag.Selected = true;
         drag.DraggedIsCommand = !node->IsRemote();
@@ -316,7 +315,7 @@ void TMainForm::TriggerTreeDragOver(TObject*, TObject* source, int x, int y, TDr
 void TMainForm::TriggerTreeDragDrop(TObject*, TObject* source, int x, int y) {
     if (source != TriggerTree) {
         // Entries are always appended, wherever the drop was.
-        if (const TCommandNode* node = CommandNodeOf(source))
+        if (const TCommandNode* node = DraggedNode(source))
             ActionPanelEdited(actionPanel_->AddTriggers(node));
         return;
     }

@@ -5,10 +5,10 @@
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/main/CommandsMenuState.h"
+#include "ui/main/NamePrompts.h"
 #include "ui/main/win32/CommandImages.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MenuCopy.h"
-#include "ui/password/win32/Password.h"
 
 #include <optional>
 
@@ -55,10 +55,11 @@ std::string MenuText(const std::string& name) {
 } // namespace
 
 void TMainForm::CreateCommandsTree() {
-    CommandsImgList = new TImageList(this, "CommandsImgList");
+    CommandsImgList = new TDrawnImageList(this, "CommandsImgList");
     AddCommandImages(*CommandsImgList);
     CommandsTree->SetImages(CommandsImgList);
     CommandsTree->DragMode = TDragMode::Automatic;
+    CommandsTree->OnStartDrag = Handler(&TMainForm::CommandsTreeStartDrag);
     CommandsTree->OnDragOver = Handler(&TMainForm::CommandsTreeDragOver);
     CommandsTree->OnDragDrop = Handler(&TMainForm::CommandsTreeDragDrop);
     CommandsTree->OnKeyDown = Handler(&TMainForm::CommandsTreeKeyDown);
@@ -91,12 +92,13 @@ void TMainForm::CommandsEdited() {
 }
 
 void TMainForm::NewRemoteMenuClick(TObject* sender) {
-    std::string name = Lang->GetMessageText(msg::NewRemote);
-    if (sender != nullptr &&
-        !InputQueryDlg(Lang->GetMessageText(msg::NewRemote), Lang->GetMessageText(msg::RemoteName),
-                       name, LanguageFile()))
+    std::optional<std::string> name = Lang->GetMessageText(msg::NewRemote);
+    if (sender != nullptr)
+        name = AskUsableName(*panelPrompts_, Lang->GetMessageText(msg::NewRemote),
+                             Lang->GetMessageText(msg::RemoteName), *name);
+    if (!name)
         return;
-    commandsView_->Placed(document_.AddRemote(name));
+    commandsView_->Placed(document_.AddRemote(*name));
     CommandsEdited();
 }
 
@@ -104,14 +106,13 @@ void TMainForm::NewCommandMenuClick(TObject* sender) {
     TCommandNode* target = TargetNode(sender);
     if (target == nullptr)
         return;
-    std::string name = Lang->GetMessageText(msg::NewCommand);
-    if (sender != nullptr &&
-        !InputQueryDlg(Lang->GetMessageText(msg::NewCommand),
-                       Lang->GetMessageText(msg::CommandName), name, LanguageFile()))
+    std::optional<std::string> name = Lang->GetMessageText(msg::NewCommand);
+    if (sender != nullptr)
+        name = AskUsableName(*panelPrompts_, Lang->GetMessageText(msg::NewCommand),
+                             Lang->GetMessageText(msg::CommandName), *name);
+    if (!name || !commandsView_->Holds(target))
         return;
-    if (!commandsView_->Holds(target))
-        return;
-    TCommandNode* added = document_.AddCommand(target, name);
+    TCommandNode* added = document_.AddCommand(target, *name);
     commandsView_->Placed(added);
     CommandsEdited();
     if (sender == nullptr)
@@ -125,13 +126,13 @@ void TMainForm::RenameMenuClick(TObject* sender) {
     TCommandNode* target = TargetNode(sender);
     if (target == nullptr)
         return;
-    std::string name = target->Text;
     // Cancel keeps the name and leaves the document unmodified.
-    if (!InputQueryDlg(Lang->GetMessageText(msg::Rename), Lang->GetMessageText(msg::EnterNewName),
-                       name, LanguageFile()) ||
-        !commandsView_->Holds(target))
+    const std::optional<std::string> name =
+        AskUsableName(*panelPrompts_, Lang->GetMessageText(msg::Rename),
+                      Lang->GetMessageText(msg::EnterNewName), target->Text);
+    if (!name || !commandsView_->Holds(target))
         return;
-    document_.RenameNode(target, name);
+    document_.RenameNode(target, *name);
     commandsView_->Refresh();
     CommandsEdited();
 }
@@ -141,9 +142,10 @@ void TMainForm::DeleteMenuClick(TObject* sender) {
     if (target == nullptr)
         return;
     const std::string question =
-        target->IsRemote() ? Lang->GetMessageText(msg::DeleteRemoteQuestion) + target->Text +
-                                 Lang->GetMessageText(msg::DeleteRemoteQuestionEnd)
-                           : Lang->GetMessageText(msg::DeleteCommandQuestion) + target->Text + "'?";
+        target->IsRemote()
+            ? Lang->GetMessageText(msg::DeleteRemoteQuestion) + QuotedName(target->Text) +
+                  Lang->GetMessageText(msg::DeleteRemoteQuestionEnd)
+            : Lang->GetMessageText(msg::DeleteCommandQuestion) + QuotedName(target->Text) + "'?";
     const std::string caption =
         Lang->GetMessageText(target->IsRemote() ? msg::DeleteRemote : msg::DeleteCommand);
     if (ShowMessageBox(question, caption, MB_YESNO | MB_ICONQUESTION) != IDYES ||
@@ -245,19 +247,28 @@ void TMainForm::CommandsPopUpMenuPopup(TObject* sender) {
     }
 }
 
+// Recognition goes on during a drag and selects every command it recognises: the drag carries
+// the node it started from.
+void TMainForm::CommandsTreeStartDrag(TObject*) {
+    draggedNode_ = commandsView_->Selected();
+}
+
+TCommandNode* TMainForm::DraggedNode(TObject* source) const {
+    return source == CommandsTree && commandsView_->Holds(draggedNode_) ? draggedNode_ : nullptr;
+}
+
 void TMainForm::CommandsTreeDragOver(TObject*, TObject* source, int x, int y, TDragState,
                                      bool& accept) {
-    const TCommandNode* dragged = commandsView_->Selected();
+    const TCommandNode* dragged = DraggedNode(source);
     const TCommandNode* target = commandsView_->ModelOf(CommandsTree->GetNodeAt(x, y));
-    accept = source == CommandsTree && dragged != target && TCommandsTree::CanDrop(dragged, target);
+    accept = dragged != target && TCommandsTree::CanDrop(dragged, target);
 }
 
 void TMainForm::CommandsTreeDragDrop(TObject*, TObject* source, int x, int y) {
-    TCommandNode* dragged = commandsView_->Selected();
+    TCommandNode* dragged = DraggedNode(source);
     const THitTests hits = CommandsTree->GetHitTestInfoAt(x, y);
     TCommandNode* target = commandsView_->ModelOf(CommandsTree->GetNodeAt(x, y));
-    if (source != CommandsTree || dragged == nullptr || target == nullptr ||
-        (hits & (htOnItem | htOnIcon | htOnIndent)) == 0)
+    if (dragged == nullptr || target == nullptr || (hits & (htOnItem | htOnIcon | htOnIndent)) == 0)
         return;
     const TDropPlace place =
         (hits & (htOnItem | htOnIcon)) != 0 ? TDropPlace::OnLabel : TDropPlace::Beside;
@@ -280,12 +291,18 @@ void TMainForm::CommandsTreeKeyDown(TObject*, WORD& key, TShiftState) {
     }
 }
 
-// The name is the document's at once: closing right after the edit asks to save it.
+// The name is the document's at once: closing right after the edit asks to save it. An empty
+// one is refused and the node keeps its name.
 void TMainForm::CommandsTreeEdited(TObject*, TTreeNode* node, std::string& text) {
-    if (TCommandNode* edited = commandsView_->ModelOf(node)) {
-        document_.RenameNode(edited, text);
-        CommandsEdited();
+    TCommandNode* edited = commandsView_->ModelOf(node);
+    if (edited == nullptr)
+        return;
+    if (RefusedAsEmpty(*panelPrompts_, text)) {
+        text = edited->Text;
+        return;
     }
+    document_.RenameNode(edited, text);
+    CommandsEdited();
 }
 
 } // namespace tav

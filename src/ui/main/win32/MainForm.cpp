@@ -165,7 +165,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(UIRTimer, {.Interval = kStartUpStepMs,
                           .Enabled = false,
                           .OnTimer = Handler(&TMainForm::UIRTimerTimer)});
-    TAV_CREATE(ComPort, {.Events = {TSerialEvent::evRxChar, TSerialEvent::evRLSD},
+    TAV_CREATE(ComPort, {.ControlDTR = TDTRFlowControl::dtrEnable,
+                         .Events = {TSerialEvent::evRxChar, TSerialEvent::evRLSD},
                          .OnRxChar = Handler(&TMainForm::ComPortRxChar),
                          .OnRLSDChange = Handler(&TMainForm::ComPortRLSDChange)});
     TAV_CREATE(ComPort2, {.Events = {TSerialEvent::evRxChar},
@@ -205,10 +206,19 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
 }
 
 void TMainForm::WndProc(TMessage& m) {
-    if (m.Msg == WM_POWERBROADCAST)
-        powerOrigins_->WMPowerBroadcast(m.WParam);
+    if (m.Msg == WM_POWERBROADCAST) {
+        const std::optional<std::intptr_t> answer = powerOrigins_->WMPowerBroadcast(m.WParam);
+        TForm::WndProc(m);
+        if (answer)
+            m.Result = *answer;
+        return;
+    }
     if (m.Msg == kKeyboardHookMessage) {
         keyboardOrigin_->WMKeyboardHook(static_cast<std::uint32_t>(m.LParam));
+        return;
+    }
+    if (m.Msg == kTrayFlashMessage) {
+        FlashTrayIcon();
         return;
     }
     if (m.Msg == kVxDDataMessage) {
@@ -313,6 +323,7 @@ void TMainForm::CloseOrigins() {
 void TMainForm::DocumentReloaded() {
     // A code half received, or a time-out of a command of the old document, ends with it.
     popupTarget_ = nullptr;
+    draggedNode_ = nullptr;
     commandsView_->Fill();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);

@@ -27,6 +27,7 @@
 #include "engine/settings/win32/LaunchAtLogon.h"
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
+#include "framework/win32/DrawnImages.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/ListView.h"
 #include "framework/win32/Menus.h"
@@ -118,6 +119,7 @@ public:
     void CommandsMenuClick(TObject* sender);
     // The popup is built anew as a copy of the Commands menu.
     void CommandsPopUpMenuPopup(TObject* sender);
+    void CommandsTreeStartDrag(TObject* sender);
     void CommandsTreeDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
                               bool& accept);
     void CommandsTreeDragDrop(TObject* sender, TObject* source, int x, int y);
@@ -213,7 +215,7 @@ public:
     TGroupBox* RemoteCommandsGrpBx = nullptr;
     TTreeView* CommandsTree = nullptr;
     // Pictures of the commands tree (and of the trigger lists, which show its nodes).
-    TImageList* CommandsImgList = nullptr;
+    TDrawnImageList* CommandsImgList = nullptr;
     TPopupMenu* CommandsPopUpMenu = nullptr;
     TPopupMenu* TrayPopUpMenu = nullptr;
     TMenuItem* RestoreMenu = nullptr;
@@ -331,8 +333,9 @@ private:
     void UpdateActionsListButtons();
     // The trigger entry a node of the trigger tree stands for; none for a group.
     std::optional<std::size_t> TriggerEntryOf(const TTreeNode* node) const;
-    // The document's node of a tree node's record, when `tree` is the commands tree.
-    const TCommandNode* CommandNodeOf(TObject* tree) const;
+    // The node a drag from `source` carries: the one the commands tree's drag started from,
+    // while the document still has it; none for a drag from anywhere else.
+    TCommandNode* DraggedNode(TObject* source) const;
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     bool OriginNotBuilt(const std::string& name, bool active);
@@ -360,6 +363,9 @@ private:
     // A message box of the start-up goes with the window: shown, and in front.
     void ShowWithMessages();
     void SetTrayImage(const char* resource);
+    // The tray icon shows "receiving" for a moment.
+    void FlashTrayIcon();
+    static constexpr UINT kTrayFlashMessage = WM_APP + 0x40;
     // The language file of the chosen language, empty when it does not exist.
     std::string LanguageFile() const;
 
@@ -374,6 +380,8 @@ private:
     bool startMinimizedDone_ = false;
     // The password dialog is open: the way back from the tray is already being asked for.
     bool restoring_ = false;
+    // A flash of the tray icon waits in the window's queue.
+    bool flashPosted_ = false;
     // The splash screen of the start-up, or the about box shown last.
     TComponentRef<TSplashForm> splash_{this};
     // The device modes of the receiver and console ports, and whether a log file was named
@@ -400,6 +408,8 @@ private:
     std::unique_ptr<TCommandsTreeView> commandsView_;
     // The node selected when the popup opened; its items act on it.
     TCommandNode* popupTarget_ = nullptr;
+    // The node selected when the last drag from the commands tree started.
+    TCommandNode* draggedNode_ = nullptr;
     std::unique_ptr<TMainRoad> road_;
     std::unique_ptr<TNamedPipeServerThread> pipeThread_;
     TWin32PerformanceCounter counter_;
@@ -408,7 +418,7 @@ private:
     std::unique_ptr<TSerialReceiver> serialReceiver_;
     std::unique_ptr<TSerialConsole> serialConsole_;
     std::unique_ptr<TPowerOrigins> powerOrigins_;
-    // The library goes before its file, which VardokFileSrc deletes with the window.
+    // Unloaded by FormDestroy, before VardokFileSrc deletes its file with the window.
     std::unique_ptr<TWin32KeyboardHook> keyboardHook_;
     std::unique_ptr<TKeyboardOrigin> keyboardOrigin_;
     // The program carries no Windows 9x driver file, so that driver never opens.

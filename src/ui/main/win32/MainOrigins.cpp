@@ -42,8 +42,13 @@ void TMainForm::TestOriginMenuClick(TObject*) {
 }
 
 void TMainForm::CreateRemotePeers() {
-    TcpSockets = new TTcpSockets(this, "TcpSockets", settings_, road_->Receiver(), *Osd,
-                                 [this] { road_->Origins().StartOrigins(false); });
+    TcpSockets = new TTcpSockets(
+        this, "TcpSockets", settings_, road_->Receiver(), *Osd,
+        [this] { road_->Origins().StartOrigins(false); },
+        [this](const std::string& text) {
+            SerialMessageBox(text, Translate(std::string(msg::InitializationResult)),
+                             MB_OK | MB_ICONEXCLAMATION);
+        });
     TAV_CREATE(DdeReports, {.Service = DdeServiceName(ProgramFileName())});
     // Reports stop at a new or opened document until a client opens a conversation again.
     document_.AddRunStateListener([this](TRunStateChange why) {

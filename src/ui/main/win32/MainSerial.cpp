@@ -21,7 +21,7 @@ void TMainForm::CreateSerialOrigins() {
         settings_, serialModes_, road_->Receiver(), *comPortLink_, *uirTimerPort_,
         [this](unsigned ms) { UIRTimer->SetInterval(ms); }, counter_,
         static_cast<ISerialHost&>(*this), messageBox,
-        [this](bool active) { return driverOrigins_->OpenDriverReceiver(active); }});
+        [this](bool active) { return driverOrigins_->OpenDriverReceiver(active); }, errors_});
     deviceDefaults_ = std::make_unique<TDeviceDefaults>(
         settings_, serialModes_,
         RunningDriverPlatform() == TDriverPlatform::Win9x ? kPlatformWin9x : kPlatformNt,

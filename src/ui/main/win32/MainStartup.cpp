@@ -62,6 +62,8 @@ void TMainForm::FormDestroy(TObject* sender) {
         port->Close();
     IRTimer->SetEnabled(false);
     TypematicTimer->SetEnabled(false);
+    // Before VardokFileSrc deletes the library's file with the window.
+    keyboardHook_->Unload();
 }
 
 bool TMainForm::PipeMessage(TNamedPipeServerThread*, const char* buffer, int count,

@@ -16,14 +16,26 @@ namespace {
 constexpr const char* kDamagedPasswordText =
     "The stored settings password is damaged, so no password can match it. To remove the "
     "protection, delete the value \"Restore\" under HKEY_CURRENT_USER\\Software\\Tavrilo.";
+
+HICON TrayImage(const char* resource) {
+    return LoadIconA(GetModuleHandleA(nullptr), resource);
+}
 } // namespace
 
 void TMainForm::SetTrayImage(const char* resource) {
-    TrayIcon->SetIcon(LoadIconA(GetModuleHandleA(nullptr), resource));
+    TrayIcon->SetIcon(TrayImage(resource));
 }
 
+// The user needs the action first: the flash runs once the firing that asks for it is over, and
+// it never waits for the shell.
 void TMainForm::ShowReceiving() {
-    SetTrayImage("RECEIVING");
+    if (!flashPosted_)
+        flashPosted_ = PostMessageA(Handle(), kTrayFlashMessage, 0, 0) != FALSE;
+}
+
+void TMainForm::FlashTrayIcon() {
+    flashPosted_ = false;
+    TrayIcon->SetIconNoWait(TrayImage("RECEIVING"));
     TrayColorTimer->SetEnabled(true);
 }
 
@@ -33,7 +45,7 @@ bool TMainForm::IconVisible() const {
 
 void TMainForm::TrayColorTimerTimer(TObject*) {
     TrayColorTimer->SetEnabled(false);
-    SetTrayImage("WAITING");
+    TrayIcon->SetIconNoWait(TrayImage("WAITING"));
 }
 
 void TMainForm::RunBtnClick(TObject*) {

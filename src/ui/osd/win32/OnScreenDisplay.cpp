@@ -14,20 +14,60 @@ LRESULT CALLBACK OSDWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Registered once for the program; false (after telling why) when that failed.
-bool RegisterDisplayClass() {
+// The class is shared by every display window, and so is its brush, which paints the glyphs of
+// them all: the class owns it, and a brush it no longer has is freed when it is replaced. The
+// class is registered with the first display and goes, brush and all, with the last one.
+struct TDisplayClass {
+    int Users = 0;
+    HBRUSH Brush = nullptr;
+    std::uint32_t BrushColor = 0;
+};
+TDisplayClass& DisplayClass() {
+    static TDisplayClass displayClass;
+    return displayClass;
+}
+
+// False (after telling why) when the class could not be registered.
+bool AcquireDisplayClass() {
+    TDisplayClass& shared = DisplayClass();
+    if (shared.Users > 0) {
+        ++shared.Users;
+        return true;
+    }
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &OSDWndProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kClassName;
-    if (RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
+    if (RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        ++shared.Users;
         return true;
+    }
     ShowMessageBox("An error occurred registering OSD class! (" + std::to_string(GetLastError()) +
                        ")",
                    "", MB_OK | MB_ICONINFORMATION);
     return false;
+}
+
+// After the display's window is gone.
+void ReleaseDisplayClass() {
+    TDisplayClass& shared = DisplayClass();
+    if (--shared.Users > 0)
+        return;
+    // The system frees a class's brush with the class; a class that stays keeps it.
+    if (UnregisterClassA(kClassName, GetModuleHandleA(nullptr)))
+        shared.Brush = nullptr;
+}
+
+// Wine hands a window's shape to the X server in one request, which holds at most 32,767
+// rectangles; a larger shape hangs or ends the program. The text bound keeps the glyphs of
+// ordinary fonts far below it; this keeps any font below it too.
+constexpr DWORD kMostShapeRectangles = 30000;
+
+DWORD RectangleCount(HRGN region) {
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    return size > sizeof(RGNDATAHEADER) ? (size - sizeof(RGNDATAHEADER)) / sizeof(RECT) : 0;
 }
 
 // A device context of the window with the display's font selected; both given back at the end.
@@ -57,7 +97,8 @@ TOnScreenDisplay::TOnScreenDisplay(TComponent* owner, const TSettings& settings,
     OSDShowTimer = new TTimer(this, "OSDShowTimer");
     OSDShowTimer->SetEnabled(false);
     OSDShowTimer->OnTimer = Handler(&TOnScreenDisplay::OSDShowTimerTimer);
-    if (!RegisterDisplayClass())
+    classHeld_ = AcquireDisplayClass();
+    if (!classHeld_)
         return;
     // A tool window keeps off the taskbar whoever owns it.
     window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName,
@@ -71,10 +112,10 @@ TOnScreenDisplay::~TOnScreenDisplay() {
     BeginDestruction();
     if (window_ != nullptr)
         DestroyWindow(window_);
+    if (classHeld_)
+        ReleaseDisplayClass();
     if (font_ != nullptr)
         DeleteObject(font_);
-    if (brush_ != nullptr)
-        DeleteObject(brush_);
 }
 
 void TOnScreenDisplay::ApplyStyle(const TOsdStyle& style) {
@@ -93,14 +134,23 @@ void TOnScreenDisplay::ApplyStyle(const TOsdStyle& style) {
             fontMade_ = style.Font;
         }
     }
-    if (brush_ == nullptr || style.Color != brushColor_) {
-        HBRUSH brush = CreateSolidBrush(style.Color);
-        SetClassLongPtrA(window_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
-        if (brush_ != nullptr)
-            DeleteObject(brush_);
-        brush_ = brush;
-        brushColor_ = style.Color;
+    TDisplayClass& shared = DisplayClass();
+    if (shared.Brush != nullptr && style.Color == shared.BrushColor)
+        return;
+    HBRUSH brush = CreateSolidBrush(style.Color);
+    if (brush == nullptr)
+        return;
+    // The class hands back the brush it had: anything else means it did not take the new one
+    // (the window has gone) and still paints with the old one.
+    if (SetClassLongPtrA(window_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush)) !=
+        reinterpret_cast<ULONG_PTR>(shared.Brush)) {
+        DeleteObject(brush);
+        return;
     }
+    if (shared.Brush != nullptr)
+        DeleteObject(shared.Brush);
+    shared.Brush = brush;
+    shared.BrushColor = style.Color;
 }
 
 HRGN TOnScreenDisplay::GlyphRegion(HDC dc, const std::string& text, RECT& box) {
@@ -142,6 +192,18 @@ void TOnScreenDisplay::ShowOSD(const std::string& text) {
         screenWidth = GetDeviceCaps(dc.Get(), HORZRES);
         screenHeight = GetDeviceCaps(dc.Get(), VERTRES);
     }
+    if (region != nullptr && RectangleCount(region) > kMostShapeRectangles) {
+        DeleteObject(region);
+        region = nullptr;
+        error = ERROR_NOT_ENOUGH_MEMORY;
+    }
+    // The shape first: shown before it, the window would flash as a rectangle. The window owns
+    // a region it took; one it did not take is still ours.
+    if (region != nullptr && SetWindowRgn(window_, region, TRUE) == 0) {
+        error = GetLastError();
+        DeleteObject(region);
+        region = nullptr;
+    }
     if (region == nullptr) {
         if (!regionErrorShown_)
             errors_.ShowError("The on-screen display could not shape the text \"" + drawn +
@@ -150,9 +212,6 @@ void TOnScreenDisplay::ShowOSD(const std::string& text) {
         return;
     }
     regionErrorShown_ = false;
-    // The shape first: shown before it, the window would flash as a rectangle. The window owns
-    // the region from here on.
-    SetWindowRgn(window_, region, TRUE);
     const TOsdPlace place = CentredPlace(screenWidth, screenHeight, box.right, box.bottom);
     SetWindowPos(window_, HWND_TOPMOST, place.X, place.Y, box.right, box.bottom,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);

@@ -51,8 +51,8 @@ private:
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     TOsdFont fontMade_;
-    HBRUSH brush_ = nullptr;
-    std::uint32_t brushColor_ = 0;
+    // This display counts among the users of the shared window class.
+    bool classHeld_ = false;
     std::string suffix_;
     bool regionErrorShown_ = false;
 };

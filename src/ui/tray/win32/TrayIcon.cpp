@@ -120,6 +120,7 @@ TTrayIcon::TTrayIcon(TComponent* owner, std::string name)
 TTrayIcon::~TTrayIcon() {
     BeginDestruction();
     *self_ = nullptr;
+    shellCalls_.reset();
     HideIcon();
     Application().UnhookMainWindow(appHook_);
     RestoreOwnerWindow();
@@ -171,11 +172,19 @@ void TTrayIcon::ApplyArgs(Args& a) {
 // ---------------------------------------------------------------------------------------
 // The shell
 
-bool TTrayIcon::Notify(DWORD message) {
+void TTrayIcon::FillIconData() {
     data_.hIcon = icon_;
     std::memset(data_.szTip, 0, sizeof(data_.szTip));
     if (showHint_)
         hint_.copy(data_.szTip, sizeof(data_.szTip) - 1);
+}
+
+// A call made here brings the shell up to date: a modify still waiting for the thread would
+// only bring an older state after it.
+bool TTrayIcon::Notify(DWORD message) {
+    FillIconData();
+    if (shellCalls_)
+        shellCalls_->Withdraw();
     return ShellNotifyIconSeam()(message, data_);
 }
 
@@ -231,6 +240,14 @@ void TTrayIcon::ReplaceIcon(HICON owned) {
 void TTrayIcon::SetIcon(HICON icon) {
     ReplaceIcon(icon != nullptr ? CopyIcon(icon) : nullptr);
     ModifyIcon();
+}
+
+void TTrayIcon::SetIconNoWait(HICON icon) {
+    ReplaceIcon(icon != nullptr ? CopyIcon(icon) : nullptr);
+    FillIconData();
+    if (!shellCalls_)
+        shellCalls_ = std::make_unique<TTrayShellCalls>();
+    shellCalls_->Modify(data_);
 }
 
 void TTrayIcon::CopyListIcon(int index) {

@@ -9,6 +9,7 @@
 #include "framework/win32/Menus.h"
 #include "framework/win32/Seams.h"
 #include "framework/win32/Timer.h"
+#include "ui/tray/win32/TrayShellCalls.h"
 
 #include <shellapi.h>
 
@@ -85,6 +86,10 @@ public:
     HICON Icon() const { return icon_; }
     // Shows a copy of `icon`; the caller keeps its own.
     void SetIcon(HICON icon);
+    // The same, but the shell is told from a thread of this component's own, so a shell that is
+    // busy or hung never holds up the caller; of several icons waiting for it, only the newest
+    // reaches the shell.
+    void SetIconNoWait(HICON icon);
     // The wish that the icon be in the notification area, not the shell's answer.
     bool IconVisible() const { return iconVisible_; }
     void SetIconVisible(bool visible);
@@ -135,6 +140,7 @@ private:
     void UpdateCycleTimer();
     void CopyListIcon(int index);
     void ReplaceIcon(HICON owned);
+    void FillIconData();
     bool Notify(DWORD message);
 
     HWND window_ = nullptr;
@@ -147,6 +153,8 @@ private:
     TComponentRef<TControl> activeControl_{this};
     TTimer* cycleTimer_ = nullptr;
     TTimer* clickTimer_ = nullptr;
+    // Made at the first call that does not wait.
+    std::unique_ptr<TTrayShellCalls> shellCalls_;
     int appHook_ = 0;
     // Points at this component while it lives; the owner's window procedure and a popup that
     // runs message loops check it.

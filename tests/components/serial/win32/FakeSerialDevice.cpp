@@ -185,7 +185,12 @@ bool TFakeSerialDevice::WriteFile(const void* data, DWORD count, DWORD& written,
     DWORD error = ERROR_INVALID_HANDLE;
     {
         std::lock_guard lock(lock_);
-        if (open_) {
+        if (open_ && WriteError != 0) {
+            // Windows resets the event and marks the result pending before the driver refuses.
+            ResetEvent(overlapped.hEvent);
+            overlapped.Internal = STATUS_PENDING;
+            error = WriteError;
+        } else if (open_) {
             const bool pend = WritesPend;
             if (!pend)
                 written_.append(static_cast<const char*>(data), count);
@@ -240,6 +245,14 @@ bool TFakeSerialDevice::WaitCommEvent(DWORD& mask, OVERLAPPED& overlapped) {
 bool TFakeSerialDevice::GetOverlappedResult(OVERLAPPED& overlapped, DWORD& transferred, bool wait) {
     std::unique_lock lock(lock_);
     if (overlapped.Internal == STATUS_PENDING) {
+        const bool running =
+            std::any_of(operations_.begin(), operations_.end(),
+                        [&](const TOperation& op) { return op.Overlapped == &overlapped; });
+        if (wait && !running) {
+            log_.push_back("endless wait");
+            lock.unlock();
+            return Answer(false, ERROR_INVALID_PARAMETER);
+        }
         lock.unlock();
         if (!wait)
             return Answer(false, ERROR_IO_INCOMPLETE);

@@ -3,6 +3,10 @@
 // its input queue; a comm-event wait stays pending until the test raises events or receives
 // bytes; the calls that shape the port's life are written to a log that the test's handlers
 // write to as well. The event thread and the main thread call it at the same time.
+//
+// As on Windows, an operation that fails as it starts leaves its event reset and its result
+// pending for good. Waiting for such an operation would never end: the fake logs
+// "endless wait" and fails the wait instead of hanging the test.
 
 #include "components/serial/win32/SerialDevice.h"
 
@@ -25,6 +29,7 @@ public:
     DWORD WaitEndError = 0;     // WaitCommEvent starts, then ends at once failing with it
     bool ReadsWait = false;     // a read of an empty queue waits for bytes instead of ending
     bool WritesPend = false;    // writes run until they are cancelled
+    DWORD WriteError = 0;       // WriteFile fails at once with it, as a pulled-out adapter does
     bool IgnoresCancel = false; // a cancel leaves the operation running, as some drivers do
 
     // Adds bytes to the input queue: a pending read takes them, or a pending wait ends with

@@ -152,6 +152,34 @@ TEST_F(SerialPortTest, ARequestIsNotFreedWhileItsOperationRuns) {
     FreeAsyncRequest(request);
 }
 
+TEST_F(SerialPortTest, AWriteThatFailsAtOnceIsNotWaitedFor) {
+    auto port = MakePort({});
+    port->Open();
+    Fake().WriteError = ERROR_BAD_COMMAND; // the adapter was pulled out
+    std::int32_t windowsError = 0;
+    EXPECT_EQ(SerialCodeOf([&] { port->WriteStr("IR"); }, &windowsError), 2);
+    EXPECT_EQ(windowsError, ERROR_BAD_COMMAND);
+
+    TSerialAsyncRequest* request = nullptr;
+    NewAsyncRequest(request);
+    EXPECT_EQ(SerialCodeOf([&] { port->WriteStrAsync("IR", request); }), 2);
+    EXPECT_EQ(port->WaitForAsync(request), 0) << "nothing runs on the request";
+    FreeAsyncRequest(request);
+    EXPECT_EQ(LogFrom("RLSD 0"), Strings{"RLSD 0"}) << "no cancel, no wait";
+}
+
+TEST_F(SerialPortTest, AWriteTheDeviceNeverEndsFailsOnceItsTimeIsUp) {
+    auto port = MakePort({});
+    port->Timeouts().SetWriteTotalMultiplier(0);
+    port->Timeouts().SetWriteTotalConstant(1);
+    port->Open();
+    Fake().WritesPend = true; // a driver that does not keep to its timeouts
+    std::int32_t windowsError = 0;
+    EXPECT_EQ(SerialCodeOf([&] { port->WriteStr("IR"); }, &windowsError), 2);
+    EXPECT_EQ(windowsError, ERROR_TIMEOUT);
+    EXPECT_EQ(Fake().Log().back(), "CancelIo");
+}
+
 TEST_F(SerialPortTest, AFormDeclaresThePortAndItOpensWhenTheDeclarationEnds) {
     TSerialPort* port = nullptr;
     std::vector<std::string> seen;

@@ -161,3 +161,31 @@ TEST_F(SerialThreadTest, AHandlerMayCloseItsOwnPort) {
     EXPECT_FALSE(port->Connected());
     EXPECT_FALSE(Logged("Ring")) << "the rest of the batch went with the port";
 }
+
+TEST_F(SerialThreadTest, ACloseInsideCloseLeavesThePortToTheOuterOne) {
+    auto port = MakePort({TSerialEvent::evRxChar});
+    TSerialPort* p = port.get();
+    port->OnBeforeClose = [p](TObject*) { p->Close(); };
+    port->Open();
+    port->Close();
+
+    // A batch the close serves while it waits for the thread, whose handler closes the port.
+    port->OnBeforeClose = nullptr;
+    port->OnRxChar = [p, &fake = Fake()](TObject*, std::int32_t) {
+        fake.Note("RxChar");
+        p->Close();
+    };
+    port->Open();
+    Fake().Receive("a");
+    // Handed over: the thread's message waits in this thread's queue.
+    for (int ms = 0; ms < 3000 && (HIWORD(GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE) == 0;
+         ++ms)
+        Sleep(1);
+    port->Close();
+    EXPECT_FALSE(port->Connected());
+    const Strings log = Fake().Log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "RxChar"), 1) << "served inside the close";
+    EXPECT_EQ(std::count(log.begin(), log.end(), "PurgeComm 3"), 2) << "one for each close";
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Close"), 2);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "AfterClose closed"), 2);
+}

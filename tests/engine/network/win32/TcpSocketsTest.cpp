@@ -55,7 +55,14 @@ struct TcpSockets : ::testing::Test {
     FakeTimer endOfCode;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
     int originsClosed = 0;
-    TTcpSockets sockets{nullptr, "Tcp", settings, receiver, fake.osd, [this] { ++originsClosed; }};
+    std::vector<std::string> failures;
+    TTcpSockets sockets{nullptr,
+                        "Tcp",
+                        settings,
+                        receiver,
+                        fake.osd,
+                        [this] { ++originsClosed; },
+                        [this](const std::string& text) { failures.push_back(text); }};
     TCommandNode* remote = doc.AddRemote("R");
     TCommandNode* abc = doc.AddCommand(remote, "ABC");
 
@@ -110,6 +117,18 @@ TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) 
     peer.client.SendText("Hello");
     EXPECT_TRUE(test::PumpUntil([&] { return !fake.osd.shown.empty(); }, 3s));
     EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"Hello"});
+}
+
+TEST_F(TcpSockets, TheInfoServerClosesAPeerOutsideTheAllowedAddressesWithoutAWord) {
+    settings.SetBool("TCP/IP info send command", true);
+    settings.SetStr("TCP/IP server IP", "10.0.0.0");
+    settings.SetStr("TCP/IP server filter", "255.0.0.0");
+    sockets.ActivateInfoSockets();
+    Peer peer;
+    peer.Connect(sockets.InfoServerSocket->LocalPort());
+    EXPECT_TRUE(test::PumpUntil([&] { return !peer.client.Active(); }, 3s)) << "refused";
+    EXPECT_EQ(peer.read, "");
+    EXPECT_TRUE(sockets.InfoServerSocket->Connections().empty());
 }
 
 TEST_F(TcpSockets, TheControlClientsChunkIsAWholeCodeAndItsFailureClosesTheOrigins) {

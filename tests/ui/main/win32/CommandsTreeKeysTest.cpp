@@ -33,6 +33,33 @@ struct CommandsTreeKeys : ::testing::Test, test::CommandsTreeWorld {
         return reinterpret_cast<HWND>(
             SendMessageA(form->CommandsTree->Handle(), TVM_GETEDITCONTROL, 0, 0));
     }
+    // Starts the in-place edit of `node`'s label as F2 does.
+    void EditLabel(TCommandNode* node) {
+        Select(node);
+        form->CommandsTree->SetFocus();
+        PostMessageA(form->CommandsTree->Handle(), WM_KEYDOWN, VK_F2, 0);
+        ASSERT_TRUE(test::PumpUntil([&] { return Editor() != nullptr; }, std::chrono::seconds(2)));
+    }
+    // Posts the key to the focused window as the keyboard does, Ctrl held or not.
+    void Press(WORD key, bool ctrl = false) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = ctrl ? 0x80 : 0;
+        SetKeyboardState(state);
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        Application().ProcessMessages();
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
+    }
+    // A code of `node`'s, received while the window shows: recognition selects the node.
+    void Receive(TCommandNode* node) {
+        form->Receiver().ReceiveTimed(
+            [](TReceivedCode& rc) { rc.AppendWhileRoom(std::vector<std::uint8_t>{7}); },
+            TDuringTimeOut::Discard);
+        form->IRTimerTimer(form->IRTimer);
+        form->TypematicTimerTimer(form->TypematicTimer);
+        ASSERT_EQ(form->CommandsView().Selected(), node);
+    }
 };
 
 TEST_F(CommandsTreeKeys, DraggingFollowsTheRulesOfRemotesAndCommands) {
@@ -94,6 +121,86 @@ TEST_F(CommandsTreeKeys, DeleteWhileEditingALabelEditsItAndARenameIsSavedAtOnce)
     test::PumpFor(std::chrono::milliseconds(30));
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1], "Are you sure you want to delete the command 'olume up'?");
+}
+
+TEST_F(CommandsTreeKeys, ADragCarriesItsNodeWhileReceivedCodesChangeTheSelection) {
+    form->Document().SetCode(*power->Data(), {7});
+    Select(volDown);
+    form->CommandsTree->BeginDrag();
+    Receive(power);
+    TControl::DragTo(Label(tv));
+    TControl::EndDrag(true);
+    EXPECT_EQ(Shown(), "TV; Vol-; Vol+;Radio; Power;");
+
+    // A drop on the trigger list adds the dragged command, not the recognised one.
+    TDocument& doc = form->Document();
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Louder");
+    doc.SetCurAction(item);
+    form->ShowActionItem();
+    test::PumpFor(std::chrono::milliseconds(20));
+    Select(volUp);
+    form->CommandsTree->BeginDrag();
+    Receive(power);
+    POINT list{5, form->TriggerTree->ToPixels(100)};
+    ClientToScreen(form->TriggerTree->Handle(), &list);
+    TControl::DragTo(list);
+    TControl::EndDrag(true);
+    EXPECT_EQ(item->TriggerCommands, std::vector<TCommand*>{volUp->Data()});
+}
+
+TEST_F(CommandsTreeKeys, WhileALabelIsEditedItsKeysAreTheEditorsAndNoShortcutRuns) {
+    TDocument& doc = form->Document();
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Louder");
+    doc.SetCurAction(item);
+    doc.SetModified(false);
+    int prompts = 0;
+    TForm::ModalHook = [&](TForm&) {
+        ++prompts;
+        return static_cast<int>(mrCancel);
+    };
+    EditLabel(volUp);
+    SendMessageA(Editor(), EM_SETSEL, 1, 1);
+    Press('A', /*ctrl=*/true);
+    DWORD from = 0, to = 0;
+    SendMessageA(Editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 4u) << "Ctrl+A selects the whole name";
+    Press('R', /*ctrl=*/true);
+    EXPECT_TRUE(item->TriggerCommands.empty());
+    EXPECT_EQ(prompts, 0) << "Ctrl+R opened no prompt";
+    EXPECT_FALSE(doc.Modified());
+    SendMessageA(form->CommandsTree->Handle(), TVM_ENDEDITLABELNOW, TRUE, 0);
+
+    // Away from the editor the shortcut runs again.
+    Press('A', /*ctrl=*/true);
+    EXPECT_EQ(item->TriggerCommands, std::vector<TCommand*>{volUp->Data()});
+}
+
+TEST_F(CommandsTreeKeys, AChangeOfTheTreeEndsAPendingOrRunningRename) {
+    // A click on the selected node starts its edit a moment later, unless Delete came first.
+    Select(volUp);
+    form->CommandsTree->SetFocus();
+    const POINT at = At(volUp, true, 0);
+    POINT client = at;
+    ScreenToClient(form->CommandsTree->Handle(), &client);
+    const LPARAM where = MAKELPARAM(client.x, client.y);
+    PostMessageA(form->CommandsTree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(form->CommandsTree->Handle(), WM_LBUTTONUP, 0, where);
+    test::PumpFor(std::chrono::milliseconds(20));
+    Press(VK_DELETE);
+    ASSERT_EQ(boxes.size(), 1u);
+    test::PumpFor(std::chrono::milliseconds(GetDoubleClickTime() + 200));
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Shown(), "TV; Vol-;Radio; Power;");
+
+    // A running edit ends unsaved when its node goes.
+    EditLabel(volDown);
+    SetWindowTextA(Editor(), "typed");
+    form->DeleteMenuClick(form->DeleteMenu);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Shown(), "TV;Radio; Power;");
+    EXPECT_EQ(Document(), Shown());
 }
 
 } // namespace

@@ -158,6 +158,35 @@ TEST_F(CommandsTreeTest, ShortcutsSeeTheStatesOfTheSelectionTheyArePressedFor) {
     EXPECT_TRUE(form->SaveMenu->Enabled());
 }
 
+TEST_F(CommandsTreeTest, EmptyNamesAreRefusedAndQuestionsCutLongNames) {
+    const std::string refusal = "A name cannot be empty.";
+    std::string typed;
+    TForm::ModalHook = [&](TForm& dialog) {
+        static_cast<TInputDlg&>(dialog).PasswordEdBx->SetText(typed);
+        return static_cast<int>(mrOk);
+    };
+    Select(volUp);
+    typed = " ";
+    form->NewRemoteMenuClick(form->NewRemoteMenu);
+    form->NewCommandMenuClick(form->NewCommandMenu);
+    form->RenameMenuClick(form->RenameMenu);
+    std::string edited;
+    form->CommandsTreeEdited(form->CommandsTree, View(volUp), edited);
+    EXPECT_EQ(edited, "Vol+") << "the in-place edit gives the old name back";
+    EXPECT_EQ(boxes, std::vector<std::string>(4, refusal));
+    EXPECT_EQ(Document(), "TV; Vol+; Vol-;Radio; Power;");
+    EXPECT_EQ(Shown(), Document());
+    EXPECT_FALSE(form->Document().Modified());
+
+    typed = std::string(320, 'x');
+    form->RenameMenuClick(form->RenameMenu);
+    answer = IDNO;
+    form->DeleteMenuClick(form->DeleteMenu);
+    EXPECT_EQ(boxes.back(),
+              "Are you sure you want to delete the command '" + std::string(57, 'x') + "...'?");
+    EXPECT_EQ(volUp->Text.size(), 320u);
+}
+
 struct LearnCommandTest : CommandsTreeTest {
     void Receive(std::vector<std::int32_t> values) {
         form->Receiver().ReceiveTimed([&](TReceivedCode& rc) { rc.Replace(values); },

@@ -46,6 +46,12 @@ TEST_F(MainFormTest, FileMenuItemsAreFoundByNameAndExitCloses) {
     EXPECT_FALSE(form->Visible()); // not the program's main form here: closing hides it
 }
 
+TEST_F(MainFormTest, OnlyTheReceiverPortKeepsDtrRaisedWhileOpen) {
+    EXPECT_EQ(form->ComPort->FlowControl().ControlDTR(), TDTRFlowControl::dtrEnable);
+    EXPECT_EQ(form->ComPort2->FlowControl().ControlDTR(), TDTRFlowControl::dtrDisable);
+    EXPECT_EQ(form->ComPortData->FlowControl().ControlDTR(), TDTRFlowControl::dtrDisable);
+}
+
 TEST_F(MainFormTest, FirstShowStoresTheDefaultsAndOpensTheFileUsedLast) {
     test::TempPath file(".tvr");
     form->Document().AddRemote("TV");

@@ -148,6 +148,10 @@ struct PeersWindow : ::testing::Test {
     // command, each code compared exactly; `more` adds to them. Then the window starts as the
     // program's does, opening its origins, and learns its commands.
     void Start(int port, const std::function<void(TRegistryStore&)>& more = {}) {
+        Launch(port, more);
+        ASSERT_TRUE(form->TcpSockets->CtrlServerSocket->Active()) << "the TCP origin runs";
+    }
+    void Launch(int port, const std::function<void(TRegistryStore&)>& more = {}) {
         {
             TRegistryStore store(key.Path());
             store.WriteBoolSetting("Hide splashscreen", true);
@@ -170,7 +174,6 @@ struct PeersWindow : ::testing::Test {
         form = std::make_unique<TMainForm>(nullptr, key.Path());
         form->Show();
         remote = form->Document().AddRemote("TV");
-        ASSERT_TRUE(form->TcpSockets->CtrlServerSocket->Active()) << "the TCP origin runs";
     }
     ~PeersWindow() override {
         form.reset();
@@ -317,9 +320,22 @@ TEST_F(MainPeers, APeerOutsideTheAllowedAddressesIsToldSoAndDisconnected) {
     });
     Peer peer(ControlPort());
     EXPECT_TRUE(peer.Gone());
-    EXPECT_EQ(peer.read.rfind("TVRL: IP 127.0.0.1 not allowed\r\n", 0), 0u) << peer.read;
-    EXPECT_EQ(peer.read.find("ready"), std::string::npos);
+    EXPECT_EQ(peer.read, "TVRL: IP 127.0.0.1 not allowed\r\n") << "and nothing else";
     EXPECT_TRUE(form->TcpSockets->CtrlServerSocket->Connections().empty());
+}
+
+TEST_F(MainPeers, AControlPortTakenByAnotherProgramFailsTheOriginWithItsMessage) {
+    TServerSocket other(nullptr);
+    other.SetActive(true);
+    const int port = other.LocalPort();
+    Launch(port);
+    EXPECT_FALSE(form->TcpSockets->CtrlServerSocket->Active());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind("Cannot listen on TCP/IP port " + std::to_string(port), 0), 0u)
+        << boxes[0];
+    EXPECT_EQ(form->StatBar->PanelText(1), "") << "the status bar does not say it runs";
+    EXPECT_FALSE(form->EnableOriginMenu->Checked());
+    boxes.clear();
 }
 
 TEST_F(MainPeers, TwoClientsSendingPartsOfTheirLinesInTurnDispatchTwoCleanCodes) {

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <sstream>
 
@@ -190,7 +191,8 @@ TEST_F(MainTrayTest, ACodeAtTheOriginsEntryFiresItsCommandAndTheTrayIconFlashes)
 
     Receive({0x1A, 0x2B});
     EXPECT_EQ(Log(), "TV,Vol+\r\n");
-    EXPECT_TRUE(TrayShows("RECEIVING"));
+    EXPECT_TRUE(TrayShows("WAITING")) << "the flash waits until the firing is over";
+    EXPECT_TRUE(test::PumpUntil([&] { return TrayShows("RECEIVING"); }, std::chrono::seconds(3)));
     EXPECT_TRUE(form->TrayColorTimer->Enabled());
     form->TrayColorTimerTimer(form->TrayColorTimer);
     EXPECT_FALSE(form->TrayColorTimer->Enabled());
@@ -244,6 +246,42 @@ TEST_F(MainTrayTest, ACodeWhileInTheTrayRunsTheBoundItemsActionsAndShowsItsText)
     EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(form->Osd->Handle()) != 0; },
                                 std::chrono::seconds(3)));
     EXPECT_TRUE(boxes.empty());
+}
+
+// The flash asks the shell, which answers from its own process: a shell that is busy or hung
+// holds up neither this firing's action nor the next firing.
+TEST_F(MainTrayTest, AShellThatDoesNotAnswerTheFlashDelaysNoAction) {
+    test::TActionTestWindow target;
+    TDocument& doc = form->Document();
+    TAction* item = doc.AddAction(doc.DefaultLayout(), "Louder");
+    doc.AddTrigger(item, LearnVolUp(0x1A, 0x2B));
+    item->TrigType = 1;
+    item->ActionStrings = {"\xA1PostMessage\xA1WM_USERwParam:1AlParam:2Delay:0DestWnd:" +
+                           target.Title + "KeepActive:N"};
+    form->RunBtn->Click();
+    ASSERT_TRUE(form->TrayIcon->IconVisible());
+
+    const HANDLE answer = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> asked{false};
+    std::atomic<bool> answered{false};
+    TSeamScope<ShellNotifyIconFn> hung{ShellNotifyIconSeam(), [&](DWORD, const NOTIFYICONDATAA&) {
+                                           asked = true;
+                                           WaitForSingleObject(answer, 2000);
+                                           answered = true;
+                                           return true;
+                                       }};
+    for (std::size_t firing = 1; firing <= 2; ++firing) {
+        Receive({0x1A, 0x2B});
+        ASSERT_TRUE(test::PumpUntil([&] { return target.Messages.size() == firing; },
+                                    std::chrono::seconds(3)));
+        EXPECT_FALSE(answered) << "firing " << firing << " waited for the shell";
+        ASSERT_TRUE(test::PumpUntil([&] { return asked.load(); }, std::chrono::seconds(3)));
+    }
+    SetEvent(answer);
+    delete form; // its tray icon stops asking the shell while this one is in place
+    form = nullptr;
+    CloseHandle(answer);
+    EXPECT_EQ(Log(), "TV,Vol+\r\nTV,Vol+\r\n");
 }
 
 } // namespace

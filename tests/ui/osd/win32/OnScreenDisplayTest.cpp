@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <vector>
 
 using namespace tav;
 using namespace std::chrono_literals;
@@ -139,19 +141,41 @@ TEST_F(OnScreenDisplay, TheDisplayHidesAfterItsTimeAndForgetsTheSuffix) {
 
 namespace {
 
-// Makes no region while `fail` is set, and notes the font each text is drawn with.
+// Makes no region while `fail` is set, or the one `shape` makes while that is set; notes the
+// font each text is drawn with and the region it made last.
 struct WatchedDisplay : TOnScreenDisplay {
     using TOnScreenDisplay::TOnScreenDisplay;
     bool fail = false;
+    std::function<HRGN()> shape;
+    HRGN made = nullptr;
     std::vector<HGDIOBJ> fonts;
     HRGN GlyphRegion(HDC dc, const std::string& text, RECT& box) override {
         fonts.push_back(GetCurrentObject(dc, OBJ_FONT));
-        if (!fail)
-            return TOnScreenDisplay::GlyphRegion(dc, text, box);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
+        if (fail) {
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return nullptr;
+        }
+        if (!shape)
+            return made = TOnScreenDisplay::GlyphRegion(dc, text, box);
+        made = shape();
+        GetRgnBox(made, &box);
+        return made;
     }
 };
+
+// A comb of 200 slanting teeth `height` pixels long: no two of its rows are alike, so its
+// region is some 200 rectangles a row.
+HRGN Comb(int height) {
+    std::vector<POINT> points{{0, height + 1}};
+    for (int i = 0; i < 200; ++i) {
+        points.push_back({4 * i, 0});
+        points.push_back({4 * i + 2, 0});
+        points.push_back({4 * i + 2 + height, height});
+        points.push_back({4 * i + 4 + height, height});
+    }
+    points.push_back({800 + height, height + 1});
+    return CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE);
+}
 
 } // namespace
 
@@ -194,5 +218,46 @@ TEST_F(OnScreenDisplay, FontsAndBrushesThatAreNoLongerUsedAreFreed) {
 
     shapes.reset();
     EXPECT_EQ(GetObjectType(secondFont), 0u);
-    EXPECT_EQ(GetObjectType(secondBrush), 0u);
+    EXPECT_EQ(GetClassLongPtrA(osd.Handle(), GCLP_HBRBACKGROUND),
+              reinterpret_cast<LONG_PTR>(secondBrush));
+    EXPECT_EQ(GetObjectType(secondBrush), static_cast<DWORD>(OBJ_BRUSH))
+        << "the brush is the class's, and the other display still paints with it";
+}
+
+TEST(OnScreenDisplayClass, TheClassBrushGoesWithTheLastDisplay) {
+    test::FakeSettingsStore store;
+    TSettings settings{store};
+    tav::testing::FakeErrors errors;
+    auto osd = std::make_unique<TOnScreenDisplay>(nullptr, settings, errors);
+    const auto brush =
+        reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(osd->Handle(), GCLP_HBRBACKGROUND));
+    ASSERT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    osd.reset();
+    EXPECT_EQ(GetObjectType(brush), 0u);
+}
+
+TEST_F(OnScreenDisplay, AShapeTooComplexForTheWindowSystemIsFreedAndReportedNotShown) {
+    WatchedDisplay shapes(nullptr, settings, errors);
+    shapes.shape = [] { return Comb(200); };
+    shapes.ShowOSD("Comb");
+    test::PumpFor(100ms);
+    EXPECT_FALSE(IsWindowVisible(shapes.Handle()));
+    EXPECT_EQ(GetObjectType(shapes.made), 0u);
+    EXPECT_EQ(errors.shown.size(), 1u);
+
+    shapes.shape = [] { return Comb(10); };
+    shapes.ShowOSD("Comb");
+    EXPECT_TRUE(IsWindowVisible(shapes.Handle())) << "a shape the window system takes shows";
+}
+
+TEST_F(OnScreenDisplay, AShapeTheWindowDidNotTakeIsFreedAndReported) {
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    WatchedDisplay shapes(nullptr, settings, errors, owner);
+    shapes.shape = [] { return CreateRectRgn(0, 0, 50, 20); };
+    DestroyWindow(owner); // and the display's window with it
+    ASSERT_FALSE(IsWindow(shapes.Handle()));
+    shapes.ShowOSD("Gone");
+    EXPECT_EQ(GetObjectType(shapes.made), 0u);
+    EXPECT_EQ(errors.shown.size(), 1u);
 }

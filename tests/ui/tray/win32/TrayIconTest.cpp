@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <mutex>
+#include <vector>
 
 using namespace tav;
 
@@ -144,6 +146,68 @@ TEST_F(TrayIconTest, TheShellGetsTheIconsRecordWithTheTipCutTo127Characters) {
     tray->SetShowHint(false);
     const auto& tip = calls.back().data.szTip;
     EXPECT_TRUE(std::all_of(std::begin(tip), std::end(tip), [](char c) { return c == 0; }));
+}
+
+// An icon of `size` pixels; the size tells the icons apart in the shell's records.
+HICON SquareIcon(int size) {
+    const std::vector<BYTE> mask(static_cast<std::size_t>(size * size / 8), 0xFF);
+    const std::vector<BYTE> image(mask.size(), 0);
+    return CreateIcon(GetModuleHandleA(nullptr), size, size, 1, 1, mask.data(), image.data());
+}
+int IconSize(HICON icon) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    BITMAP bitmap{};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    return bitmap.bmWidth;
+}
+
+// While the shell keeps a call waiting, the caller goes on; of the icons queued meanwhile only
+// the newest follows, and none at all once a call made at once has told the shell the latest.
+TEST_F(TrayIconTest, IconsThatDoNotWaitForTheShellBringItNoStaleIcon) {
+    const HANDLE answer = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE called = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const DWORD mainThread = GetCurrentThreadId();
+    std::mutex lock;
+    std::vector<int> fromThread;
+    TSeamScope<ShellNotifyIconFn> busy{
+        ShellNotifyIconSeam(), [&](DWORD message, const NOTIFYICONDATAA& data) {
+            if (GetCurrentThreadId() == mainThread)
+                return true;
+            {
+                std::lock_guard guard(lock);
+                fromThread.push_back(message == NIM_MODIFY ? IconSize(data.hIcon) : -1);
+            }
+            SetEvent(called);
+            WaitForSingleObject(answer, 5000);
+            return true;
+        }};
+    std::vector<HICON> icons;
+    for (int size : {16, 24, 32})
+        icons.push_back(SquareIcon(size));
+
+    tray->SetIconNoWait(icons[0]);
+    ASSERT_EQ(WaitForSingleObject(called, 5000), WAIT_OBJECT_0);
+    tray->SetIconNoWait(icons[1]);
+    tray->SetIconNoWait(icons[2]);
+    EXPECT_EQ(IconSize(tray->Icon()), 32);
+    tray->SetHint("Busy"); // tells the shell itself
+    tray->SetIconNoWait(icons[1]);
+    SetEvent(answer);
+    ASSERT_EQ(WaitForSingleObject(called, 5000), WAIT_OBJECT_0);
+    {
+        std::lock_guard guard(lock);
+        EXPECT_EQ(fromThread, (std::vector<int>{16, 24}));
+    }
+    delete form; // the shell's thread ends with the icon, while this shell is in place
+    form = nullptr;
+    for (HICON icon : icons)
+        DestroyIcon(icon);
+    CloseHandle(called);
+    CloseHandle(answer);
 }
 
 TEST_F(TrayIconTest, ANewTaskbarGetsTheIconBackOnlyWhenItIsVisible) {
