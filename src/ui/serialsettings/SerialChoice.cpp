@@ -2,14 +2,6 @@
 
 namespace tav {
 
-namespace {
-
-std::int32_t Listed(std::int32_t value, std::int32_t first, int count, std::int32_t fallback) {
-    return value >= first && value < first + count ? value : fallback;
-}
-
-} // namespace
-
 const TPortSettingNames& PortSettingsOf(int portKind) {
     switch (portKind) {
     case kReceiverPortKind:
@@ -22,14 +14,8 @@ const TPortSettingNames& PortSettingsOf(int portKind) {
 }
 
 TSerialChoice StoredSerialChoice(const TSettings& settings, const TPortSettingNames& names) {
-    const TSerialLine stored = ReadSerialLine(settings, names);
-    const TSerialLine fallback;
     TSerialChoice choice;
-    choice.Line = {Listed(stored.ComNumber, 1, kComPortCount, fallback.ComNumber),
-                   Listed(stored.Speed, 0, kSpeedCount, fallback.Speed),
-                   Listed(stored.Parity, 0, kParityCount, fallback.Parity),
-                   Listed(stored.DataBits, 0, kDataBitsCount, fallback.DataBits),
-                   Listed(stored.StopBits, 0, kStopBitsCount, fallback.StopBits)};
+    choice.Line = ReadSerialLine(settings, names);
     choice.Dtr = settings.Bool(names.Dtr);
     choice.Rts = settings.Bool(names.Rts);
     if (!names.InitString.empty())

@@ -15,13 +15,8 @@ inline constexpr int kOutputPortKind = 0;
 // The settings of the port of `portKind`.
 const TPortSettingNames& PortSettingsOf(int portKind);
 
-// The entries of the dialog's lists: COM1..COM8; 110..115200 baud; None, Odd, Even, Mark,
-// Space; 5..8 data bits; 1, 1.5, 2 stop bits.
-inline constexpr int kComPortCount = 8;
-inline constexpr int kSpeedCount = 13;
-inline constexpr int kParityCount = 5;
-inline constexpr int kDataBitsCount = 4;
-inline constexpr int kStopBitsCount = 3;
+// The ports the dialog lists beside any other port a setting names.
+inline constexpr int kListedComPorts = 8;
 
 struct TSerialChoice {
     TSerialLine Line;
@@ -31,9 +26,9 @@ struct TSerialChoice {
     bool operator==(const TSerialChoice&) const = default;
 };
 
-// The port's stored settings as the lists can show them: a value no entry stands for (the
-// output port holds none until it is first set up, which reads as -1) shows the default entry
-// instead, so that Accept never stores a port or an index that no entry is.
+// The port's stored settings, each line setting kept to its list (ReadSerialLine): the output
+// port holds none until it is first set up, and shows the default entries, so that Accept never
+// stores a port or an index that no entry is.
 TSerialChoice StoredSerialChoice(const TSettings& settings, const TPortSettingNames& names);
 
 // Stores the choice as the port's settings; the init string only where the port has one.

@@ -19,18 +19,15 @@ TEST(SerialChoice, AnOutputPortNeverSetUpShowsTheDefaultEntriesAndStoresThemOnAc
     EXPECT_EQ(*store.IntegerAt("Output Data Serial databits"), 3);
 }
 
-TEST(SerialChoice, EachValueOutsideItsListShowsItsDefaultAndTheOthersStay) {
+TEST(SerialChoice, AChoiceIsStoredAsThePortsSettingsAndReadBackAsItWas) {
     test::FakeSettingsStore store;
     TSettings settings(store);
-    StoreSerialChoice(settings, kReceiverPortSettings, {{8, 12, 4, 0, 2}, false, true, "IR"});
-    EXPECT_EQ(StoredSerialChoice(settings, kReceiverPortSettings),
-              (TSerialChoice{{8, 12, 4, 0, 2}, false, true, "IR"}));
-    settings.SetInt("Serial port", 9);
-    settings.SetInt("Serial speed", 13);
-    settings.SetInt("Serial stopbits", -1);
-    const TSerialChoice shown = StoredSerialChoice(settings, kReceiverPortSettings);
-    EXPECT_EQ(shown.Line, (TSerialLine{1, 6, 4, 0, 0}));
-    EXPECT_EQ(shown.InitString, "IR");
+    const TSerialChoice choice{{12, 12, 4, 0, 2}, false, true, "IR"};
+    StoreSerialChoice(settings, kReceiverPortSettings, choice);
+    EXPECT_EQ(StoredSerialChoice(settings, kReceiverPortSettings), choice);
+    StoreSerialChoice(settings, kDataPortSettings, choice);
+    EXPECT_EQ(StoredSerialChoice(settings, kDataPortSettings).InitString, "")
+        << "the output port has no init string";
 }
 
 } // namespace

@@ -22,10 +22,17 @@ StringList SerialDeviceTypes() {
     return names;
 }
 
-StringList ComPortNames() {
+std::string ComPortName(std::int32_t com) {
+    return "COM" + IntToStr(com);
+}
+
+// COM1 to COM8, and `com` when it is another port.
+StringList ComPortNames(std::int32_t com) {
     StringList names;
-    for (int com = 1; com <= kComPortCount; ++com)
-        names.push_back("COM" + IntToStr(com));
+    for (int listed = 1; listed <= kListedComPorts; ++listed)
+        names.push_back(ComPortName(listed));
+    if (com > kListedComPorts)
+        names.push_back(ComPortName(com));
     return names;
 }
 
@@ -53,7 +60,7 @@ TSerialSettingsForm::TSerialSettingsForm(TComponent* owner, TSettings& settings,
                                 .Items = SerialDeviceTypes(),
                                 .OnChange = Handler(&TSerialSettingsForm::SerialTypeCoBxChange)});
     TAV_CREATE(PortLbl, {.Parent = ConfigGrpBx, .Caption = "Port:"});
-    TAV_CREATE(PortCoBx, {.Parent = ConfigGrpBx, .Items = ComPortNames()});
+    TAV_CREATE(PortCoBx, {.Parent = ConfigGrpBx, .Items = ComPortNames(1)});
     TAV_CREATE(BFindUIR, {.Parent = ConfigGrpBx,
                           .Caption = "Find",
                           .OnClick = Handler(&TSerialSettingsForm::BFindUIRClick)});
@@ -125,7 +132,7 @@ void TSerialSettingsForm::FormClose(TObject*, TCloseAction&) {
 
 void TSerialSettingsForm::ShowPortValues() {
     const TSerialChoice shown = StoredSerialChoice(settings_, PortSettingsOf(PortKind));
-    PortCoBx->SetItemIndex(shown.Line.ComNumber - 1);
+    SelectPort(shown.Line.ComNumber);
     SpeedCoBx->SetItemIndex(shown.Line.Speed);
     ParityCoBx->SetItemIndex(shown.Line.Parity);
     DataBitsCoBx->SetItemIndex(shown.Line.DataBits);
@@ -160,18 +167,18 @@ void TSerialSettingsForm::SerialTypeCoBxChange(TObject*) {
     if (PortKind != kReceiverPortKind && PortKind != kConsolePortKind)
         return;
     const std::string name = SerialTypeCoBx->Text();
-    const int port = PortCoBx->ItemIndex();
+    const std::int32_t port = Chosen().Line.ComNumber;
     settings_.SetStr(PortSettingsOf(PortKind).Type, name);
     host_.ApplyDeviceDefaults(DeviceRowOf(name), PortKind);
     ShowPortValues();
-    PortCoBx->SetItemIndex(port);
+    SelectPort(port);
 }
 
 // The search reports through its own boxes; the port the user takes is shown here, so that
 // Accept keeps it.
 void TSerialSettingsForm::BFindUIRClick(TObject*) {
     searching_ = true;
-    host_.FindReceiver([this](std::int32_t com) { PortCoBx->SetItemIndex(com - 1); });
+    host_.FindReceiver([this](std::int32_t com) { SelectPort(com); });
 }
 
 void TSerialSettingsForm::EndSearch() {
@@ -181,9 +188,19 @@ void TSerialSettingsForm::EndSearch() {
     host_.EndReceiverSearch();
 }
 
+// A port that the list of eight does not hold is listed as well, so that Accept keeps it.
+void TSerialSettingsForm::SelectPort(std::int32_t com) {
+    const StringList names = ComPortNames(com);
+    if (PortCoBx->Items() != names)
+        PortCoBx->SetItems(names);
+    PortCoBx->SetItemIndex(PortCoBx->IndexOf(ComPortName(com)));
+}
+
 TSerialChoice TSerialSettingsForm::Chosen() const {
-    return {{PortCoBx->ItemIndex() + 1, SpeedCoBx->ItemIndex(), ParityCoBx->ItemIndex(),
-             DataBitsCoBx->ItemIndex(), StopBitsCoBx->ItemIndex()},
+    const int port = PortCoBx->ItemIndex();
+    const std::int32_t com = port < 0 ? 0 : StrToIntDef(PortCoBx->Item(port).substr(3), 0);
+    return {{com, SpeedCoBx->ItemIndex(), ParityCoBx->ItemIndex(), DataBitsCoBx->ItemIndex(),
+             StopBitsCoBx->ItemIndex()},
             DTRChBx->Checked(),
             RTSChBx->Checked(),
             InitStringMemo->Text()};

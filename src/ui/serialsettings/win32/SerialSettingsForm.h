@@ -64,6 +64,7 @@ public:
 
 private:
     void ShowLineSettings(bool shown);
+    void SelectPort(std::int32_t com);
     void EndSearch();
 
     TSettings& settings_;

@@ -82,11 +82,13 @@ TEST_F(SerialSettingsForm, TheOutputPortNeverSetUpShowsValidDefaultsAndNoTypeOrI
     EXPECT_FALSE(form.InitStringMemo->Visible());
     EXPECT_TRUE(LineSettingsShown());
     EXPECT_EQ(form.Chosen().Line, TSerialLine{}) << "COM1 at 9600 baud, 8N1";
-    host.settings.SetInt("Output Data Serial port", 4);
+    host.settings.SetInt("Output Data Serial port", 12);
     host.settings.SetInt("Output Data Serial speed", 12);
     form.ShowPortValues();
-    EXPECT_EQ(form.PortCoBx->Text(), "COM4");
+    EXPECT_EQ(form.PortCoBx->Text(), "COM12") << "a port beyond the eight listed stays";
+    EXPECT_EQ(form.PortCoBx->ItemCount(), 9);
     EXPECT_EQ(form.SpeedCoBx->Text(), "115200");
+    EXPECT_EQ(form.Chosen().Line.ComNumber, 12);
 }
 
 TEST_F(SerialSettingsForm, FindSelectsThePortTheUserTookAndClosingEndsTheSearch) {
