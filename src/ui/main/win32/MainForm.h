@@ -17,12 +17,14 @@
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
 #include "engine/origins/win32/AVerForm.h"
 #include "engine/origins/win32/TvCard.h"
+#include "engine/serial/DeviceDefaults.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
 #include "engine/serial/SerialReceiver.h"
 #include "engine/serial/win32/Win32PerformanceCounter.h"
 #include "engine/settings/Settings.h"
+#include "engine/settings/win32/LaunchAtLogon.h"
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
 #include "framework/win32/DrawnImages.h"
@@ -41,6 +43,7 @@
 #include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
 #include "ui/osd/win32/OnScreenDisplay.h"
+#include "ui/settings/SettingsFormHost.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tray/win32/TrayIcon.h"
 
@@ -51,12 +54,15 @@
 
 namespace tav {
 
+class TSettingsForm;
+
 class TMainForm : public TForm,
                   private IDocumentFilesView,
                   private IOriginHost,
                   private ITrayIndicator,
                   private ISerialHost,
-                  private IOriginSwitch {
+                  private IOriginSwitch,
+                  private ISettingsFormHost {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
@@ -83,6 +89,9 @@ public:
     void EnableOriginMenuClick(TObject* sender);
     void TestOriginMenuClick(TObject* sender);
     void AboutMenuClick(TObject* sender);
+    // The settings dialog, modal; once it closed the info socket the settings choose runs and
+    // the sound list is stored.
+    void SettingsMenuClick(TObject* sender);
     void IRTimerTimer(TObject* sender);
     void TypematicTimerTimer(TObject* sender);
     // The serial origins: the receiver's bytes and carrier-detect line, its start-up steps,
@@ -164,6 +173,10 @@ public:
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
+    // What the serial-port dialog needs of the program, for its openers.
+    ISerialDialogHost& SerialDialogHost() { return *this; }
+    // The entry that starts the program at logon, absolute below HKEY_CURRENT_USER.
+    std::string RunKey = kRunKey;
     // Where every input origin delivers its data.
     TCodeReceiver& Receiver() { return road_->Receiver(); }
     TOriginControl& Origins() { return road_->Origins(); }
@@ -197,6 +210,7 @@ public:
     TMenuItem* DeleteMenu = nullptr;
     TMenuItem* HelpMenu = nullptr;
     TMenuItem* AboutMenu = nullptr;
+    TButton* SettingsBtn = nullptr;
     TButton* RunBtn = nullptr;
     TGroupBox* RemoteCommandsGrpBx = nullptr;
     TTreeView* CommandsTree = nullptr;
@@ -295,7 +309,19 @@ private:
     // the file operations too).
     void Beep() override;
     void SetHighPriority(bool high) override;
+    // Also what the settings dialog sets.
     void SetTimeOutInterval(unsigned ms) override;
+    // What the settings dialog and the serial-port dialog need of the window.
+    const TDeviceModes& DeviceModes() const override { return serialModes_; }
+    void ApplyDeviceDefaults(int row, int portKind) override;
+    void FindReceiver(std::function<void(std::int32_t com)> found) override;
+    void EndReceiverSearch() override;
+    void StopOrigins() override { road_->Origins().StartOrigins(false); }
+    void StopInfoSockets(int port) override;
+    void SetLogEnabled(bool enabled) override { logEnabled_ = enabled; }
+    void LanguageChosen(const std::string& file) override;
+    void CopyDdeLink() override;
+    bool SetLaunchAtLogon(bool enabled) override;
     // What the action executor needs of the origins.
     bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
     void CreateActionRoad();
@@ -362,6 +388,9 @@ private:
     // when the program started.
     TDeviceModes serialModes_;
     bool logEnabled_ = false;
+    std::unique_ptr<TDeviceDefaults> deviceDefaults_;
+    // Made when it is first opened; it keeps what the user typed for the next time.
+    TComponentRef<TSettingsForm> settingsForm_{this};
     TApplicationErrors errors_;
     TMessageLists messageLists_;
     DefaultActionLabels actionLabels_;
