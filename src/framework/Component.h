@@ -124,6 +124,12 @@ public:
     // passes the notice on to every owned component.
     virtual void Notification(TComponent* component, TOperation operation);
 
+    // Around many changes in a row (a translation of every caption): a component that answers
+    // each change (a form placing its controls again) answers once, at the last EndUpdate.
+    // The calls nest; the base does nothing.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
+
     int Tag = 0;
 
     // Runs an event handler if one is assigned and the component may fire events.

@@ -5,17 +5,30 @@
 
 namespace tav {
 
+std::array<std::string, 4> SplitAddress(std::string_view text) {
+    std::array<std::string, 4> parts;
+    for (std::size_t part = 0; part < 3; ++part) {
+        const std::size_t dot = text.find('.');
+        if (dot == std::string_view::npos)
+            continue;
+        parts[part] = text.substr(0, dot);
+        text = text.substr(dot + 1);
+    }
+    parts[3] = text;
+    return parts;
+}
+
+bool ValidAddressPart(std::string_view part) {
+    if (part.empty())
+        return true;
+    if (part.size() > 3 || part.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return TryStrToInt(part).value_or(256) <= 255;
+}
+
 std::optional<std::uint32_t> IPToInt(std::string_view text) {
     std::uint32_t result = 0;
-    for (int part = 0; part < 4; ++part) {
-        std::string_view piece = text;
-        if (part < 3) {
-            // Without a "." the part is empty and the text is left for the parts after it.
-            const std::size_t dot = text.find('.');
-            piece = dot == std::string_view::npos ? std::string_view() : text.substr(0, dot);
-            if (dot != std::string_view::npos)
-                text = text.substr(dot + 1);
-        }
+    for (const std::string& piece : SplitAddress(text)) {
         std::int32_t value = 0;
         if (!piece.empty()) {
             const auto number = TryStrToInt(piece);

@@ -3,15 +3,25 @@
 
 #include "engine/settings/Settings.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tav {
 
-// "192.168.0.1" to 0xC0A80001, the first part in the highest byte. Parts 1 to 3 end before
-// the next "."; part 4 is what is left; an empty part counts 0 ("10.1" is 0x0A000001). None
-// when a part is not a number or lies outside 0..255.
+// The four parts of a dotted address: parts 1 to 3 end before the next "."; part 4 is what is
+// left. A missing "." makes that part empty and leaves the rest for the parts after it ("10.1"
+// gives "10", "", "", "1").
+std::array<std::string, 4> SplitAddress(std::string_view text);
+
+// What an address field may hold: nothing (it counts 0), or a decimal number from 0 to 255.
+bool ValidAddressPart(std::string_view part);
+
+// "192.168.0.1" to 0xC0A80001, the first part in the highest byte, the parts as SplitAddress
+// cuts them; an empty part counts 0 ("10.1" is 0x0A000001). None when a part is not a number or
+// lies outside 0..255.
 std::optional<std::uint32_t> IPToInt(std::string_view text);
 
 // The stored address or mask named `name`; a value that does not convert counts as the

@@ -32,11 +32,16 @@ TReportParts Parts(const TSettings& settings, std::string_view prefix, bool data
 
 } // namespace
 
-int RecognitionSetting(const TSettings& settings, std::string_view name) {
+TSettingRange RecognitionRange(std::string_view name) {
     for (const TRange& range : kRanges)
         if (range.Name == name)
-            return std::clamp(static_cast<int>(settings.Int(name)), range.Low, range.High);
+            return {range.Low, range.High};
     throw std::invalid_argument("No recognition number \"" + std::string(name) + "\"");
+}
+
+int RecognitionSetting(const TSettings& settings, std::string_view name) {
+    const TSettingRange range = RecognitionRange(name);
+    return std::clamp(static_cast<int>(settings.Int(name)), range.Low, range.High);
 }
 
 int RecognitionTimeOut(const TSettings& settings) {

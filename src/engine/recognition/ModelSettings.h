@@ -13,6 +13,13 @@ namespace tav {
 // size", "Recognition time out", "Binary threshold") as its control holds it, in its range.
 int RecognitionSetting(const TSettings& settings, std::string_view name);
 
+struct TSettingRange {
+    int Low;
+    int High;
+};
+// The range of one of those numbers, which the settings dialog's control allows.
+TSettingRange RecognitionRange(std::string_view name);
+
 // The recognition time-out in milliseconds, 100..1000.
 int RecognitionTimeOut(const TSettings& settings);
 // Bytes a serial value is made of, 1..4.

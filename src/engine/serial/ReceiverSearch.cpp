@@ -70,6 +70,8 @@ void TSerialReceiver::JudgeAnswer() {
             // The receiver stays open on the port found, which is now its port.
             searching_ = false;
             l_.Settings.SetInt(kReceiverPortSettings.Port, searchPort_);
+            if (OnPortFound)
+                OnPortFound(searchPort_);
             return;
         }
         if (choice == kIdCancel) {
@@ -88,6 +90,11 @@ void TSerialReceiver::ProbeNextPort() {
         return;
     }
     FindUIRPort(searchPort_ + 1);
+}
+
+void TSerialReceiver::StopSearch() {
+    if (searching_)
+        EndSearch();
 }
 
 // Nothing was chosen: the probe goes, and the receiver comes back on its own port if it ran.

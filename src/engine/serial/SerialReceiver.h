@@ -59,6 +59,10 @@ public:
     // the start-up is done. False when it ended without a port to probe.
     bool FindUIRPort(std::int32_t port);
     bool Searching() const { return searching_; }
+    // A search still probing ends as if nothing was found.
+    void StopSearch();
+    // Told of the port the user took from a search, once it is the receiver's stored port.
+    std::function<void(std::int32_t port)> OnPortFound;
 
     // Handlers of the start-up timer, the port's events and the end-of-code timer.
     void UIRTimerTimer();

@@ -16,8 +16,6 @@ const char* SheetClass() {
     return RegisterFrameworkClass("TavTabSheet", CS_DBLCLKS);
 }
 
-constexpr int kMin16 = -32768, kMax16 = 32767;
-
 } // namespace
 
 TUpDown::TUpDown(TComponent* owner, TControl* parent, std::string name)
@@ -38,7 +36,11 @@ int TUpDown::Clamp(int value) const {
 }
 
 void TUpDown::SetAssociate(TEdit* edit) {
+    if (associate_ != nullptr && associate_->upDown_.get() == this)
+        associate_->upDown_ = nullptr;
     associate_ = edit;
+    if (edit != nullptr)
+        edit->upDown_ = this;
     SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit ? edit->Handle() : nullptr),
                  0);
     if (associate_ != nullptr)
@@ -46,8 +48,8 @@ void TUpDown::SetAssociate(TEdit* edit) {
 }
 
 void TUpDown::SetRange(int min, int max) {
-    min_ = std::clamp(min, kMin16, kMax16);
-    max_ = std::clamp(max, min_, kMax16);
+    min_ = min;
+    max_ = std::max(max, min);
     SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(min_), max_);
     position_ = Clamp(position_);
 }
@@ -64,6 +66,11 @@ void TUpDown::SetPosition(int position) {
     SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
     if (associate_ != nullptr)
         associate_->SetText(IntToStr(position_));
+}
+
+void TUpDown::ShowPosition() {
+    if (associate_ != nullptr && associate_->Text() != IntToStr(Position()))
+        SetPosition(Position());
 }
 
 void TUpDown::WndProc(TMessage& m) {
@@ -276,10 +283,19 @@ RECT TPageControl::PageFrame() const {
 
 int TPageControl::TabsWidth() const {
     const auto count = SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0);
-    RECT last{};
-    if (count <= 0 || !SendMessageA(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(count - 1),
-                                    reinterpret_cast<LPARAM>(&last)))
+    if (count <= 0)
         return 0;
+    // A row too long for the control is scrolled to the selected tab: it is measured from its
+    // start, with the first tab selected. A tab beyond the control's edge still has its place,
+    // though the control may say it is not shown.
+    const auto selected = SendMessageA(Handle(), TCM_GETCURSEL, 0, 0);
+    if (selected > 0)
+        SendMessageA(Handle(), TCM_SETCURSEL, 0, 0);
+    RECT last{};
+    SendMessageA(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(count - 1),
+                 reinterpret_cast<LPARAM>(&last));
+    if (selected > 0)
+        SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
     // The selected tab stands out a little beyond its neighbours.
     return ToDesign(static_cast<int>(last.right)) + 4;
 }
@@ -327,8 +343,9 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     if (page != nullptr && page->pageControl_ != this)
         return;
     active_ = page;
+    // Pages take the same room shown or not: switching them places nothing again.
     for (TTabSheet* p : pages_)
-        p->SetVisible(p == page);
+        ShowWindow(p->Handle(), p == page ? SW_SHOW : SW_HIDE);
     int tab = 0;
     for (TTabSheet* p : pages_) {
         if (!p->tabVisible_)

@@ -10,8 +10,9 @@ namespace tav {
 
 class TEdit;
 
-// Positions are 16-bit signed, as the controls' own. Moving the position (by code or by the
-// arrows) writes it into the associated edit, whose OnChange then fires.
+// Positions are 32-bit signed, in the range the form gives. Moving the position (by code or by
+// the arrows) writes it into the associated edit, whose OnChange then fires; when the edit loses
+// the focus it shows the position its text stands for, kept to the range.
 class TUpDown : public TControl {
 public:
     TUpDown(TComponent* owner, TControl* parent, std::string name = {});
@@ -26,6 +27,9 @@ public:
     // With an associate, the position is the number in its text (clamped to the range).
     int Position() const;
     void SetPosition(int position);
+    // Writes the position into the associate when its text says something else (a number out
+    // of the range, or no number).
+    void ShowPosition();
     // After an arrow moved the position.
     TNotifyEvent OnChange;
 

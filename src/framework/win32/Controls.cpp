@@ -139,6 +139,45 @@ void TControl::DestroyHandle() {
         DestroyWindow(handle_); // WM_NCDESTROY clears handle_
 }
 
+void TControl::RecreateWindow(DWORD style) {
+    HWND old = handle_;
+    char className[256] = {};
+    GetClassNameA(old, className, sizeof className);
+    const auto exStyle = static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE));
+    RECT bounds{};
+    GetWindowRect(old, &bounds);
+    HWND parentWnd = GetParent(old);
+    if (parentWnd != nullptr && (style & WS_CHILD))
+        MapWindowPoints(HWND_DESKTOP, parentWnd, reinterpret_cast<POINT*>(&bounds), 2);
+    const std::string text = Caption();
+    const std::string hint = hint_;
+    const bool focused = GetFocus() == old;
+    HWND newWnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
+                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parentWnd,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (newWnd == nullptr)
+        throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+    if (!hint.empty())
+        SetHint({});
+    // The old window leaves quietly: it no longer stands for this control.
+    RemovePropA(old, kControlProp);
+    SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    handle_ = newWnd;
+    SetPropA(newWnd, kControlProp, this);
+    classProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(newWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc)));
+    SendMessageA(newWnd, WM_SETFONT, SendMessageA(old, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(newWnd, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (TControl* child : controls_)
+        ::SetParent(child->handle_, newWnd);
+    DestroyWindow(old);
+    if (!hint.empty())
+        SetHint(hint);
+    if (focused)
+        ::SetFocus(newWnd);
+}
+
 void TControl::NotifyFormOfChange(bool inserting) {
     if (TForm* form = parent_ != nullptr ? parent_->ParentForm() : nullptr)
         form->Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(this), inserting ? 1 : 0);
@@ -534,10 +573,14 @@ bool TControl::Visible() const {
 }
 
 void TControl::SetVisible(bool visible) {
-    if (Visible() != visible)
+    const bool changed = Visible() != visible;
+    if (changed)
         ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
     if (parent_ != nullptr && align_ != TAlign::None)
         parent_->AlignControls();
+    // A hidden control takes no room in its form's layout.
+    if (changed && parent_ != nullptr)
+        RequestLayout();
 }
 
 bool TControl::Enabled() const {
@@ -580,8 +623,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetPixelBounds(int left, int top, int width, int height) {
+    const int windowHeight = WindowHeightFor(height);
+    // A layout places every control again at each change; most stay where they are.
+    const RECT now = BoundsInParent(handle_);
+    if (now.left == left && now.top == top && now.right - now.left == width &&
+        now.bottom - now.top == windowHeight)
+        return;
     const bool wasPlacing = std::exchange(placing_, true);
-    MoveWindow(handle_, left, top, width, WindowHeightFor(height), TRUE);
+    MoveWindow(handle_, left, top, width, windowHeight, TRUE);
     placing_ = wasPlacing;
 }
 

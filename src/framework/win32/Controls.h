@@ -113,6 +113,7 @@ public:
     void SetText(const std::string& text) { SetCaption(text); }
 
     bool Visible() const;
+    // Showing or hiding a control places its form's controls again: a hidden one takes no room.
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
@@ -235,6 +236,10 @@ protected:
     RECT AlignedArea() const;
     // Destroys the window now (with its children's), while the object is still whole.
     void DestroyHandle();
+    // Makes the window anew with `style`, for a style its class reads only when a window is
+    // made; its place, text, font, hint, focus and children stay. State the class keeps of its
+    // own (an edit's length limit) is the caller's to give again.
+    void RecreateWindow(DWORD style);
     // The caption or another measured property changed: the form places its controls again.
     void RequestLayout();
     // Sets the window's bounds in pixels of the parent's client area.

@@ -228,6 +228,36 @@ void TDdeServerItem::ApplyArgs(Args& args) {
     text_ = std::move(args.Text);
 }
 
+namespace {
+
+// Puts a copy of `bytes` on the open clipboard in `format`.
+bool PutClipboardData(UINT format, const std::string& bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (memory == nullptr)
+        return false;
+    if (void* data = GlobalLock(memory)) {
+        std::copy(bytes.begin(), bytes.end(), static_cast<char*>(data));
+        GlobalUnlock(memory);
+        if (SetClipboardData(format, memory) != nullptr)
+            return true;
+    }
+    GlobalFree(memory);
+    return false;
+}
+
+} // namespace
+
+bool TDdeServerItem::CopyToClipboard() const {
+    if (conv_ == nullptr || !OpenClipboard(nullptr))
+        return false;
+    const std::string link = conv_->Service() + '\0' + conv_->Name() + '\0' + Name() + '\0' + '\0';
+    const bool copied = EmptyClipboard() &&
+                        PutClipboardData(RegisterClipboardFormatA("Link"), link) &&
+                        PutClipboardData(CF_TEXT, text_ + '\0');
+    CloseClipboard();
+    return copied;
+}
+
 void TDdeServerItem::SetText(std::string text) {
     text_ = std::move(text);
     if (conv_ != nullptr)

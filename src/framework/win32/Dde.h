@@ -74,6 +74,10 @@ public:
     const std::string& Text() const { return text_; }
     // Every setting reaches the advise links, also of an unchanged text: each one is news.
     void SetText(std::string text);
+    // Puts the item on the clipboard for another program's Paste Link: its link in the
+    // clipboard format "Link" (service, topic and item, each ended by a zero, and a zero after
+    // them) and its text. False when the clipboard could not be had or the item serves no topic.
+    bool CopyToClipboard() const;
 
 private:
     TComponentRef<TDdeServerConv> conv_{this};

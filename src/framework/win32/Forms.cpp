@@ -158,11 +158,21 @@ TSize TForm::LayoutFrame() const {
             ToDesign(client.bottom - (area.bottom - area.top))};
 }
 
+void TForm::EndUpdate() {
+    if (updates_ > 0 && --updates_ == 0 && std::exchange(realignPending_, false))
+        Realign();
+}
+
 void TForm::Realign() {
     if (!layout_ || realigning_ || Destroying())
         return;
+    if (updates_ > 0) {
+        realignPending_ = true;
+        return;
+    }
     realigning_ = true;
     try {
+        const TLayoutPass pass;
         const TSize need = (*layout_)->Measure();
         const TSize frame = LayoutFrame();
         int width = need.Width + 2 * kFormMargin + frame.Width;

@@ -83,6 +83,9 @@ public:
     // declaration (Loaded).
     void SetLayout(TBox layout);
     void Realign();
+    // Between these, the controls are placed again only once, at the end.
+    void BeginUpdate() override { ++updates_; }
+    void EndUpdate() override;
     // Ends the declaration of the form's controls: until then (from the form's construction
     // on) no event of the form or its controls reaches a handler. A form without a layout
     // calls it at the end of its declaration.
@@ -144,6 +147,8 @@ private:
     UINT dpi_ = kDesignDpi;
     std::optional<TBox> layout_;
     bool realigning_ = false;
+    int updates_ = 0;
+    bool realignPending_ = false;
     HWND hintWindow_ = nullptr;
 };
 

@@ -10,6 +10,10 @@
 namespace tav {
 namespace {
 
+// The pass measuring now; 0 while none is.
+unsigned g_pass = 0;
+unsigned g_passes = 0;
+
 void CheckParent(const TControl* control, const TControl* container) {
     if (control->Parent() != container)
         throw std::logic_error(
@@ -35,7 +39,7 @@ TNodeBase& Base(const TBox& box) {
 class TControlNode : public TNodeBase {
 public:
     explicit TControlNode(TControl* control) : control_(control) {}
-    TSize Measure() override { return Hidden() ? TSize{} : control_->PreferredSize(); }
+    TSize MeasureNow() override { return Hidden() ? TSize{} : control_->PreferredSize(); }
     void Place(int left, int top, int width, int height) override {
         const TSize preferred = control_->PreferredSize();
         const int w = WantsWidth() ? width : std::min(preferred.Width, width);
@@ -64,6 +68,8 @@ public:
         return FillWidth || std::any_of(children_.begin(), children_.end(),
                                         [](const TBox& c) { return Base(c).WantsWidth(); });
     }
+    // A row or column whose children are all hidden takes no room either.
+    bool Hidden() const override { return !children_.empty() && Shown().empty(); }
 
 protected:
     std::vector<const TBox*> Shown() const {
@@ -93,7 +99,7 @@ class TLineNode : public TListNode {
 public:
     TLineNode(std::vector<TBox> children, int spacing, bool vertical)
         : TListNode(std::move(children), spacing), vertical_(vertical) {}
-    TSize Measure() override {
+    TSize MeasureNow() override {
         int along = 0, across = 0;
         const auto shown = Shown();
         for (const TBox* c : shown) {
@@ -143,18 +149,21 @@ public:
     explicit TLabelRowsNode(std::vector<TLabelRow> rows) : rows_(std::move(rows)) {
         FillWidth = true;
     }
-    TSize Measure() override {
-        const Columns c = Measured();
+    TSize MeasureNow() override {
+        const Columns& c = Measured();
         int height = 0;
-        for (int h : c.rowHeights)
+        int shown = 0;
+        for (int h : c.rowHeights) {
             height += h;
-        height +=
-            c.rowHeights.size() > 1 ? kSpacing * static_cast<int>(c.rowHeights.size() - 1) : 0;
+            shown += h > 0 ? 1 : 0;
+        }
+        // Hidden rows take no spacing either.
+        height += shown > 1 ? kSpacing * (shown - 1) : 0;
         return {c.labelWidth + kSpacing + c.controlWidth, height};
     }
     void Place(int left, int top, int width, int height) override {
         (void)height;
-        const Columns c = Measured();
+        const Columns& c = Measured();
         const int controlLeft = left + c.labelWidth + kSpacing;
         const int controlWidth = std::max(width - c.labelWidth - kSpacing, 0);
         int y = top;
@@ -174,6 +183,10 @@ public:
             row.Control->CheckContainer(container);
         }
     }
+    bool Hidden() const override {
+        const auto heights = Measured().rowHeights;
+        return std::all_of(heights.begin(), heights.end(), [](int h) { return h == 0; });
+    }
 
 private:
     struct Columns {
@@ -181,7 +194,15 @@ private:
         int controlWidth = 0;
         std::vector<int> rowHeights;
     };
-    Columns Measured() const {
+    // Once per layout pass, as Measure.
+    const Columns& Measured() const {
+        if (g_pass == 0 || columnsPass_ != g_pass) {
+            columns_ = MeasureColumns();
+            columnsPass_ = g_pass;
+        }
+        return columns_;
+    }
+    Columns MeasureColumns() const {
         Columns c;
         for (const TLabelRow& row : rows_) {
             if (!row.Label->Visible() && Base(row.Control).Hidden()) {
@@ -198,6 +219,8 @@ private:
     }
 
     std::vector<TLabelRow> rows_;
+    mutable Columns columns_;
+    mutable unsigned columnsPass_ = 0;
 };
 
 class TGroupNode : public TNodeBase {
@@ -205,7 +228,7 @@ public:
     TGroupNode(TGroupBox* group, TBox inner) : group_(group), inner_(std::move(inner)) {
         FillWidth = true;
     }
-    TSize Measure() override {
+    TSize MeasureNow() override {
         const TSize inner = inner_->Measure();
         const TSize caption = group_->MeasureText(group_->Caption());
         return {std::max(inner.Width, caption.Width + kGroupPadding) + 2 * kGroupPadding,
@@ -230,13 +253,42 @@ private:
     TBox inner_;
 };
 
+class TPanelNode : public TNodeBase {
+public:
+    TPanelNode(TPanel* panel, TBox inner) : panel_(panel), inner_(std::move(inner)) {}
+    TSize MeasureNow() override {
+        const TSize inner = inner_->Measure();
+        return {inner.Width + 2 * Edge(), inner.Height + 2 * Edge()};
+    }
+    void Place(int left, int top, int width, int height) override {
+        const TSize need = Measure();
+        const int w = WantsWidth() ? width : std::min(need.Width, width);
+        const int h = Expand ? height : std::min(need.Height, height);
+        panel_->SetBounds(left, top + (height - h) / 2, w, h);
+        inner_->Place(Edge(), Edge(), w - 2 * Edge(), h - 2 * Edge());
+    }
+    void CheckContainer(const TControl* container) const override {
+        CheckParent(panel_, container);
+        inner_->CheckContainer(panel_);
+    }
+    bool WantsWidth() const override { return FillWidth || Base(inner_).WantsWidth(); }
+    bool Hidden() const override { return !panel_->Visible(); }
+
+private:
+    // The room of the bevel around the inside.
+    int Edge() const { return panel_->BevelOuter() == TBevel::None ? 0 : 2; }
+
+    TPanel* panel_;
+    TBox inner_;
+};
+
 class TPagesNode : public TNodeBase {
 public:
     TPagesNode(TPageControl* pages, std::vector<TPageLayout> layouts)
         : pages_(pages), layouts_(std::move(layouts)) {
         FillWidth = true;
     }
-    TSize Measure() override {
+    TSize MeasureNow() override {
         TSize inner{};
         for (const TPageLayout& page : layouts_) {
             const TSize s = page.Inner->Measure();
@@ -276,7 +328,7 @@ public:
     explicit TButtonsNode(std::vector<TControl*> buttons) : buttons_(std::move(buttons)) {
         FillWidth = true;
     }
-    TSize Measure() override {
+    TSize MeasureNow() override {
         const TSize button = ButtonSize();
         const int count = static_cast<int>(Shown().size());
         return {count * button.Width + std::max(count - 1, 0) * kSpacing, button.Height};
@@ -318,7 +370,7 @@ private:
 class TSpinNode : public TNodeBase {
 public:
     TSpinNode(TControl* edit, TUpDown* upDown) : edit_(edit), upDown_(upDown) {}
-    TSize Measure() override {
+    TSize MeasureNow() override {
         const TSize edit = edit_->PreferredSize();
         return {edit.Width + upDown_->PreferredSize().Width, edit.Height};
     }
@@ -347,12 +399,30 @@ public:
         FillWidth = true;
         Expand = true;
     }
-    TSize Measure() override { return {}; }
+    TSize MeasureNow() override { return {}; }
     void Place(int, int, int, int) override {}
     void CheckContainer(const TControl*) const override {}
 };
 
 } // namespace
+
+TSize TLayoutNode::Measure() {
+    if (g_pass == 0)
+        return MeasureNow();
+    if (pass_ != g_pass) {
+        size_ = MeasureNow();
+        pass_ = g_pass;
+    }
+    return size_;
+}
+
+TLayoutPass::TLayoutPass() : previous_(g_pass) {
+    g_pass = ++g_passes;
+}
+
+TLayoutPass::~TLayoutPass() {
+    g_pass = previous_;
+}
 
 TBox::TBox(TControl* control) : node_(std::make_shared<TControlNode>(control)) {}
 
@@ -370,6 +440,10 @@ TBox LabelRows(std::vector<TLabelRow> rows) {
 
 TBox Group(TGroupBox* group, TBox inner) {
     return TBox(std::make_shared<TGroupNode>(group, std::move(inner)));
+}
+
+TBox Panel(TPanel* panel, TBox inner) {
+    return TBox(std::make_shared<TPanelNode>(panel, std::move(inner)));
 }
 
 TPageLayout Page(TTabSheet* sheet, TBox inner) {

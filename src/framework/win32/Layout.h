@@ -17,6 +17,7 @@
 namespace tav {
 
 class TGroupBox;
+class TPanel;
 class TPageControl;
 class TTabSheet;
 class TUpDown;
@@ -31,7 +32,8 @@ constexpr int kGroupPadding = 8; // inside a group box or a tab page
 class TLayoutNode {
 public:
     virtual ~TLayoutNode() = default;
-    virtual TSize Measure() = 0;
+    // Within a layout pass each node is measured once, however often its parents ask.
+    TSize Measure();
     virtual void Place(int left, int top, int width, int height) = 0;
     // Checks that every control lies in `container`, the window the node places it in.
     virtual void CheckContainer(const TControl* container) const = 0;
@@ -39,6 +41,26 @@ public:
     bool FillWidth = false;
     // The node takes a share of the height left over in a column (and the height of its row).
     bool Expand = false;
+
+protected:
+    virtual TSize MeasureNow() = 0;
+
+private:
+    unsigned pass_ = 0;
+    TSize size_;
+};
+
+// One measuring and placing of a form's controls: while it lives, sizes measured once are not
+// measured again. Nothing may change a control's measured size meanwhile.
+class TLayoutPass {
+public:
+    TLayoutPass();
+    ~TLayoutPass();
+    TLayoutPass(const TLayoutPass&) = delete;
+    TLayoutPass& operator=(const TLayoutPass&) = delete;
+
+private:
+    unsigned previous_;
 };
 
 // Layout nodes are built with the functions below and held by value.
@@ -66,6 +88,9 @@ struct TLabelRow {
 TBox LabelRows(std::vector<TLabelRow> rows);
 // A group box around `inner`; the controls of `inner` lie in the group box.
 TBox Group(TGroupBox* group, TBox inner);
+// A panel just large enough for `inner` (and its bevel); the controls of `inner` lie in the
+// panel, so enabling or hiding the panel does so to all of them.
+TBox Panel(TPanel* panel, TBox inner);
 // A page control whose pages hold the given layouts; each page's controls lie in its sheet.
 struct TPageLayout {
     TTabSheet* Sheet;

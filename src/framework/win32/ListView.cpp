@@ -118,6 +118,11 @@ void TListView::SetColumnCaption(int index, const std::string& caption) {
                  reinterpret_cast<LPARAM>(&column));
 }
 
+void TListView::SetColumnWidth(int index, int width) {
+    columnWidths_.at(static_cast<size_t>(index)) = width;
+    SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), ToPixels(width));
+}
+
 TListItem* TListView::AddItem() {
     return InsertItem(ItemCount());
 }

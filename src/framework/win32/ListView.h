@@ -51,6 +51,9 @@ public:
     int ColumnCount() const;
     std::string ColumnCaption(int index) const;
     void SetColumnCaption(int index, const std::string& caption);
+    // In design units, as the column was last sized by code.
+    int ColumnWidth(int index) const { return columnWidths_.at(static_cast<size_t>(index)); }
+    void SetColumnWidth(int index, int width);
 
     TListItem* AddItem();
     TListItem* InsertItem(int index);

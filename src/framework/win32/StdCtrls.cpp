@@ -1,6 +1,7 @@
 #include "framework/win32/StdCtrls.h"
 
 #include "framework/Text.h"
+#include "framework/win32/ComCtrls.h"
 #include "framework/win32/Forms.h"
 
 #include <commctrl.h>
@@ -559,6 +560,8 @@ void TEdit::WndProc(TMessage& m) {
         return;
     }
     TControl::WndProc(m);
+    if (m.Msg == WM_KILLFOCUS && upDown_ != nullptr && !Destroying())
+        upDown_->ShowPosition();
 }
 
 TMemo::TMemo(TComponent* owner, TControl* parent, std::string name)

@@ -6,6 +6,8 @@
 
 namespace tav {
 
+class TUpDown;
+
 // Styles of a label's text, combined with "|".
 enum TFontStyle : unsigned { fsBold = 1, fsUnderline = 2 };
 using TFontStyles = unsigned;
@@ -174,7 +176,10 @@ protected:
     TEdit(TComponent* owner, TControl* parent, std::string name, DWORD style);
 
 private:
+    friend class TUpDown;
     char passwordChar_ = 0;
+    // The up-down whose position the text shows, if any.
+    TComponentRef<TUpDown> upDown_{this};
 };
 
 class TMemo : public TEdit {

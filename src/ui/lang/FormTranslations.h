@@ -96,6 +96,9 @@ extern const std::string_view CannotWriteOverFolder;
 extern const std::string_view ApplyDefaultSettingsFor;
 extern const std::string_view DeleteSoundQuestion;
 extern const std::string_view Confirmation;
+extern const std::string_view SoundNeedsName;
+// TCP/IP dialog.
+extern const std::string_view AddressPartRange;
 // Layouts dialog.
 extern const std::string_view DeleteLayoutQuestion;
 extern const std::string_view DeleteLayoutQuestionEnd;

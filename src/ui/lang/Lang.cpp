@@ -52,10 +52,33 @@ void TLanguage::SetSeparator(const std::string& value) {
     separator_ = Trim(value).empty() ? std::string(",") : value;
 }
 
+namespace {
+
+// The owning form answers the pass's changes once, at its end.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TComponent* component) : component_(component) {
+        if (component_ != nullptr)
+            component_->BeginUpdate();
+    }
+    ~TUpdateScope() {
+        if (component_ != nullptr)
+            component_->EndUpdate();
+    }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+    TComponent* component_;
+};
+
+} // namespace
+
 void TLanguage::Translate() {
     if (OnBeforeTranslation)
         OnBeforeTranslation(this);
     {
+        const TUpdateScope update(Owner());
         const std::unique_ptr<TProfileFile> file =
             languageFile_.empty() ? nullptr : Opener()(languageFile_);
         // A handler may change Properties during the pass; the pass runs over the lines it

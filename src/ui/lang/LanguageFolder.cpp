@@ -49,8 +49,9 @@ std::vector<std::string> TLanguageFolder::Names() const {
     }
     std::sort(files.begin(), files.end(),
               [](const std::string& a, const std::string& b) { return AnsiCompareText(a, b) < 0; });
+    // "pt.br.lng" is the language "pt.br": only the extension goes.
     for (std::string& name : files)
-        name.erase(name.find('.'));
+        name.resize(name.size() - kExtension.size());
     return files;
 }
 

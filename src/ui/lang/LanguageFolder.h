@@ -1,6 +1,6 @@
 #pragma once
 // The language files: one "<name>.lng" per language in the folder "Lang" of the program's
-// folder. The language's name is the file's name up to its first ".".
+// folder. The language's name is the file's name without its extension ".lng".
 
 #include <string>
 #include <string_view>

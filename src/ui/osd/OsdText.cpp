@@ -51,4 +51,14 @@ TOsdStyle ReadOsdStyle(const TSettings& s) {
     return style;
 }
 
+void StoreOsdFont(TSettings& s, const TOsdFont& font, std::uint32_t color) {
+    s.SetStr("OSD font name", font.Name);
+    s.SetInt("OSD font color", static_cast<std::int32_t>(color & 0xFFFFFF));
+    s.SetInt("OSD font size", font.Size);
+    s.SetBool("OSD font bold", font.Bold);
+    s.SetBool("OSD font italic", font.Italic);
+    s.SetBool("OSD font underline", font.Underline);
+    s.SetBool("OSD font strikeout", font.StrikeOut);
+}
+
 } // namespace tav

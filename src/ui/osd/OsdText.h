@@ -50,5 +50,7 @@ struct TOsdStyle {
 
 // Read at each show, so the display follows every change of the settings.
 TOsdStyle ReadOsdStyle(const TSettings& settings);
+// Stores the display's font and its colour (0x00BBGGRR), which the next show takes.
+void StoreOsdFont(TSettings& settings, const TOsdFont& font, std::uint32_t color);
 
 } // namespace tav

@@ -4,6 +4,15 @@
 
 namespace tav {
 
+std::string EncipherRestorePassword(const std::string& typed) {
+    TQuelEncryption cipher;
+    cipher.SetKey(kSettingsProtectionKey);
+    cipher.SetAction(TActionType::atEncryption);
+    cipher.SetInput(typed);
+    cipher.Execute();
+    return cipher.Output();
+}
+
 TPasswordCheck CheckRestorePassword(const std::string& stored, const std::string& typed) {
     TQuelEncryption cipher;
     cipher.SetKey(kSettingsProtectionKey);

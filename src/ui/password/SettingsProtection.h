@@ -17,6 +17,10 @@ enum class TPasswordCheck {
     Corrupt,
 };
 
+// The text "Restore" holds for the password `typed` (letter case kept); the empty password
+// gives the empty text, which is no protection.
+std::string EncipherRestorePassword(const std::string& typed);
+
 // Deciphers `stored` (the value of "Restore") and compares it with `typed`, letter case
 // included. An empty stored value deciphers to the empty text.
 TPasswordCheck CheckRestorePassword(const std::string& stored, const std::string& typed);

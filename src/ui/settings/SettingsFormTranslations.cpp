@@ -19,6 +19,7 @@ constexpr std::string_view ApplyDefaultSettingsFor =
 constexpr std::string_view DeleteSoundQuestion =
     "Are you sure you want to delete the sound from the list?";
 constexpr std::string_view Confirmation = "Confirmation";
+constexpr std::string_view SoundNeedsName = "A sound needs a name.";
 } // namespace msg
 
 namespace {
@@ -104,7 +105,7 @@ constexpr std::string_view kDirectKeys[] = {direct::SettingsFormCaption,
                                             direct::SettingsFormSoundsColumn1Caption};
 
 constexpr std::string_view kMessages[] = {msg::ApplyDefaultSettingsFor, msg::DeleteSoundQuestion,
-                                          msg::Confirmation};
+                                          msg::Confirmation, msg::SoundNeedsName};
 
 } // namespace
 

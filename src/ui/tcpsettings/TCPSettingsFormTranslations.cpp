@@ -11,6 +11,11 @@ namespace direct {
 constexpr std::string_view TCPSettingsFormCaption = "TCPSettingsForm.Caption";
 } // namespace direct
 
+namespace msg {
+constexpr std::string_view AddressPartRange =
+    "Each part of an address is a number from 0 to 255, or nothing.";
+} // namespace msg
+
 namespace {
 
 constexpr std::string_view kProperties[] = {
@@ -29,9 +34,11 @@ constexpr std::string_view kProperties[] = {
 
 constexpr std::string_view kDirectKeys[] = {direct::TCPSettingsFormCaption};
 
+constexpr std::string_view kMessages[] = {msg::AddressPartRange};
+
 } // namespace
 
-constexpr TFormTranslations TCPSettingsFormTranslations{
-    "TCPIPForm", "", kProperties, kDirectKeys, {}};
+constexpr TFormTranslations TCPSettingsFormTranslations{"TCPIPForm", "", kProperties, kDirectKeys,
+                                                        kMessages};
 
 } // namespace tav

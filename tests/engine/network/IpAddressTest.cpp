@@ -21,3 +21,14 @@ TEST(IpAddress, ADamagedStoredMaskFallsBackToItsDefaultNeverToLettingEveryoneIn)
     settings.SetStr("TCP/IP server IP", "192.168.0.7");
     EXPECT_EQ(StoredAddress(settings, "TCP/IP server IP"), 0xC0A80007u);
 }
+
+TEST(IpAddress, AnAddressSplitsIntoTheFieldsItIsShownAndCheckedIn) {
+    using Parts = std::array<std::string, 4>;
+    EXPECT_EQ(SplitAddress("192.168.0.1"), (Parts{"192", "168", "0", "1"}));
+    EXPECT_EQ(SplitAddress("10.1"), (Parts{"10", "", "", "1"}));
+    EXPECT_EQ(SplitAddress("1.2.3.4.5"), (Parts{"1", "2", "3", "4.5"}));
+    for (const char* part : {"", "0", "255", "007"})
+        EXPECT_TRUE(ValidAddressPart(part)) << part;
+    for (const char* part : {"256", "999", "1000", "-1", "+1", " 1", "$FF", "4.5"})
+        EXPECT_FALSE(ValidAddressPart(part)) << part;
+}

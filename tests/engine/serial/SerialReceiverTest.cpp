@@ -177,6 +177,8 @@ TEST_F(SerialReceiving, TheSearchFindsAReceiverThatAnswersOkToItsWholeInitString
     settings.SetStr("Serial init string", "IRX");
     settings.SetInt("Value size", 2); // "OK" is judged as bytes, not as one value
     boxes.script = {kIdYes};
+    std::vector<std::int32_t> found;
+    receiver.OnPortFound = [&](std::int32_t com) { found.push_back(com); };
     EXPECT_TRUE(receiver.FindUIRPort(1));
     EXPECT_TRUE(receiver.Searching());
     RunStartUp();
@@ -188,6 +190,7 @@ TEST_F(SerialReceiving, TheSearchFindsAReceiverThatAnswersOkToItsWholeInitString
     EXPECT_EQ(port.written, "IRX");
     EXPECT_FALSE(receiver.Searching());
     EXPECT_EQ(settings.Int("Serial port"), 3);
+    EXPECT_EQ(found, (std::vector<std::int32_t>{3}));
     EXPECT_EQ(host.beeps, 0) << "ports that do not open are skipped silently";
     receiver.ComPortRxChar("OK");
     EXPECT_EQ(Buffer(), (std::vector<std::int32_t>{0x4F4B})) << "the receiver now runs there";
@@ -227,6 +230,22 @@ TEST_F(SerialReceiving, NoAndNothingElseFoundEndTheSearchWithTheProbeClosed) {
     EXPECT_EQ(boxes.shown.back().Text, "Can't find the device in any of the serial ports");
     EXPECT_FALSE(port.Connected());
     EXPECT_FALSE(receiver.Searching());
+}
+
+TEST_F(SerialReceiving, AStoppedSearchClosesItsProbeAndTellsOfNoPort) {
+    port.present = {2};
+    port.answers = {{2, "OK"}};
+    bool told = false;
+    receiver.OnPortFound = [&](std::int32_t) { told = true; };
+    receiver.FindUIRPort(1);
+    EXPECT_TRUE(port.Connected());
+    receiver.StopSearch();
+    EXPECT_FALSE(receiver.Searching());
+    EXPECT_FALSE(port.Connected());
+    EXPECT_FALSE(startUp.running) << "no start-up step reaches a closed probe";
+    receiver.StopSearch(); // nothing left to stop
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(told);
 }
 
 } // namespace

@@ -49,6 +49,44 @@ TEST_F(ComCtrlsTest, UpDownArrowStepsFromTheEditsNumber) {
     EXPECT_EQ(upDown->Position(), 3);
 }
 
+TEST_F(ComCtrlsTest, AnUpDownsEditShowsThePositionItStandsForOnceItLosesTheFocus) {
+    auto* edit = new TEdit(form, form, "PortEdBx");
+    auto* upDown = new TUpDown(form, form, "PortUpDwn");
+    upDown->SetAssociate(edit);
+    upDown->SetRange(0, 65535); // wider than the control's own 16 bits
+    upDown->SetPosition(50000);
+    EXPECT_EQ(edit->Text(), "50000");
+    std::vector<int> stored;
+    edit->OnChange = [&](TObject*) { stored.push_back(upDown->Position()); };
+    edit->SetText("99999");
+    SendMessageA(edit->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(edit->Text(), "65535");
+    EXPECT_EQ(stored, (std::vector<int>{65535, 65535}));
+    SendMessageA(edit->Handle(), WM_KILLFOCUS, 0, 0); // it says so already
+    EXPECT_EQ(stored.size(), 2u);
+    upDown->SetAssociate(nullptr);
+    edit->SetText("-4");
+    SendMessageA(edit->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(edit->Text(), "-4") << "an edit of no up-down keeps its text";
+}
+
+TEST_F(ComCtrlsTest, TheRowOfTabsIsMeasuredWholeAlsoWhenScrolledToItsLastTab) {
+    auto* pages = new TPageControl(form, form, "Pages");
+    std::vector<TTabSheet*> sheets;
+    for (const char* name : {"GeneralTab", "OriginTab", "RecognitionTab", "SoundsTab"})
+        sheets.push_back(new TTabSheet(form, pages, name));
+    pages->SetBounds(0, 0, 200, 100);
+    form->Show();
+    pages->SetActivePageIndex(3);
+    // Captions that grow while the last tab is chosen, as a translation makes them.
+    for (TTabSheet* sheet : sheets)
+        sheet->SetCaption(sheet->Name() + " with a longer caption");
+    const int scrolled = pages->TabsWidth();
+    pages->SetActivePageIndex(0);
+    EXPECT_EQ(scrolled, pages->TabsWidth());
+    EXPECT_GT(scrolled, 400);
+}
+
 TEST_F(ComCtrlsTest, StatusBarHoldsItsPanelsTexts) {
     auto* bar = new TStatusBar(form, form, "StatBar");
     bar->SetPanels({250, 100});

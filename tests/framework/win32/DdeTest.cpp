@@ -82,3 +82,36 @@ TEST(DdeServer, RequestsAndAdviseLinksGetTheItemsText) {
     EXPECT_EQ(TDdeClient::Advised, (std::vector<std::string>{"Se\xF1or", "Se\xF1or"}));
     EXPECT_EQ(client.Request(conv, "Item"), "Se\xF1or");
 }
+
+namespace {
+
+std::string ClipboardBytes(UINT format) {
+    std::string bytes;
+    if (!OpenClipboard(nullptr))
+        return "(no clipboard)";
+    if (HANDLE data = GetClipboardData(format)) {
+        const auto* begin = static_cast<const char*>(GlobalLock(data));
+        bytes.assign(begin, GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+} // namespace
+
+TEST(DdeServer, AnItemGoesOnTheClipboardAsItsLinkAndItsText) {
+    TComponent owner;
+    TDdeServerConv* Topic = nullptr;
+    TDdeServerItem* Item = nullptr;
+    TDdeServerItem* Loose = nullptr;
+    CreateComponent(Topic, &owner, "Topic", {.Service = kService});
+    CreateComponent(Item, &owner, "Item", {.ServerConv = Topic, .Text = "TV, Vol+"});
+    CreateComponent(Loose, &owner, "Loose", {});
+    EXPECT_FALSE(Loose->CopyToClipboard()) << "an item of no topic has no link";
+    ASSERT_TRUE(Item->CopyToClipboard());
+    using namespace std::string_literals;
+    EXPECT_EQ(ClipboardBytes(RegisterClipboardFormatA("Link")).substr(0, kService.size() + 13),
+              kService + "\0Topic\0Item\0\0"s);
+    EXPECT_EQ(ClipboardBytes(CF_TEXT).substr(0, 9), "TV, Vol+\0"s);
+}

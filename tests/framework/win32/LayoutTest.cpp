@@ -112,4 +112,46 @@ TEST(Layout, PlacingAControlOutsideItsContainerIsAnError) {
     delete form;
 }
 
+TEST(Layout, HiddenControlsTakeNoRoomNorTheSpacingAroundThem) {
+    auto* form = new TForm(nullptr, "Form", TBorderStyle::Dialog); // exactly as large as needed
+    auto* speedLbl = new TLabel(form, form, "SpeedLbl");
+    auto* speed = new TEdit(form, form, "SpeedEdBx");
+    auto* parityLbl = new TLabel(form, form, "ParityLbl");
+    auto* parity = new TEdit(form, form, "ParityEdBx");
+    auto* dtr = new TCheckBox(form, form, "DTRChBx");
+    auto* rts = new TCheckBox(form, form, "RTSChBx");
+    auto* panel = new TPanel(form, form, "IPPanel");
+    panel->SetBevelOuter(TBevel::None);
+    auto* field = new TEdit(form, panel, "IP1EdBx");
+    for (TLabel* label : {speedLbl, parityLbl})
+        label->SetCaption("Speed:");
+    dtr->SetCaption("DTR:");
+    rts->SetCaption("RTS:");
+    form->SetLayout(Column({LabelRows({{speedLbl, speed}, {parityLbl, parity}}), Row({dtr, rts}),
+                            Panel(panel, Column({field}))}));
+    const int full = form->ClientHeight();
+    EXPECT_EQ(field->Top(), 0) << "placed inside the panel";
+    EXPECT_EQ(panel->Height(), field->Height());
+    for (TControl* c : std::initializer_list<TControl*>{parityLbl, parity, dtr, rts})
+        c->Hide();
+    EXPECT_EQ(form->ClientHeight(), full - parity->Height() - dtr->Height() - 2 * kSpacing);
+    for (TControl* c : std::initializer_list<TControl*>{parityLbl, parity, dtr, rts})
+        c->Show();
+    EXPECT_EQ(form->ClientHeight(), full);
+    delete form;
+}
+
+TEST(Layout, ChangesBetweenBeginAndEndUpdatePlaceTheControlsOnceAtTheEnd) {
+    TPlacedForm form(TBorderStyle::Dialog);
+    const int width = form.ClientWidth();
+    form.BeginUpdate();
+    form.BeginUpdate();
+    form.ShowAllChBx->SetCaption("Show all applications and every window they have open");
+    form.EndUpdate();
+    EXPECT_EQ(form.ClientWidth(), width) << "still inside the outer update";
+    form.EndUpdate();
+    EXPECT_GT(form.ClientWidth(), width);
+    EXPECT_TRUE(CaptionFits(form.ShowAllChBx, form.ShowAllChBx->ToPixels(kCheckMarkSpace)));
+}
+
 } // namespace

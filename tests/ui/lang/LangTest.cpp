@@ -42,7 +42,14 @@ struct FakeForm : TComponent {
         PublishString(
             "Caption", [this] { return caption; }, [this](const std::string& v) { caption = v; });
     }
+    void BeginUpdate() override { ++updates; }
+    void EndUpdate() override {
+        --updates;
+        ++updatesEnded;
+    }
     std::string caption = "TCP/IP properties";
+    int updates = 0;
+    int updatesEnded = 0;
 };
 
 class LanguageTest : public ::testing::Test {
@@ -251,6 +258,20 @@ TEST_F(LanguageTest, ValueThatIsNoIntegerSkipsOnlyItsLine) {
     EXPECT_TRUE(after);
     EXPECT_TRUE(TLanguage::IsIntegerProperty(a, "width"));
     EXPECT_FALSE(TLanguage::IsStringProperty(a, "Width"));
+}
+
+TEST_F(LanguageTest, TheOwningFormAnswersThePassOnceAtItsEnd) {
+    Control("AcceptBtn");
+    Control("CancelBtn");
+    std::vector<int> updates;
+    lang->OnTranslate = [&](TComponent*, TComponent*, const std::string&, const std::string&,
+                            std::string&) { updates.push_back(form->updates); };
+    TranslateWith(
+        {"TCPIPForm.AcceptBtn.Caption", "TCPIPForm.CancelBtn.Caption"},
+        "TCPIPForm.AcceptBtn.Caption=Aceptar\r\nTCPIPForm.CancelBtn.Caption=Cancelar\r\n");
+    EXPECT_EQ(updates, (std::vector<int>{1, 1}));
+    EXPECT_EQ(form->updates, 0);
+    EXPECT_EQ(form->updatesEnded, 1);
 }
 
 TEST_F(LanguageTest, MessagesFallBackToTheKeyExactlyAsPassed) {

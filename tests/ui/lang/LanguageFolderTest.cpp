@@ -8,7 +8,7 @@ using namespace tav;
 
 namespace {
 
-TEST(LanguageFolder, ListsLngFilesByNameUpToTheirFirstDot) {
+TEST(LanguageFolder, ListsLngFilesByTheirNameWithoutTheExtension) {
     test::TempFolder program;
     program.Write("Lang/spanish.lng", "");
     program.Write("Lang/English.LNG", "");
@@ -18,8 +18,9 @@ TEST(LanguageFolder, ListsLngFilesByNameUpToTheirFirstDot) {
     program.Write("Lang/folder.lng/inside.lng", "");
     program.Write("french.lng", "");
     const TLanguageFolder folder(program.Path().string());
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"English", "pt", "spanish"}));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"English", "pt.br", "spanish"}));
     EXPECT_TRUE(folder.HasFile("spanish"));
+    EXPECT_TRUE(folder.HasFile("pt.br"));
     EXPECT_FALSE(folder.HasFile("pt"));
     EXPECT_FALSE(folder.HasFile("folder"));
     EXPECT_FALSE(folder.HasFile("french"));

@@ -18,3 +18,11 @@ TEST(SettingsProtection, OnlyTheExactPasswordRestoresAndADamagedValueIsToldApart
     for (const char* damaged : {"3G41", "A7", "41 2B"})
         EXPECT_EQ(CheckRestorePassword(damaged, damaged), TPasswordCheck::Corrupt) << damaged;
 }
+
+TEST(SettingsProtection, AStoredPasswordIsEncipheredAndTheEmptyOneIsNoProtection) {
+    const std::string stored = EncipherRestorePassword("Se\xF1or 7");
+    EXPECT_EQ(stored.find_first_not_of("0123456789ABCDEF"), std::string::npos) << stored;
+    EXPECT_EQ(stored.find("Se"), std::string::npos);
+    EXPECT_EQ(CheckRestorePassword(stored, "Se\xF1or 7"), TPasswordCheck::Right);
+    EXPECT_EQ(EncipherRestorePassword(""), "");
+}

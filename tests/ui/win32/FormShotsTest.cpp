@@ -11,7 +11,12 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
+#include "ui/serialsettings/win32/FakeSerialDialogHost.h"
+#include "ui/serialsettings/win32/SerialSettingsForm.h"
+#include "ui/settings/win32/FakeSettingsFormHost.h"
+#include "ui/settings/win32/SettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +202,92 @@ TEST(LearnDialogDpi, IsSavedWithItsLightsInEnglishAndWithLongerTexts) {
     TLearnForm longer(nullptr, queue, file);
     shoot(longer, "learn-dialog-longer");
     EXPECT_EQ(longer.Caption(), test::Longer("Learn command"));
+}
+
+} // namespace
+
+namespace {
+
+std::string LongerDialogFile(test::TempFolder& folder, TForm& form, const TFormTranslations& table,
+                             std::string_view captionKey) {
+    return folder.Write(std::string(table.FormKey) + ".lng",
+                        test::LongerLanguageFile(form, table) +
+                            LongerDirect(captionKey, form.Caption()));
+}
+
+TEST(PortDialogsDpi, TheSerialDialogOfEachPortIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSerialDialogHost host;
+    test::TempFolder folder;
+    struct Look {
+        const char* Name;
+        const char* Receiver;
+        int Kind;
+    };
+    for (const Look& look : {Look{"serial-receiver", "Generic", kReceiverPortKind},
+                             Look{"serial-search", "UIR, Irman", kReceiverPortKind},
+                             Look{"serial-output", "Generic", kOutputPortKind}}) {
+        host.SetTypes(look.Receiver, "Generic");
+        TSerialSettingsForm english(nullptr, host.settings, host, "");
+        english.PortKind = look.Kind;
+        ShowAndShoot(english, std::string(look.Name) + "-english");
+        TSerialSettingsForm longer(nullptr, host.settings, host,
+                                   LongerDialogFile(folder, english, SerialSettingsFormTranslations,
+                                                    direct::SerialSettingsFormCaption));
+        longer.PortKind = look.Kind;
+        ShowAndShoot(longer, std::string(look.Name) + "-longer");
+    }
+}
+
+TEST(PortDialogsDpi, TheTcpDialogIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSettingsStore store;
+    TSettings settings(store);
+    settings.SetBool("TCP/IP server enabled", true);
+    test::TempFolder folder;
+    TTCPSettingsForm english(nullptr, settings, "");
+    ShowAndShoot(english, "tcp-dialog-english");
+    TTCPSettingsForm longer(nullptr, settings,
+                            LongerDialogFile(folder, english, TCPSettingsFormTranslations,
+                                             direct::TCPSettingsFormCaption));
+    ShowAndShoot(longer, "tcp-dialog-longer");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SettingsDialogDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
+    test::FakeSettingsFormHost host;
+    host.settings.SetSounds({{"Doorbell", "C:\\Windows\\Media\\ding.wav"},
+                             {"Power off", "C:\\Program Files\\Tavrilo\\Sounds\\off.wav"}});
+    host.settings.SetStr("Log file", "C:\\Tavrilo\\commands.log");
+    host.settings.SetBool("Use TCP/IP", true);
+    test::TempFolder program;
+    program.Write("Lang/english.lng", "");
+    auto shoot = [](TSettingsForm& form, const std::string& language) {
+        SetWindowPos(form.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+        form.Show();
+        for (int page = 0; page < form.PageCtrl->PageCount(); ++page) {
+            if (!form.PageCtrl->Page(page)->TabVisible())
+                continue;
+            form.PageCtrl->SetActivePageIndex(page);
+            test::PumpFor(std::chrono::milliseconds(40));
+            const std::string name =
+                "settings-" + form.PageCtrl->Page(page)->Name() + "-" + language;
+            EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+        }
+    };
+    const TSettingsFormPlaces places{program.Path().string(), "\\NoAppEvents"};
+    TSettingsForm english(nullptr, host.settings, host, places);
+    shoot(english, "english");
+    program.Write("Lang/longer.lng",
+                  test::LongerLanguageFile(english, SettingsFormTranslations) +
+                      LongerDirect(direct::SettingsFormCaption, english.Caption()) +
+                      LongerDirect(direct::SettingsFormSoundsColumn0Caption, "Sound name") +
+                      LongerDirect(direct::SettingsFormSoundsColumn1Caption, "File name"));
+    host.settings.SetStr("Language", "longer");
+    TSettingsForm longer(nullptr, host.settings, host, places);
+    shoot(longer, "longer");
+    EXPECT_EQ(longer.SoundsList->ColumnCaption(0), test::Longer("Sound name"));
 }
 
 } // namespace

@@ -13,7 +13,12 @@
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/password/win32/Password.h"
+#include "ui/serialsettings/win32/FakeSerialDialogHost.h"
+#include "ui/serialsettings/win32/SerialSettingsForm.h"
+#include "ui/settings/win32/FakeSettingsFormHost.h"
+#include "ui/settings/win32/SettingsForm.h"
 #include "ui/splash/win32/SplashForm.h"
+#include "ui/tcpsettings/win32/TCPSettingsForm.h"
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +54,40 @@ test::TSampleSettings& SampleSettings() {
     return settings;
 }
 
+test::FakeSerialDialogHost& SerialHost() {
+    static test::FakeSerialDialogHost host;
+    return host;
+}
+
+// The receiver's dialog shows the most: every line setting and the init string, or, for a
+// receiver that is found by a search, the Find button.
+TForm* SerialDialog(const std::string& receiverType) {
+    SerialHost().SetTypes(receiverType, "Generic");
+    auto* dialog = new TSerialSettingsForm(nullptr, SerialHost().settings, SerialHost(), "");
+    dialog->PortKind = kReceiverPortKind;
+    return dialog;
+}
+
+// With sounds in its list, a log file and every box that enables another control checked.
+TForm* SettingsDialog() {
+    static test::FakeSettingsFormHost host;
+    static test::TempFolder program;
+    program.Write("Lang/english.lng", "");
+    host.settings.SetSounds({{"Doorbell", "C:\\Windows\\Media\\ding.wav"}});
+    host.settings.SetStr("Log file", "C:\\Tavrilo\\commands.log");
+    for (const char* name :
+         {"Use serial console port", "Use TCP/IP", "Use AVerMedia", "Binary values"})
+        host.settings.SetBool(name, true);
+    return new TSettingsForm(nullptr, host.settings, host,
+                             {program.Path().string(), "\\NoAppEvents"});
+}
+
+TForm* TcpDialog() {
+    SerialHost().settings.SetBool("TCP/IP client enabled", true);
+    SerialHost().settings.SetBool("TCP/IP server enabled", true);
+    return new TTCPSettingsForm(nullptr, SerialHost().settings, "");
+}
+
 // The about box carries no translations: its texts are the program's name, its web address and
 // "OK".
 const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
@@ -65,15 +104,18 @@ const FormEntry kForms[] = {
      test::SampleDialogTranslations},
     {"MainForm",
      [] { return new TMainForm(nullptr, SettingsKey().Path()); },
-     MainFormTranslations,
-     // The settings button comes with the settings dialog.
-     {"SettingsBtn"}},
+     MainFormTranslations},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},
     {"TestOriginForm", [] { return new TTestOriginForm(nullptr, CheckedOrigins(), {}, ""); },
      TestOriginFormTranslations},
     {"LearnForm", [] { return new TLearnForm(nullptr, LearnQueue(), ""); }, LearnFormTranslations},
+    {"SerialSettingsForm", [] { return SerialDialog("Generic"); }, SerialSettingsFormTranslations},
+    {"SerialSettingsFormSearch", [] { return SerialDialog("UIR, Irman"); },
+     SerialSettingsFormTranslations},
+    {"TCPSettingsForm", TcpDialog, TCPSettingsFormTranslations},
+    {"SettingsForm", SettingsDialog, SettingsFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

@@ -58,11 +58,18 @@ bool TTcpSockets::OpenTCPControl(bool active) {
 }
 
 void TTcpSockets::ActivateInfoSockets() {
+    StopInfoSockets(StoredPort(settings_, "TCP/IP info port"));
+    ResumeInfoSockets();
+}
+
+void TTcpSockets::StopInfoSockets(int port) {
     InfoServerSocket->SetActive(false);
     InfoClientSocket->SetActive(false);
-    const int port = StoredPort(settings_, "TCP/IP info port");
     InfoServerSocket->SetPort(port);
     InfoClientSocket->SetPort(port);
+}
+
+void TTcpSockets::ResumeInfoSockets() {
     switch (ChosenInfoSocket(settings_)) {
     case TInfoSocket::Server:
         InfoServerSocket->SetActive(true);

@@ -55,6 +55,11 @@ public:
     // Start-up: both info sockets stop, take the stored info port, and the one the settings
     // choose starts (none while no part of the info line is chosen).
     void ActivateInfoSockets();
+    // A new info port: both info sockets stop and take it for their next start.
+    void StopInfoSockets(int port);
+    // After the settings changed: the info socket the settings choose starts, unless it runs;
+    // nothing is stopped, so the info server keeps its clients.
+    void ResumeInfoSockets();
 
     // The TCP half of the recognizer's report port.
     void SendInfoLine(const std::string& line) { reports_.SendInfoLine(line); }

@@ -14,8 +14,9 @@ bool TRunKeyLaunchAtLogon::SetLaunchAtLogon(bool enabled) noexcept {
         TRegistry registry(HKEY_CURRENT_USER);
         if (!registry.OpenKey(runKey_, true))
             return false;
+        // Quoted, so that a path with blanks names the program and not a shorter one.
         if (enabled)
-            registry.WriteString("Tavrilo", programPath_);
+            registry.WriteString("Tavrilo", "\"" + programPath_ + "\"");
         else
             registry.DeleteValue("Tavrilo"); // absent already is just as good
         return true;

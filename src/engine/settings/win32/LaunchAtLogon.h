@@ -1,5 +1,6 @@
 #pragma once
-// The "Run" value that starts the program when the current user logs on.
+// The "Run" value that starts the program when the current user logs on: the program's path
+// in double quotes.
 
 #include "engine/settings/SystemHooks.h"
 

@@ -63,8 +63,10 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                             .Caption = "&Import commands...",
                             .ShortCut = ShortCut('I', scCtrl),
                             .OnClick = Handler(&TMainForm::ImportMenuClick)});
-    TAV_CREATE(SettingsMenu,
-               {.Parent = FileMenu, .Caption = "S&ettings...", .ShortCut = ShortCut('E', scCtrl)});
+    TAV_CREATE(SettingsMenu, {.Parent = FileMenu,
+                              .Caption = "S&ettings...",
+                              .ShortCut = ShortCut('E', scCtrl),
+                              .OnClick = Handler(&TMainForm::SettingsMenuClick)});
     TAV_CREATE(
         ExitMenu,
         {.Parent = FileMenu, .Caption = "E&xit", .OnClick = Handler(&TMainForm::ExitMenuClick)});
@@ -149,6 +151,9 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     TAV_CREATE(RemoteCommandsGrpBx, {.Parent = this, .Caption = "Remote commands"});
     TAV_CREATE(CommandsTree, {.Parent = RemoteCommandsGrpBx, .PopupMenu = CommandsPopUpMenu});
     CreateActionPanel();
+    TAV_CREATE(SettingsBtn, {.Parent = this,
+                             .Caption = "Settin&gs...",
+                             .OnClick = Handler(&TMainForm::SettingsMenuClick)});
     TAV_CREATE(RunBtn,
                {.Parent = this, .Caption = "&Run!", .OnClick = Handler(&TMainForm::RunBtnClick)});
     TAV_CREATE(HelpBtn,
@@ -202,7 +207,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
     OnCloseQuery = Handler(&TMainForm::FormCloseQuery);
     SetLayout(Column({Expand(Row({Expand(Group(RemoteCommandsGrpBx, Expand(CommandsTree))),
                                   ActionPanelLayout()})),
-                      Buttons({RunBtn, HelpBtn})}));
+                      Buttons({SettingsBtn, RunBtn, HelpBtn})}));
     ShowActionItem();
     FormCreate(this);
 }

@@ -17,12 +17,14 @@
 #include "engine/keyboard/win32/Win32KeyboardHook.h"
 #include "engine/origins/win32/AVerForm.h"
 #include "engine/origins/win32/TvCard.h"
+#include "engine/serial/DeviceDefaults.h"
 #include "engine/serial/DeviceTable.h"
 #include "engine/serial/PowerOrigins.h"
 #include "engine/serial/SerialConsole.h"
 #include "engine/serial/SerialReceiver.h"
 #include "engine/serial/win32/Win32PerformanceCounter.h"
 #include "engine/settings/Settings.h"
+#include "engine/settings/win32/LaunchAtLogon.h"
 #include "engine/settings/win32/RegistryStore.h"
 #include "framework/win32/ComCtrls.h"
 #include "framework/win32/DrawnImages.h"
@@ -42,6 +44,7 @@
 #include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
 #include "ui/osd/win32/OnScreenDisplay.h"
+#include "ui/settings/SettingsFormHost.h"
 #include "ui/splash/win32/SplashForm.h"
 #include "ui/tray/win32/TrayIcon.h"
 
@@ -52,12 +55,15 @@
 
 namespace tav {
 
+class TSettingsForm;
+
 class TMainForm : public TForm,
                   private IDocumentFilesView,
                   private IOriginHost,
                   private ITrayIndicator,
                   private ISerialHost,
-                  private IOriginSwitch {
+                  private IOriginSwitch,
+                  private ISettingsFormHost {
 public:
     // `settingsKey` is where the settings live below HKEY_CURRENT_USER; `arguments` is the
     // command line without the program's name (at most a configuration file to open).
@@ -84,6 +90,9 @@ public:
     void EnableOriginMenuClick(TObject* sender);
     void TestOriginMenuClick(TObject* sender);
     void AboutMenuClick(TObject* sender);
+    // The settings dialog, modal; once it closed the info socket the settings choose runs and
+    // the sound list is stored.
+    void SettingsMenuClick(TObject* sender);
     // The Help button and Help > Index open the help file at the main window's page.
     void HelpBtnClick(TObject* sender);
     void IndexMenuClick(TObject* sender);
@@ -168,6 +177,10 @@ public:
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
+    // What the serial-port dialog needs of the program, for its openers.
+    ISerialDialogHost& SerialDialogHost() { return *this; }
+    // The entry that starts the program at logon, absolute below HKEY_CURRENT_USER.
+    std::string RunKey = kRunKey;
     // Where every input origin delivers its data.
     TCodeReceiver& Receiver() { return road_->Receiver(); }
     TOriginControl& Origins() { return road_->Origins(); }
@@ -202,6 +215,7 @@ public:
     TMenuItem* HelpMenu = nullptr;
     TMenuItem* IndexMenu = nullptr;
     TMenuItem* AboutMenu = nullptr;
+    TButton* SettingsBtn = nullptr;
     TButton* RunBtn = nullptr;
     TButton* HelpBtn = nullptr;
     TGroupBox* RemoteCommandsGrpBx = nullptr;
@@ -301,7 +315,19 @@ private:
     // the file operations too).
     void Beep() override;
     void SetHighPriority(bool high) override;
+    // Also what the settings dialog sets.
     void SetTimeOutInterval(unsigned ms) override;
+    // What the settings dialog and the serial-port dialog need of the window.
+    const TDeviceModes& DeviceModes() const override { return serialModes_; }
+    void ApplyDeviceDefaults(int row, int portKind) override;
+    void FindReceiver(std::function<void(std::int32_t com)> found) override;
+    void EndReceiverSearch() override;
+    void StopOrigins() override { road_->Origins().StartOrigins(false); }
+    void StopInfoSockets(int port) override;
+    void SetLogEnabled(bool enabled) override { logEnabled_ = enabled; }
+    void LanguageChosen(const std::string& file) override;
+    void CopyDdeLink() override;
+    bool SetLaunchAtLogon(bool enabled) override;
     // What the action executor needs of the origins.
     bool StartOrigins(bool active) override { return road_->Origins().StartOrigins(active); }
     void CreateActionRoad();
@@ -368,6 +394,9 @@ private:
     // when the program started.
     TDeviceModes serialModes_;
     bool logEnabled_ = false;
+    std::unique_ptr<TDeviceDefaults> deviceDefaults_;
+    // Made when it is first opened; it keeps what the user typed for the next time.
+    TComponentRef<TSettingsForm> settingsForm_{this};
     TApplicationErrors errors_;
     TMessageLists messageLists_;
     DefaultActionLabels actionLabels_;

@@ -22,6 +22,10 @@ void TMainForm::CreateSerialOrigins() {
         [this](unsigned ms) { UIRTimer->SetInterval(ms); }, counter_,
         static_cast<ISerialHost&>(*this), messageBox,
         [this](bool active) { return driverOrigins_->OpenDriverReceiver(active); }, errors_});
+    deviceDefaults_ = std::make_unique<TDeviceDefaults>(
+        settings_, serialModes_,
+        RunningDriverPlatform() == TDriverPlatform::Win9x ? kPlatformWin9x : kPlatformNt,
+        [this](unsigned ms) { TypematicTimer->SetInterval(ms); });
     serialConsole_ = std::make_unique<TSerialConsole>(settings_, road_->Receiver(), *comPort2Link_,
                                                       static_cast<ISerialHost&>(*this), messageBox);
     powerOrigins_ = std::make_unique<TPowerOrigins>(
@@ -77,6 +81,25 @@ void TMainForm::SetHighPriority(bool high) {
 
 void TMainForm::SetTimeOutInterval(unsigned ms) {
     TypematicTimer->SetInterval(ms);
+}
+
+void TMainForm::ApplyDeviceDefaults(int row, int portKind) {
+    deviceDefaults_->ApplyDeviceDefaults(row, portKind);
+}
+
+// The search takes the receiver's port over: the origins stop first.
+void TMainForm::FindReceiver(std::function<void(std::int32_t com)> found) {
+    road_->Origins().StartOrigins(false);
+    serialReceiver_->OnPortFound = std::move(found);
+    serialReceiver_->FindUIRPort(1);
+}
+
+// A receiver that a search left running on the port found closes with the origins, which the
+// search had stopped.
+void TMainForm::EndReceiverSearch() {
+    serialReceiver_->OnPortFound = nullptr;
+    serialReceiver_->StopSearch();
+    road_->Origins().StartOrigins(false);
 }
 
 } // namespace tav

@@ -12,6 +12,7 @@
 #include "ui/main/StartupFile.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/SingleInstance.h"
+#include "ui/settings/win32/SettingsForm.h"
 
 namespace tav {
 
@@ -60,6 +61,7 @@ void TMainForm::FormDestroy(TObject* sender) {
     // this window: they are stopped and joined first.
     pipeThread_.reset();
     driverOrigins_.reset();
+    delete settingsForm_.get();
     for (TSerialPort* port : {ComPort, ComPort2, ComPortData})
         port->Close();
     IRTimer->SetEnabled(false);
@@ -86,7 +88,7 @@ void TMainForm::FormShow(TObject*) {
     startedUp_ = true;
     const std::string program = ProgramFileName();
     TRegistryFileAssociation association(program);
-    TRunKeyLaunchAtLogon launchAtLogon(program);
+    TRunKeyLaunchAtLogon launchAtLogon(program, RunKey);
     RunVersionReset(store_, GetFileVersionStr(program), association, launchAtLogon);
     LoadSettings();
     OpenStartupFile();
@@ -102,6 +104,9 @@ std::string TMainForm::LanguageFile() const {
 void TMainForm::LoadSettings() {
     settings_.Load();
     serialModes_.Load(settings_);
+    // The entry follows the program wherever it was moved to.
+    if (settings_.Bool(kLaunchOnStartupSetting))
+        SetLaunchAtLogon(true);
     if (const std::string file = LanguageFile(); !file.empty())
         Lang->SetLanguageFile(file);
     TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));

@@ -36,16 +36,16 @@ TEST(FileAssociation, RegistersTheFileTypeWithTheProgramsPath) {
               "\"C:\\Program Files\\Tavrilo\\Tavrilo.exe\" \"%1\"");
 }
 
-TEST(LaunchAtLogon, WritesAndRemovesTheRunValue) {
+TEST(LaunchAtLogon, WritesTheQuotedPathAndRemovesTheRunValue) {
     TestRegistryKey key;
-    TRunKeyLaunchAtLogon launch("C:\\Tavrilo\\Tavrilo.exe", key.Path("Run"));
+    TRunKeyLaunchAtLogon launch("C:\\Program Files\\Tavrilo\\Tavrilo.exe", key.Path("Run"));
     EXPECT_TRUE(launch.SetLaunchAtLogon(false)); // nothing to remove is fine
     EXPECT_TRUE(key.Exists("Run"));
     EXPECT_TRUE(launch.SetLaunchAtLogon(true));
     EXPECT_EQ(key.TypeOf("Tavrilo", "Run"), REG_SZ);
     TRegistry registry;
     ASSERT_TRUE(registry.OpenKey(key.Path("Run"), false));
-    EXPECT_EQ(registry.ReadString("Tavrilo"), "C:\\Tavrilo\\Tavrilo.exe");
+    EXPECT_EQ(registry.ReadString("Tavrilo"), "\"C:\\Program Files\\Tavrilo\\Tavrilo.exe\"");
     EXPECT_TRUE(launch.SetLaunchAtLogon(false));
     EXPECT_FALSE(key.TypeOf("Tavrilo", "Run"));
 }

@@ -1,7 +1,7 @@
 // Help in the running program's windows: the main window's Help button and Help > Index, the
-// learn dialog's Help button, F1 on a page of a dialog whose pages carry their help, and the
-// end of the help with the main window. The help control is Wine's; what reaches it is seen
-// at its entry point.
+// learn dialog's Help button, F1 and the Help button on the pages of the settings dialog and
+// of a dialog whose pages carry their help, and the end of the help with the main window. The help
+// control is Wine's; what reaches it is seen at its entry point.
 
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Pump.h"
@@ -10,6 +10,7 @@
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
+#include "ui/settings/win32/SettingsForm.h"
 #include "ui/win32/SampleDialog.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,28 @@ TEST_F(HelpRequestKeys, TheLearnDialogsHelpButtonAsksForLearning) {
     EXPECT_EQ(viewer, (std::vector<ViewerCall>{{helpFile, help::kHHHelpContext, 1012}}));
     EXPECT_EQ(asked, (Asked{{HELP_SETPOPUP_POS, Corner(learn)}, {HELP_CONTEXT, 1012}}));
     delete learn;
+}
+
+TEST_F(HelpRequestKeys, F1OnTheGeneralPageOfTheSettingsSaysWhereThePageIsAndAsksForItsHelp) {
+    TForm::ModalHook = [this](TForm& shown) {
+        auto& settings = dynamic_cast<TSettingsForm&>(shown);
+        settings.Show();
+        settings.PageCtrl->SetActivePage(settings.GeneralTab);
+        settings.LaunchChBx->SetFocus();
+        PressF1(settings.LaunchChBx);
+        EXPECT_EQ(asked,
+                  (Asked{{HELP_SETPOPUP_POS, Corner(settings.GeneralTab)}, {HELP_CONTEXT, 1051}}));
+        // The Help button: the page's help, none on a page without.
+        settings.PageCtrl->SetActivePage(settings.OriginTab);
+        settings.HelpBtn->Click();
+        settings.PageCtrl->SetActivePage(settings.DDETCPTab);
+        settings.HelpBtn->Click();
+        return mrOk;
+    };
+    form->SettingsMenuClick(form->SettingsBtn);
+    TForm::ModalHook = nullptr;
+    EXPECT_EQ(viewer, (std::vector<ViewerCall>{{helpFile, help::kHHHelpContext, 1051},
+                                               {helpFile, help::kHHHelpContext, 1054}}));
 }
 
 TEST_F(HelpRequestKeys, F1OnAPageAsksForThePagesHelpAndSaysWhereThePageIs) {

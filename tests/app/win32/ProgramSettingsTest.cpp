@@ -1,0 +1,88 @@
+// The settings dialog of the whole program under Wine, reached through its menu.
+
+#include "ProgramProcess.h"
+
+#include "engine/settings/win32/RegistryStore.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tav;
+
+namespace {
+
+// The first descendant of `parent` of window class `className` whose text is `text`.
+HWND FindDescendant(HWND parent, const char* className, const char* text) {
+    struct Search {
+        const char* className;
+        const char* text;
+        HWND found;
+    } search{className, text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND wnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char name[64] = {}, caption[128] = {};
+            GetClassNameA(wnd, name, sizeof name);
+            GetWindowTextA(wnd, caption, sizeof caption);
+            if (_stricmp(name, s->className) == 0 && std::string(caption) == s->text) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesIt) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
+    TRegistryStore store(kSettingsKey);
+    store.WriteBoolSetting("Hide splashscreen", true);
+    store.WriteBoolSetting("Use serial port", false);
+    test::ProgramProcess program;
+    HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // File > Settings... by its shortcut: Wine keeps a program's menus to the program itself.
+    SetForegroundWindow(main);
+    ASSERT_TRUE(
+        test::WaitForWindow([&] { return GetForegroundWindow() == main ? main : nullptr; }, 5000));
+    keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event('E', 0, 0, 0);
+    keybd_event('E', 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    const DWORD pid = program.info.dwProcessId;
+    auto shown = [&] {
+        HWND found = test::FindProcessWindow(pid, "Settings");
+        return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+    };
+    HWND dialog = test::WaitForWindow(shown, 10000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog is modal";
+    HWND pages = FindDescendant(dialog, WC_TABCONTROLA, "");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(SendMessageA(pages, TCM_GETCURSEL, 0, 0), 0);
+    HWND launch = FindDescendant(dialog, "Button", "Launch on Windows &startup");
+    ASSERT_NE(launch, nullptr);
+    EXPECT_TRUE(IsWindowVisible(launch)) << "the General page shows";
+    HWND accept = FindDescendant(dialog, "Button", "&Accept");
+    ASSERT_NE(accept, nullptr);
+    SendMessageA(accept, BM_CLICK, 0, 0);
+    EXPECT_TRUE(
+        test::WaitForWindow([&] { return IsWindowVisible(dialog) ? nullptr : dialog; }, 10000));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    // The main window's button opens it as well.
+    HWND button = FindDescendant(main, "Button", "Settin&gs...");
+    ASSERT_NE(button, nullptr);
+    PostMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(test::WaitForWindow(shown, 10000), dialog);
+    PostMessageA(accept, BM_CLICK, 0, 0);
+    EXPECT_TRUE(
+        test::WaitForWindow([&] { return IsWindowVisible(dialog) ? nullptr : dialog; }, 10000));
+    EXPECT_EQ(program.CloseAndWait(main), 0);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
+}
+
+} // namespace
