@@ -102,9 +102,7 @@ std::vector<TTestOrigin> CheckedOrigins() {
 const FormEntry kForms[] = {
     {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
      test::SampleDialogTranslations},
-    {"MainForm",
-     [] { return new TMainForm(nullptr, SettingsKey().Path()); },
-     MainFormTranslations},
+    {"MainForm", [] { return new TMainForm(nullptr, SettingsKey().Path()); }, MainFormTranslations},
     {"SplashForm", [] { return new TSplashForm(nullptr); }, kNoTranslations},
     {"InputDlg", [] { return new TInputDlg(nullptr, "", TInputMode::Password); },
      InputDlgTranslations},
