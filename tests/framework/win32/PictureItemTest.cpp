@@ -9,22 +9,20 @@ using namespace tav;
 namespace {
 
 constexpr COLORREF kPicture = RGB(40, 180, 60);
+constexpr int kWidth = 200;
 
-// Draws item `index` of a box of two items into a row 200 pixels wide and keeps the pixels.
+// Item `index` of a box of two items drawn into a row of its own; keeps the pixels.
 class PictureItemTest : public ::testing::Test {
 protected:
     PictureItemTest() {
-        form_ = test::NewLoadedForm(nullptr, "TestForm");
         combo_ = new TComboBox(form_, form_, "Combo", TComboStyle::OwnerDrawFixed);
         combo_->SetItems({"Wide text WWW", "Two"});
-        pictures_ = new TDrawnImageList(form_, "Pictures");
         pictures_->AddDrawn([](TImageCanvas& c) {
             c.RoundRect({0, 0, 16, 16}, 0, kPicture, kPicture);
         });
-        rowHeight_ = combo_->ToPixels(20);
+        height_ = combo_->ToPixels(20);
         HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, kWidth, rowHeight_);
+        bitmap_ = CreateCompatibleBitmap(screen, kWidth, height_);
         ReleaseDC(nullptr, screen);
         old_ = SelectObject(dc_, bitmap_);
     }
@@ -35,71 +33,55 @@ protected:
         delete form_;
     }
     void Draw(int index, UINT state) {
-        const RECT row{0, 0, kWidth, rowHeight_};
-        DrawPictureItem(*combo_, *pictures_, index, dc_, row, state);
+        DrawPictureItem(*combo_, *pictures_, index, dc_, {0, 0, kWidth, height_}, state);
     }
     COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-    // Columns [from, to) of the row in which some pixel is not `fill`.
-    int ColumnsDrawn(int from, int to, COLORREF fill) const {
-        int drawn = 0;
-        for (int x = from; x < to; ++x)
-            for (int y = 0; y < rowHeight_; ++y)
-                if (At(x, y) != fill) {
-                    ++drawn;
-                    break;
-                }
-        return drawn;
-    }
-    bool Shows(COLORREF colour, int from) const {
+    // How many pixels of columns [from, kWidth) are (or, with `is` false, are not) `colour`.
+    int Count(int from, COLORREF colour, bool is = true) const {
+        int n = 0;
         for (int x = from; x < kWidth; ++x)
-            for (int y = 0; y < rowHeight_; ++y)
-                if (At(x, y) == colour)
-                    return true;
-        return false;
+            for (int y = 0; y < height_; ++y)
+                n += (At(x, y) == colour) == is;
+        return n;
     }
 
-    static constexpr int kWidth = 200;
-    int rowHeight_ = 0;
-    TForm* form_ = nullptr;
+    TForm* form_ = test::NewLoadedForm(nullptr, "TestForm");
     TComboBox* combo_ = nullptr;
-    TDrawnImageList* pictures_ = nullptr;
-    HDC dc_ = nullptr;
+    TDrawnImageList* pictures_ = new TDrawnImageList(form_, "Pictures");
+    int height_ = 0;
+    HDC dc_ = CreateCompatibleDC(nullptr);
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ old_ = nullptr;
 };
 
 TEST_F(PictureItemTest, PictureThenTextBesideIt) {
-    const int dpi = static_cast<int>(combo_->Dpi());
-    const int picture = DesignToPixels(16, dpi);
-    Draw(0, 0);
     const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const int left = DesignToPixels(3, dpi);
-    EXPECT_EQ(At(left - 1, rowHeight_ / 2), window);
-    EXPECT_EQ(At(left, rowHeight_ / 2), kPicture) << "the picture starts 3 units in";
-    EXPECT_EQ(At(left + picture - 1, rowHeight_ / 2), kPicture);
-    const int top = (rowHeight_ - picture) / 2;
+    const int left = combo_->ToPixels(3), picture = combo_->ToPixels(16);
+    const int top = (height_ - picture) / 2, text = picture + combo_->ToPixels(10);
+    Draw(0, 0);
+    EXPECT_EQ(At(left - 1, height_ / 2), window);
+    EXPECT_EQ(At(left, height_ / 2), kPicture) << "the picture starts 3 units in";
     EXPECT_EQ(At(left + picture / 2, top - 1), window) << "centred";
     EXPECT_EQ(At(left + picture / 2, top), kPicture);
-    const int text = picture + DesignToPixels(10, dpi);
-    EXPECT_EQ(ColumnsDrawn(left + picture, text, window), 0) << "a gap before the text";
-    EXPECT_GT(ColumnsDrawn(text, kWidth, window), 20);
-    EXPECT_TRUE(Shows(GetSysColor(COLOR_WINDOWTEXT), text));
+    EXPECT_EQ(Count(left + picture, window, false), Count(text, window, false))
+        << "nothing between the picture and the text";
+    EXPECT_GT(Count(text, GetSysColor(COLOR_WINDOWTEXT)), 20);
 }
 
 TEST_F(PictureItemTest, TheChosenRowIsHighlightedAndItsTextLightOnlyWhileFocused) {
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const int text = combo_->ToPixels(26);
     Draw(1, ODS_SELECTED | ODS_FOCUS);
-    EXPECT_EQ(At(0, 0), highlight);
-    EXPECT_TRUE(Shows(GetSysColor(COLOR_WINDOW), DesignToPixels(26, combo_->Dpi())));
+    EXPECT_EQ(At(0, 0), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(Count(text, GetSysColor(COLOR_WINDOW)), 0);
     Draw(1, ODS_SELECTED);
-    EXPECT_EQ(At(0, 0), highlight);
-    EXPECT_TRUE(Shows(GetSysColor(COLOR_WINDOWTEXT), DesignToPixels(26, combo_->Dpi())));
+    EXPECT_EQ(At(0, 0), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(Count(text, GetSysColor(COLOR_WINDOWTEXT)), 0);
 }
 
 TEST_F(PictureItemTest, AnIndexWithoutAnItemLeavesTheRowEmpty) {
     for (int index : {-1, 2}) {
         Draw(index, 0);
-        EXPECT_EQ(ColumnsDrawn(0, kWidth, GetSysColor(COLOR_WINDOW)), 0) << index;
+        EXPECT_EQ(Count(0, GetSysColor(COLOR_WINDOW), false), 0) << index;
     }
 }
 
