@@ -51,6 +51,20 @@ void TImageCanvas::RoundRect(RECT design, int corner, COLORREF fill, COLORREF ou
     ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ToPixels(corner), ToPixels(corner));
 }
 
+void TImageCanvas::Polygon(std::initializer_list<POINT> design, COLORREF fill, COLORREF outline) {
+    TShapeTools tools(dc_, fill, outline, std::max(1, ToPixels(1)));
+    std::vector<POINT> points;
+    for (POINT p : design)
+        points.push_back({ToPixels(p.x), ToPixels(p.y)});
+    ::Polygon(dc_, points.data(), static_cast<int>(points.size()));
+}
+
+void TImageCanvas::Line(POINT from, POINT to, COLORREF colour, int width) {
+    TShapeTools tools(dc_, colour, colour, std::max(1, ToPixels(width)));
+    MoveToEx(dc_, ToPixels(from.x), ToPixels(from.y), nullptr);
+    LineTo(dc_, ToPixels(to.x), ToPixels(to.y));
+}
+
 TDrawnImageList::TDrawnImageList(TComponent* owner, std::string name, int size)
     : TImageList(owner, std::move(name), size, size), size_(size) {}
 

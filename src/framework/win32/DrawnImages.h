@@ -7,6 +7,7 @@
 #include "framework/win32/ComCtrls.h"
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace tav {
@@ -21,6 +22,9 @@ public:
     // Filled shapes with an outline one unit wide.
     void Ellipse(RECT design, COLORREF fill, COLORREF outline);
     void RoundRect(RECT design, int corner, COLORREF fill, COLORREF outline);
+    void Polygon(std::initializer_list<POINT> design, COLORREF fill, COLORREF outline);
+    // A line `width` units thick.
+    void Line(POINT from, POINT to, COLORREF colour, int width = 1);
 
 private:
     HDC dc_;

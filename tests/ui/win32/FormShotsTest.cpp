@@ -71,7 +71,16 @@ void LoadSmallDocument(TMainForm& form) {
     doc.AddTrigger(item, play);
     doc.AddTrigger(item, volUp);
     item->TrigType = 1;
+    // One action of every kind, each with its picture.
     item->ActionStrings = {"\xA1OSD\xA1Louder, please Delay:0",
+                           "\xA1SendKeys\xA1NCNE9Delay:0DestWnd:KeepActive:N",
+                           "\xA1MouseControl\xA1RelMove:6Accel:5Delay:250",
+                           "\xA1"
+                           "ExecuteProgram\xA1Try:Filename:C:\\Tools\\viewer.exeParams:/"
+                           "fSuspend:NDelay:0",
+                           "\xA1Mixer\xA1"
+                           "0D:0C:1Vol:1Inc:5Delay:0",
+                           "\xA1SendData\xA1Stream:0D0AFFDelay:0",
                            "\xA1PostMessage\xA1WM_APPCOMMANDwParam:0lParam:A0000Delay:250DestWnd:"
                            "KeepActive:N",
                            "\xA1WindowState\xA1"

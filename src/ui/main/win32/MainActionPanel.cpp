@@ -5,6 +5,7 @@
 
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/main/win32/ActionPictures.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -138,6 +139,11 @@ void TMainForm::CreateActionPanel() {
     SetWindowLongPtrA(ActionsList->Handle(), GWL_STYLE,
                       GetWindowLongPtrA(ActionsList->Handle(), GWL_STYLE) | LVS_NOCOLUMNHEADER);
     ActionsList->AddColumn("", 180);
+    ActionsTransList = new TDrawnImageList(this, "ActionsTransList");
+    AddActionPictures(*ActionsTransList);
+    ActionsList->SetSmallImages(ActionsTransList);
+    ActionsImgList = new TDrawnImageList(this, "ActionsImgList");
+    AddActionPictures(*ActionsImgList);
     ActionsList->SetRowSelect(true);
     ActionsList->DragMode = TDragMode::Automatic;
     ActionsList->OnSelectItem = Handler(&TMainForm::ActionsListSelectItem);

@@ -277,6 +277,10 @@ public:
     TRadioGroup* TrigTypeRGrp = nullptr;
     TTabSheet* ActionListTab = nullptr;
     TListView* ActionsList = nullptr;
+    // The actions' pictures: those of the list's rows, and those of the action editor's type
+    // list. Each follows the DPI of the one window that shows it.
+    TDrawnImageList* ActionsTransList = nullptr;
+    TDrawnImageList* ActionsImgList = nullptr;
     TCheckBox* AllAtOnceChBtn = nullptr;
     TButton* NewActionBtn = nullptr;
     TButton* RemoveBtn = nullptr;

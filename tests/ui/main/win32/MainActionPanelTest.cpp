@@ -198,6 +198,41 @@ TEST_F(MainActionPanelTest, ShowingAnItemChangesNothingAndTheActionButtonsFollow
     EXPECT_TRUE(form->SaveMenu->Enabled()) << "the user's own change";
 }
 
+TEST_F(MainActionPanelTest, EachRowShowsThePictureOfItsKind) {
+    NewItem("All kinds");
+    doc->CurAction()->ActionStrings = {
+        "\xA1SendKeys\xA1NCNE9Delay:0DestWnd:KeepActive:N",
+        "\xA1MouseControl\xA1RelMove:6Accel:5Delay:250",
+        "\xA1"
+        "ExecuteProgram\xA1Try:Filename:C:\\viewer.exeParams:Suspend:NDelay:0",
+        "\xA1PostMessage\xA1WM_CLOSEwParam:0lParam:0Delay:0DestWnd:KeepActive:N",
+        "\xA1Mixer\xA1"
+        "0D:0C:1Vol:1Inc:5Delay:0",
+        "\xA1Shutdown\xA1"
+        "4Delay:0",
+        "\xA1WindowState\xA1"
+        "0Delay:0",
+        "\xA1OSD\xA1HelloDelay:0",
+        "\xA1SendData\xA1Stream:0D0AFFDelay:0"};
+    form->ShowActionItem();
+    const HWND list = form->ActionsList->Handle();
+    EXPECT_EQ(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0),
+              reinterpret_cast<LRESULT>(form->ActionsTransList->Handle()));
+    EXPECT_EQ(form->ActionsTransList->Count(), 8);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(form->ActionsTransList->Handle(), &width, &height);
+    EXPECT_EQ(width, form->ActionsList->ToPixels(16)) << "drawn at the list's DPI";
+    std::vector<int> images;
+    for (int row = 0; row < form->ActionsList->ItemCount(); ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        images.push_back(item.iImage);
+    }
+    EXPECT_EQ(images, (std::vector<int>{0, 1, 2, 3, 4, 5, 5, 7, 6}));
+}
+
 TEST_F(MainActionPanelTest, DeletingTheItemOfAPendingChainStopsIt) {
     test::TActionTestWindow target;
     TCommandNode* tv = Remote("TV", {"Go"});
