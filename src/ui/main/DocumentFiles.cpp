@@ -8,9 +8,10 @@ namespace {
 const char* const kLastFileSetting = "LastTVRFile";
 
 // Through the program's own file functions: the standard library's paths do not take the
-// program's 8-bit names through the Windows code page.
+// program's 8-bit names through the Windows code page. A folder or a device exists: the reader
+// refuses it with its error.
 bool FileExists(const std::string& path) {
-    return !path.empty() && PathExists(path) && !IsFolder(path);
+    return !path.empty() && FileKindOf(path) != TFileKind::Missing;
 }
 
 // Keeps the busy cursor up for the length of a load or a save.

@@ -1,6 +1,6 @@
 // The whole program under Wine: it shows its last configuration and answers the named pipe,
-// a new start replaces a running one, it ends while a pipe client keeps calling, and a peer's
-// flood on its info port leaves it serving.
+// no remembered name holds up its start, a new start replaces a running one, it ends while a pipe client keeps calling, and a peer's flood on its
+// info port leaves it serving.
 
 #include "ProgramProcess.h"
 
@@ -48,6 +48,18 @@ struct ProgramLife : ::testing::Test {
         Store("LastTVRFile", file.str());
         return SaveConfigFile(doc, file.str(), {}).Ok;
     }
+    // The message box that process `pid` shows, once it shows one.
+    static HWND AwaitBox(DWORD pid) {
+        return test::WaitForWindow(
+            [pid] {
+                return test::FindProcessWindowWhere(pid, [](HWND wnd) {
+                    char name[16] = {};
+                    GetClassNameA(wnd, name, sizeof name);
+                    return std::string(name) == "#32770" && IsWindowVisible(wnd);
+                });
+            },
+            10000);
+    }
     // The pipe's command list once the start-up has loaded the configuration.
     static std::string AwaitCommands() {
         std::string reply;
@@ -84,6 +96,32 @@ TEST_F(ProgramLife, ANewStartEndsTheRunningOneButNoWindowThatOnlySharesItsTitle)
     EXPECT_TRUE(IsWindow(notes));
     EXPECT_EQ(second.CloseAndWait(main), 0);
     DestroyWindow(notes);
+}
+
+// A device or a pipe could be read from for ever; a name too long for Windows names nothing.
+TEST_F(ProgramLife, ARememberedDeviceFolderOrOverlongNameStartsToAWindowThatCloses) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    for (const std::string& remembered :
+         {std::string("COM1"), std::string("NUL"), std::string(folder),
+          "C:\\" + std::string(64 << 10, 'x') + ".tvr"}) {
+        Store("LastTVRFile", remembered);
+        ProgramProcess program;
+        const bool refused = remembered.size() < MAX_PATH;
+        if (refused) {
+            HWND box = AwaitBox(program.info.dwProcessId);
+            ASSERT_NE(box, nullptr) << remembered << ": its file error";
+            char title[64] = {};
+            GetWindowTextA(box, title, sizeof title);
+            EXPECT_STREQ(title, "Cannot open file");
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        HWND main = program.WaitForMainWindow();
+        ASSERT_NE(main, nullptr) << remembered.substr(0, 8);
+        EXPECT_TRUE(
+            test::WaitForWindow([&] { return IsWindowVisible(main) ? main : nullptr; }, 5000));
+        EXPECT_EQ(program.CloseAndWait(main), 0) << remembered.substr(0, 8);
+    }
 }
 
 TEST_F(ProgramLife, ItEndsWhileAPipeClientKeepsCalling) {

@@ -138,6 +138,34 @@ TEST_F(DocumentFilesTest, StartUpLoadOfAMissingFileKeepsItsNameForTheNextStartOn
     EXPECT_TRUE(view.errors.empty());
 }
 
+// A remembered name may be anything the registry holds; nothing of it may hold up the start.
+TEST_F(DocumentFilesTest, StartUpLoadRefusesAFolderOrADeviceAndForgetsANameNoSystemTakes) {
+    TempPath folder(".tvr");
+    std::filesystem::create_directory(folder.str());
+#ifdef _WIN32
+    const std::string device = "COM1";
+#else
+    const std::string device = "/dev/null";
+#endif
+    AddRemoteWithCommand("TV", "Mute");
+    for (const std::string& path : {folder.str(), device}) {
+        view.panel = path;
+        files.LoadNamedFile();
+        ASSERT_EQ(view.errors.size(), 1u) << path;
+        EXPECT_EQ(view.errors[0].first, "<Not a file> \"" + path + "\"");
+        EXPECT_EQ(view.errors[0].second, "<Cannot open file>");
+        EXPECT_EQ(view.panel, "");
+        view.errors.clear();
+    }
+    std::filesystem::remove(folder.str());
+
+    view.panel = "C:\\" + std::string(64 << 10, 'x') + ".tvr";
+    files.LoadNamedFile();
+    EXPECT_TRUE(view.errors.empty());
+    EXPECT_EQ(view.panel, "");
+    EXPECT_EQ(Names(), "TV;Mute;");
+}
+
 // The empty document left after a failed start-up load must not be saved over that file.
 TEST_F(DocumentFilesTest, StartUpLoadOfAForeignFileLeavesNoFileName) {
     TempPath foreign(".tvr");
