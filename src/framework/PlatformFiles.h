@@ -31,6 +31,10 @@ enum class TFileKind {
 // What `path` names, told without opening it.
 TFileKind FileKindOf(const std::string& path);
 
+// Whether `path` is a file marked read-only (on POSIX: writable by nobody). Renaming over such
+// a file would go through all the same on either system.
+bool IsReadOnlyFile(const std::string& path);
+
 // Keeps a file open for reading while the hold lives: other programs may read and load it, but
 // on Windows they cannot delete it. (POSIX lets an open file be deleted.)
 class TFileHold {

@@ -54,6 +54,13 @@ TFileKind FileKindOf(const std::string& path) {
     return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? TFileKind::Other : TFileKind::File;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ==
+               FILE_ATTRIBUTE_READONLY;
+}
+
 TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason,
                             TFileHold* hold) {
     // Reading is shared so that a hold can be taken while the file is still open.

@@ -74,7 +74,11 @@ bool TDocumentFiles::Save() {
 }
 
 bool TDocumentFiles::SaveAs() {
-    const std::optional<std::string> path = view_.AskSaveFileName();
+    std::optional<std::string> path = view_.AskSaveFileName();
+    // As a Windows save dialog does: a No to replacing a file goes back to choosing a name.
+    while (path && FileKindOf(*path) == TFileKind::File &&
+           !view_.Confirm(*path + "\r\n" + view_.Translate(kReplaceFileText)))
+        path = view_.AskSaveFileName();
     if (!path)
         return false;
     view_.SetFileNamePanel(*path);

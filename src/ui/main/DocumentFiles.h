@@ -21,6 +21,9 @@ inline constexpr const char* kMissingFileText = "The file does not exist.";
 inline constexpr const char* kSkippedTriggersText =
     "trigger entries named no command of the file and were left out.";
 inline constexpr const char* kCannotSaveFileTitle = "Cannot save file";
+// Follows the file's name on a line of its own.
+inline constexpr const char* kReplaceFileText =
+    "This file already exists. Do you want to replace it?";
 
 enum class TSaveChangesAnswer { Yes, No, Cancel };
 
@@ -38,6 +41,8 @@ public:
     virtual std::optional<std::string> AskSaveFileName() = 0;
     // "Save changes to the configuration file?" with Yes, No and Cancel.
     virtual TSaveChangesAnswer AskSaveChanges() = 0;
+    // A question with Yes and No; `text` is shown as given.
+    virtual bool Confirm(const std::string& text) = 0;
     // A message box with OK and the exclamation icon; both texts are shown as given.
     virtual void ShowFileError(const std::string& text, const std::string& title) = 0;
 

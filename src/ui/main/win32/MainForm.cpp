@@ -305,6 +305,10 @@ TSaveChangesAnswer TMainForm::AskSaveChanges() {
     }
 }
 
+bool TMainForm::Confirm(const std::string& text) {
+    return ShowMessageBox(text, "Tavrilo", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void TMainForm::ShowFileError(const std::string& text, const std::string& title) {
     ShowWithMessages();
     ShowMessageBox(text, title, MB_OK | MB_ICONEXCLAMATION);

@@ -292,6 +292,7 @@ private:
     std::optional<std::string> AskOpenFileName() override;
     std::optional<std::string> AskSaveFileName() override;
     TSaveChangesAnswer AskSaveChanges() override;
+    bool Confirm(const std::string& text) override;
     void ShowFileError(const std::string& text, const std::string& title) override;
     void ShowFileNotice(const std::string& text) override;
     std::string SaveDateText() override;
