@@ -35,6 +35,12 @@ std::string TDocumentFiles::DefaultLayoutName() {
 }
 
 bool TDocumentFiles::CloseQuery() {
+    const bool canClose = SaveQuery();
+    view_.CloseOrigins();
+    return canClose;
+}
+
+bool TDocumentFiles::SaveQuery() {
     bool canClose = true;
     if (document_.Modified()) {
         switch (view_.AskSaveChanges()) {
@@ -49,7 +55,6 @@ bool TDocumentFiles::CloseQuery() {
             break;
         }
     }
-    view_.CloseOrigins();
     return canClose;
 }
 

@@ -78,8 +78,12 @@ public:
     // False when nothing was saved (no name chosen, or the write failed).
     bool Save();
     bool SaveAs();
-    // True when the window may close (also asked by Open, Import and New).
+    // True when the window may close (also asked by Open, Import and New). The origins stop
+    // whatever the answer.
     bool CloseQuery();
+    // The save question alone, for a program that gives way to a newer start: refused, the
+    // program goes on as it was, its origins running.
+    bool SaveQuery();
 
 private:
     enum class TOpenKind { Open, StartUp };

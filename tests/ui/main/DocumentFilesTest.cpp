@@ -272,6 +272,15 @@ TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
     EXPECT_EQ(view.saveChangesAsked, 4);
 }
 
+TEST_F(DocumentFilesTest, TheSaveQueryAloneLeavesTheOriginsRunning) {
+    AddRemoteWithCommand("TV", "Power");
+    view.saveChangesAnswers = {TSaveChangesAnswer::Cancel, TSaveChangesAnswer::No};
+    EXPECT_FALSE(files.SaveQuery());
+    EXPECT_TRUE(files.SaveQuery());
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(view.originsClosed, 0);
+}
+
 TEST_F(DocumentFilesTest, NewAndImportRespectARefusedCloseQuery) {
     AddRemoteWithCommand("TV", "Power");
     view.saveChangesAnswers.push_back(TSaveChangesAnswer::Cancel);
