@@ -55,21 +55,6 @@ TEST(Settings, ChangesGoToTheStoreAtOnceAndOnlyWhenTheyChangeSomething) {
     EXPECT_EQ(*store.IntegerAt("Play sounds"), 0);
 }
 
-TEST(Settings, AReloadSeesWhatWasStoredFromOutsideAndWritesOfTheOldValueStillGoThrough) {
-    FakeSettingsStore store;
-    store.Values["Restore"] = std::string();
-    TSettings settings(store);
-    settings.Load();
-    store.Values["Restore"] = std::string("A1B2");
-    EXPECT_EQ(settings.Str("Restore"), "");
-    EXPECT_EQ(settings.ReloadStr("restore"), "A1B2");
-    EXPECT_EQ(settings.Str("Restore"), "A1B2");
-    settings.SetStr("Restore", ""); // the protection is lifted again
-    EXPECT_EQ(*store.StringAt("Restore"), "");
-    store.Values["Restore"] = std::int32_t{5}; // not a string: reads as none
-    EXPECT_EQ(settings.ReloadStr("Restore"), "");
-}
-
 TEST(Settings, AbsentOrDamagedValuesAreWrittenEvenWhenTheyLookEqual) {
     FakeSettingsStore store;
     store.Values["Skip first"] = std::string("x"); // reads as 0
