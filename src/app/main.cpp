@@ -5,6 +5,7 @@
 #include "ui/lang/Lang.h"
 #include "ui/lang/win32/WinProfileFile.h"
 #include "ui/main/win32/MainForm.h"
+#include "ui/main/win32/SingleInstance.h"
 
 #include <windows.h>
 
@@ -20,11 +21,19 @@ std::vector<std::string> CommandLine() {
     return std::vector<std::string>(__argv, __argv + __argc);
 }
 
+// How long a start waits for a running instance to answer, and then to end.
+constexpr DWORD kEndInstanceWaitMs = 5000;
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace tav;
     bool ran = false;
+    // Before any window of this start: a running instance that asks its user about unsaved
+    // edits is not covered by the splash, and when the user keeps it, this start ends unseen.
+    if (!TRegistryStore(kSettingsKey).ReadBoolSetting("Multiple instances") &&
+        !EndOtherInstances(kMainCaption, kEndInstanceWaitMs))
+        return 0;
     GuardCallback([&] {
         // The help control and the help's log come first and go last, around every form.
         help::THelpModules helpModules(CommandLine());

@@ -14,4 +14,10 @@ std::string ExtractFileName(std::string_view path);
 // with one stays as it is.
 std::string ExpandInFolder(std::string_view name, std::string_view folder);
 
+// Whether Windows takes `path` for a device rather than a file: a name of the device namespace
+// ("\\.\COM1", "\\.\pipe\x", "\\?\GLOBALROOT\...") or a reserved device name such as
+// CON, NUL, COM1 or LPT1 in any folder and with any extension ("C:\x\nul.tvr"). Opening such
+// a name may wait for the device.
+bool NamesWindowsDevice(std::string_view path);
+
 } // namespace tav

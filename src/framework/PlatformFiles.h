@@ -21,6 +21,20 @@ inline constexpr char kPathDelim = '/';
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 
+enum class TFileKind {
+    Missing, // nothing by that name, or a name the system cannot look up (too long, say)
+    File,    // a regular file
+    Folder,
+    Other, // a device, a pipe or a socket: reading from it may never end
+};
+
+// What `path` names, told without opening it.
+TFileKind FileKindOf(const std::string& path);
+
+// Whether `path` is a file marked read-only (on POSIX: writable by nobody). Renaming over such
+// a file would go through all the same on either system.
+bool IsReadOnlyFile(const std::string& path);
+
 // Keeps a file open for reading while the hold lives: other programs may read and load it, but
 // on Windows they cannot delete it. (POSIX lets an open file be deleted.)
 class TFileHold {

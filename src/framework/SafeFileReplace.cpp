@@ -39,6 +39,9 @@ std::optional<TFileError> ReplaceFileSafely(const std::string& path, std::string
                                             TBackup backup) {
     if (IsFolder(path))
         return TFileError{kCannotWriteOverFolderText, path, {}};
+    // The user marked it so that it stays as it is; renaming it aside would get round that.
+    if (IsReadOnlyFile(path))
+        return TFileError{kCannotWriteOverReadOnlyText, path, {}};
     std::string temporary;
     if (auto error = WriteTemporary(path, bytes, temporary))
         return error;

@@ -17,12 +17,14 @@ inline constexpr const char* kCannotCreateFileText = "Cannot create file";
 inline constexpr const char* kCannotWriteFileText = "Cannot write file";
 inline constexpr const char* kCannotRenameFileText = "Cannot rename file";
 inline constexpr const char* kCannotWriteOverFolderText = "Cannot write over a folder";
+inline constexpr const char* kCannotWriteOverReadOnlyText = "Cannot write over a read-only file";
 
 enum class TBackup { None, Keep };
 
 // Writes `bytes` as the file `path`. With TBackup::Keep the file it replaces becomes
-// `path` + ".bak" (one generation). A `path` that names a folder is refused. No file of the
-// user's is ever overwritten in passing: the temporary file takes a name nothing has yet.
+// `path` + ".bak" (one generation). A `path` that names a folder or a read-only file is
+// refused. No file of the user's is ever overwritten in passing: the temporary file takes a
+// name nothing has yet.
 std::optional<TFileError> ReplaceFileSafely(const std::string& path, std::string_view bytes,
                                             TBackup backup);
 

@@ -306,3 +306,23 @@ TEST(BufferedIniFile, FileErrors) {
     EXPECT_THROW(missing.UpdateFile(), EIniFileError);
     EXPECT_TRUE(missing.Modified());
 }
+
+// A device or a pipe could keep the reader waiting for ever; a folder has no lines.
+TEST(BufferedIniFile, OnlyARegularFileIsRead) {
+    TempPath folder(".dir");
+    std::filesystem::create_directory(folder.str());
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
+    for (const std::string& path : {folder.str(), device}) {
+        try {
+            TBufferedIniFile(path).Sections();
+            ADD_FAILURE() << path << " was read";
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(e.Error().Text(), "Not a file \"" + path + "\"");
+        }
+    }
+    std::filesystem::remove(folder.str());
+}

@@ -1,5 +1,6 @@
 #include "components/ini/BufferedIniFile.h"
 
+#include "framework/PlatformFiles.h"
 #include "framework/SafeFileReplace.h"
 #include "framework/Text.h"
 
@@ -33,8 +34,17 @@ std::unique_ptr<char[]> SetStreamBuffer(std::filebuf& buf, int size) {
 // Reads a file through a buffer of `bufferSize` bytes (0: none) and hands over each of its
 // lines, without its end, as soon as it is whole, so that no copy of the whole file is ever
 // made; false when the file does not exist. Throws EIniFileError when it exists but cannot be
-// read.
+// read, or is no regular file (a device or a pipe could keep the reader waiting for ever).
 bool ReadIniFileLines(const std::string& fileName, int bufferSize, const IniLineSink& take) {
+    switch (FileKindOf(fileName)) {
+    case TFileKind::Missing:
+        return false;
+    case TFileKind::Folder:
+    case TFileKind::Other:
+        throw EIniFileError({kNotAFileText, fileName, {}});
+    case TFileKind::File:
+        break;
+    }
     std::ifstream in;
     const auto storage = SetStreamBuffer(*in.rdbuf(), bufferSize);
     errno = 0;

@@ -19,6 +19,8 @@ namespace tav {
 // The program's words in the read errors; translations look them up by these texts.
 inline constexpr const char* kCannotOpenFileText = "Cannot open file";
 inline constexpr const char* kCannotReadFileText = "Cannot read file";
+// A folder, a device or a pipe is never read as an INI file.
+inline constexpr const char* kNotAFileText = "Not a file";
 
 // The file could not be read or written; the error names the file and the system's reason.
 class EIniFileError : public std::runtime_error {

@@ -56,6 +56,12 @@ const std::string& TSettings::Str(std::string_view name) const {
     return values_[IndexOf(name, TSettingType::String)].Text;
 }
 
+const std::string& TSettings::ReloadStr(std::string_view name) {
+    const std::size_t index = IndexOf(name, TSettingType::String);
+    LoadValue(SettingsTable()[index], values_[index]);
+    return values_[index].Text;
+}
+
 bool TSettings::Bool(std::string_view name) const {
     return values_[IndexOf(name, TSettingType::Boolean)].Number != 0;
 }

@@ -26,6 +26,9 @@ public:
     const std::string& Str(std::string_view name) const;
     bool Bool(std::string_view name) const;
     std::int32_t Int(std::string_view name) const;
+    // Reads one value anew from the store, for a value that may be changed from outside while
+    // the program runs (the registry editor, a script, another program).
+    const std::string& ReloadStr(std::string_view name);
 
     // Each writes to the store unless the store already holds that very value. The value takes
     // effect here either way; a write that failed is tried again by the next call.

@@ -41,6 +41,21 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+TFileKind FileKindOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return TFileKind::Missing;
+    if (S_ISREG(info.st_mode))
+        return TFileKind::File;
+    return S_ISDIR(info.st_mode) ? TFileKind::Folder : TFileKind::Other;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason,
                             TFileHold* hold) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -178,15 +178,17 @@ void TStatusBar::ApplyDpi() {
 }
 
 std::string TStatusBar::PanelText(int index) const {
-    LRESULT info = SendMessageA(Handle(), SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0);
-    std::string text(LOWORD(info) + 1u, '\0');
-    SendMessageA(Handle(), SB_GETTEXTA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(LOWORD(info));
-    return text;
+    const auto at = static_cast<std::size_t>(index);
+    return index >= 0 && at < texts_.size() ? texts_[at] : std::string();
 }
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
+    if (index < 0)
+        return;
+    const auto at = static_cast<std::size_t>(index);
+    if (at >= texts_.size())
+        texts_.resize(at + 1);
+    texts_[at] = text;
     SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -81,11 +81,13 @@ public:
     // One panel per width (design units); -1 makes a panel reach the right edge.
     void SetPanels(const std::vector<int>& widths);
     void ApplyDpi() override;
+    // The text as it was set, of any length (the control reports lengths in 16 bits).
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
 
 private:
     std::vector<int> widths_;
+    std::vector<std::string> texts_;
 };
 
 class TPageControl;

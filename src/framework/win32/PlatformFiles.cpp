@@ -1,5 +1,6 @@
 #include "framework/PlatformFiles.h"
 
+#include "framework/FileNames.h"
 #include "framework/win32/SystemErrorText.h"
 
 #include <windows.h>
@@ -38,6 +39,26 @@ bool PathExists(const std::string& path) {
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A device is known by its name alone: looking at its attributes could already open it (a
+// named pipe would count it as a client).
+TFileKind FileKindOf(const std::string& path) {
+    if (NamesWindowsDevice(path))
+        return TFileKind::Other;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return TFileKind::Missing;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return TFileKind::Folder;
+    return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? TFileKind::Other : TFileKind::File;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ==
+               FILE_ATTRIBUTE_READONLY;
 }
 
 TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& reason,

@@ -8,9 +8,10 @@ namespace {
 const char* const kLastFileSetting = "LastTVRFile";
 
 // Through the program's own file functions: the standard library's paths do not take the
-// program's 8-bit names through the Windows code page.
+// program's 8-bit names through the Windows code page. A folder or a device exists: the reader
+// refuses it with its error.
 bool FileExists(const std::string& path) {
-    return !path.empty() && PathExists(path) && !IsFolder(path);
+    return !path.empty() && FileKindOf(path) != TFileKind::Missing;
 }
 
 // Keeps the busy cursor up for the length of a load or a save.
@@ -34,6 +35,12 @@ std::string TDocumentFiles::DefaultLayoutName() {
 }
 
 bool TDocumentFiles::CloseQuery() {
+    const bool canClose = SaveQuery();
+    view_.CloseOrigins();
+    return canClose;
+}
+
+bool TDocumentFiles::SaveQuery() {
     bool canClose = true;
     if (document_.Modified()) {
         switch (view_.AskSaveChanges()) {
@@ -48,7 +55,6 @@ bool TDocumentFiles::CloseQuery() {
             break;
         }
     }
-    view_.CloseOrigins();
     return canClose;
 }
 
@@ -73,7 +79,11 @@ bool TDocumentFiles::Save() {
 }
 
 bool TDocumentFiles::SaveAs() {
-    const std::optional<std::string> path = view_.AskSaveFileName();
+    std::optional<std::string> path = view_.AskSaveFileName();
+    // As a Windows save dialog does: a No to replacing a file goes back to choosing a name.
+    while (path && FileKindOf(*path) == TFileKind::File &&
+           !view_.Confirm(*path + "\r\n" + view_.Translate(kReplaceFileText)))
+        path = view_.AskSaveFileName();
     if (!path)
         return false;
     view_.SetFileNamePanel(*path);

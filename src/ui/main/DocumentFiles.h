@@ -21,6 +21,9 @@ inline constexpr const char* kMissingFileText = "The file does not exist.";
 inline constexpr const char* kSkippedTriggersText =
     "trigger entries named no command of the file and were left out.";
 inline constexpr const char* kCannotSaveFileTitle = "Cannot save file";
+// Follows the file's name on a line of its own.
+inline constexpr const char* kReplaceFileText =
+    "This file already exists. Do you want to replace it?";
 
 enum class TSaveChangesAnswer { Yes, No, Cancel };
 
@@ -38,6 +41,8 @@ public:
     virtual std::optional<std::string> AskSaveFileName() = 0;
     // "Save changes to the configuration file?" with Yes, No and Cancel.
     virtual TSaveChangesAnswer AskSaveChanges() = 0;
+    // A question with Yes and No; `text` is shown as given.
+    virtual bool Confirm(const std::string& text) = 0;
     // A message box with OK and the exclamation icon; both texts are shown as given.
     virtual void ShowFileError(const std::string& text, const std::string& title) = 0;
 
@@ -73,8 +78,12 @@ public:
     // False when nothing was saved (no name chosen, or the write failed).
     bool Save();
     bool SaveAs();
-    // True when the window may close (also asked by Open, Import and New).
+    // True when the window may close (also asked by Open, Import and New). The origins stop
+    // whatever the answer.
     bool CloseQuery();
+    // The save question alone, for a program that gives way to a newer start: refused, the
+    // program goes on as it was, its origins running.
+    bool SaveQuery();
 
 private:
     enum class TOpenKind { Open, StartUp };

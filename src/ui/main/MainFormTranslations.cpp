@@ -42,6 +42,9 @@ constexpr std::string_view FileDoesNotExist = kMissingFileText;
 constexpr std::string_view SkippedTriggers = kSkippedTriggersText;
 constexpr std::string_view CannotSaveFile = kCannotSaveFileTitle;
 constexpr std::string_view CannotReadFile = kCannotReadFileText;
+constexpr std::string_view NotAFile = kNotAFileText;
+constexpr std::string_view CannotWriteOverReadOnly = kCannotWriteOverReadOnlyText;
+constexpr std::string_view ReplaceFile = kReplaceFileText;
 constexpr std::string_view CannotCreateFile = kCannotCreateFileText;
 constexpr std::string_view CannotWriteFile = kCannotWriteFileText;
 constexpr std::string_view CannotRenameFile = kCannotRenameFileText;
@@ -87,6 +90,7 @@ constexpr std::string_view kMessages[] = {
     msg::DeleteActionQuestion, msg::DeleteAction, msg::RenameAction, msg::EmptyName,
     msg::FileDoesNotExist, msg::SkippedTriggers, msg::CannotSaveFile, msg::CannotReadFile,
     msg::CannotCreateFile, msg::CannotWriteFile, msg::CannotRenameFile, msg::CannotWriteOverFolder,
+    msg::NotAFile, msg::CannotWriteOverReadOnly, msg::ReplaceFile,
     // The help's texts pass through the main window's
     // translation.
     help::text::NotInstalled, help::text::NoKeyHH, help::text::NoHH, help::text::UnknownError,

@@ -1,6 +1,7 @@
 // The whole program under Wine: it shows its last configuration and answers the named pipe,
-// a new start replaces a running one, it ends while a pipe client keeps calling, and a peer's
-// flood on its info port leaves it serving.
+// no remembered name holds up its start, a new start replaces a running one unless its user
+// keeps unsaved edits, it ends while a pipe client keeps calling, and a peer's flood on its
+// info port leaves it serving.
 
 #include "ProgramProcess.h"
 
@@ -48,6 +49,18 @@ struct ProgramLife : ::testing::Test {
         Store("LastTVRFile", file.str());
         return SaveConfigFile(doc, file.str(), {}).Ok;
     }
+    // The message box that process `pid` shows, once it shows one.
+    static HWND AwaitBox(DWORD pid) {
+        return test::WaitForWindow(
+            [pid] {
+                return test::FindProcessWindowWhere(pid, [](HWND wnd) {
+                    char name[16] = {};
+                    GetClassNameA(wnd, name, sizeof name);
+                    return std::string(name) == "#32770" && IsWindowVisible(wnd);
+                });
+            },
+            10000);
+    }
     // The pipe's command list once the start-up has loaded the configuration.
     static std::string AwaitCommands() {
         std::string reply;
@@ -84,6 +97,90 @@ TEST_F(ProgramLife, ANewStartEndsTheRunningOneButNoWindowThatOnlySharesItsTitle)
     EXPECT_TRUE(IsWindow(notes));
     EXPECT_EQ(second.CloseAndWait(main), 0);
     DestroyWindow(notes);
+}
+
+// A device or a pipe could be read from for ever; a name too long for Windows names nothing.
+TEST_F(ProgramLife, ARememberedDeviceFolderOrOverlongNameStartsToAWindowThatCloses) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    for (const std::string& remembered :
+         {std::string("COM1"), std::string("NUL"), std::string(folder),
+          "C:\\" + std::string(64 << 10, 'x') + ".tvr"}) {
+        Store("LastTVRFile", remembered);
+        ProgramProcess program;
+        const bool refused = remembered.size() < MAX_PATH;
+        if (refused) {
+            HWND box = AwaitBox(program.info.dwProcessId);
+            ASSERT_NE(box, nullptr) << remembered << ": its file error";
+            char title[64] = {};
+            GetWindowTextA(box, title, sizeof title);
+            EXPECT_STREQ(title, "Cannot open file");
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        HWND main = program.WaitForMainWindow();
+        ASSERT_NE(main, nullptr) << remembered.substr(0, 8);
+        EXPECT_TRUE(
+            test::WaitForWindow([&] { return IsWindowVisible(main) ? main : nullptr; }, 5000));
+        EXPECT_EQ(program.CloseAndWait(main), 0) << remembered.substr(0, 8);
+    }
+}
+
+// The edit: the command is renamed by F2 in its tree, so that the pipe's list shows it.
+TEST_F(ProgramLife, ANewStartWaitsForTheSaveQuestionOfTheRunningOneAndEndsWhenItIsKept) {
+    test::TempPath file(".tvr");
+    ASSERT_TRUE(StoreLastConfiguration(file));
+    ProgramProcess first;
+    HWND main = first.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(AwaitCommands(), "Vol+\n");
+    HWND tree = nullptr; // the commands tree: the tree of the file's two nodes
+    EnumChildWindows(
+        main,
+        [](HWND wnd, LPARAM found) -> BOOL {
+            char name[32] = {};
+            GetClassNameA(wnd, name, sizeof name);
+            if (std::string(name) != WC_TREEVIEWA || SendMessageA(wnd, TVM_GETCOUNT, 0, 0) != 2)
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = wnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tree));
+    ASSERT_NE(tree, nullptr);
+    const LPARAM remote = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    const LPARAM command = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, remote);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, command);
+    PostMessageA(tree, WM_KEYDOWN, VK_F2, 1);
+    HWND edit = test::WaitForWindow(
+        [&] { return reinterpret_cast<HWND>(SendMessageA(tree, TVM_GETEDITCONTROL, 0, 0)); }, 5000);
+    ASSERT_NE(edit, nullptr);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Vol up"));
+    SendMessageA(tree, TVM_ENDEDITLABELNOW, FALSE, 0);
+    ASSERT_EQ(AskPipe("cmd:GetCommands"), "Vol up\n");
+
+    {
+        ProgramProcess second;
+        HWND question = AwaitBox(first.info.dwProcessId);
+        ASSERT_NE(question, nullptr) << "the running one asks";
+        PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_EQ(WaitForSingleObject(second.info.hProcess, 10000), WAIT_OBJECT_0);
+        DWORD code = 1;
+        GetExitCodeProcess(second.info.hProcess, &code);
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(test::FindProcessWindow(second.info.dwProcessId, "Tavrilo 4.0b"), nullptr);
+    }
+    EXPECT_EQ(WaitForSingleObject(first.info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(AskPipe("cmd:GetCommands"), "Vol up\n") << "the edit is kept";
+
+    // Given up by the user, the edit goes and the new start takes over.
+    ProgramProcess third;
+    HWND question = AwaitBox(first.info.dwProcessId);
+    ASSERT_NE(question, nullptr);
+    PostMessageA(question, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(WaitForSingleObject(first.info.hProcess, 10000), WAIT_OBJECT_0);
+    HWND newMain = third.WaitForMainWindow();
+    ASSERT_NE(newMain, nullptr);
+    EXPECT_EQ(AwaitCommands(), "Vol+\n");
+    EXPECT_EQ(third.CloseAndWait(newMain), 0);
 }
 
 TEST_F(ProgramLife, ItEndsWhileAPipeClientKeepsCalling) {

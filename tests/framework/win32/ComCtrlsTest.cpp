@@ -95,6 +95,10 @@ TEST_F(ComCtrlsTest, StatusBarHoldsItsPanelsTexts) {
     EXPECT_EQ(SendMessageA(bar->Handle(), SB_GETPARTS, 0, 0), 2);
     EXPECT_EQ(bar->PanelText(0), "C:\\Remotes\\tv.tvr");
     EXPECT_EQ(bar->PanelText(1), "Serial");
+    // A remembered file's name is read from the registry as it stands.
+    const std::string longName = "C:\\" + std::string(70000, 'x') + ".tvr";
+    bar->SetPanelText(0, longName);
+    EXPECT_EQ(bar->PanelText(0), longName);
 }
 
 TEST_F(ComCtrlsTest, PageControlShowsTheActivePageAndTabCaptionsAreTranslatable) {

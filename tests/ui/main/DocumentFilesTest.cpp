@@ -18,6 +18,8 @@ struct ScriptedView : IDocumentFilesView {
     std::string panel;
     std::deque<std::optional<std::string>> openAnswers, saveAnswers;
     std::deque<TSaveChangesAnswer> saveChangesAnswers;
+    std::deque<bool> confirmAnswers;
+    std::vector<std::string> questions;
     std::vector<std::pair<std::string, std::string>> errors;
     std::vector<std::string> notices;
     int originsClosed = 0, reloads = 0, saveChangesAsked = 0;
@@ -33,6 +35,15 @@ struct ScriptedView : IDocumentFilesView {
             return TSaveChangesAnswer::Cancel;
         auto a = saveChangesAnswers.front();
         saveChangesAnswers.pop_front();
+        return a;
+    }
+    bool Confirm(const std::string& text) override {
+        questions.push_back(text);
+        EXPECT_FALSE(confirmAnswers.empty()) << "unexpected question " << text;
+        if (confirmAnswers.empty())
+            return false;
+        const bool a = confirmAnswers.front();
+        confirmAnswers.pop_front();
         return a;
     }
     void ShowFileError(const std::string& text, const std::string& title) override {
@@ -138,6 +149,23 @@ TEST_F(DocumentFilesTest, StartUpLoadOfAMissingFileKeepsItsNameForTheNextStartOn
     EXPECT_TRUE(view.errors.empty());
 }
 
+// A remembered name may be anything the registry holds; nothing of it may hold up the start.
+TEST_F(DocumentFilesTest, StartUpLoadRefusesAFolderAndForgetsANameNoSystemTakes) {
+    TempPath folder(".tvr");
+    std::filesystem::create_directory(folder.str());
+    view.panel = folder.str();
+    files.LoadNamedFile();
+    std::filesystem::remove(folder.str());
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].first, "<Not a file> \"" + folder.str() + "\"");
+    EXPECT_EQ(view.panel, "");
+
+    view.panel = "C:\\" + std::string(64 << 10, 'x') + ".tvr";
+    files.LoadNamedFile();
+    EXPECT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.panel, "");
+}
+
 // The empty document left after a failed start-up load must not be saved over that file.
 TEST_F(DocumentFilesTest, StartUpLoadOfAForeignFileLeavesNoFileName) {
     TempPath foreign(".tvr");
@@ -154,6 +182,45 @@ TEST_F(DocumentFilesTest, StartUpLoadOfAForeignFileLeavesNoFileName) {
     view.saveAnswers.push_back(std::nullopt);
     EXPECT_FALSE(files.Save());
     EXPECT_EQ(test::ReadBytes(foreign.str()), bytes);
+}
+
+TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingAFileAndNeverWritesOverAReadOnlyOne) {
+    TempPath taken(".tvr"), other(".other.tvr");
+    test::WriteBytes(taken.str(), "mine");
+    AddRemoteWithCommand("TV", "Power");
+
+    // No goes back to the dialog, as Windows does.
+    view.saveAnswers = {taken.str(), other.str()};
+    view.confirmAnswers = {false};
+    EXPECT_TRUE(files.SaveAs());
+    EXPECT_EQ(view.questions,
+              std::vector<std::string>{
+                  taken.str() + "\r\n<This file already exists. Do you want to replace it?>"});
+    EXPECT_EQ(view.panel, other.str());
+    EXPECT_EQ(test::ReadBytes(taken.str()), "mine");
+
+    // A read-only file stays as it was, and no backup takes its place.
+    namespace fs = std::filesystem;
+    fs::permissions(taken.str(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    document.SetModified(true);
+    view.saveAnswers = {taken.str()};
+    view.confirmAnswers = {true};
+    EXPECT_FALSE(files.SaveAs());
+    fs::permissions(taken.str(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(test::ReadBytes(taken.str()), "mine");
+    EXPECT_FALSE(fs::exists(taken.str() + ".bak"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].first, "<Cannot write over a read-only file> \"" + taken.str() + "\"");
+    EXPECT_TRUE(document.Modified());
+
+    // Once the user agrees, the file gives way and becomes the backup.
+    view.saveAnswers = {taken.str()};
+    view.confirmAnswers = {true};
+    EXPECT_TRUE(files.SaveAs());
+    EXPECT_EQ(test::ReadBytes(taken.str() + ".bak"), "mine");
+    fs::remove(taken.str() + ".bak");
 }
 
 TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
@@ -186,6 +253,15 @@ TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
     document.SetModified(false);
     EXPECT_TRUE(files.CloseQuery());
     EXPECT_EQ(view.saveChangesAsked, 4);
+}
+
+TEST_F(DocumentFilesTest, TheSaveQueryAloneLeavesTheOriginsRunning) {
+    AddRemoteWithCommand("TV", "Power");
+    view.saveChangesAnswers = {TSaveChangesAnswer::Cancel, TSaveChangesAnswer::No};
+    EXPECT_FALSE(files.SaveQuery());
+    EXPECT_TRUE(files.SaveQuery());
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(view.originsClosed, 0);
 }
 
 TEST_F(DocumentFilesTest, NewAndImportRespectARefusedCloseQuery) {

@@ -233,10 +233,11 @@ void TMainForm::WndProc(TMessage& m) {
         return;
     }
     if (m.Msg == EndInstanceMessage()) {
-        // A newer instance takes over: the origins go first, then the program ends without
-        // asking anything.
-        road_->Origins().StartOrigins(false);
-        PostQuitMessage(0);
+        m.Result = static_cast<LRESULT>(GiveWay(static_cast<DWORD>(m.WParam)));
+        return;
+    }
+    if (m.Msg == kAskGiveWayMessage) {
+        AskGiveWay();
         return;
     }
     TForm::WndProc(m);
@@ -303,6 +304,10 @@ TSaveChangesAnswer TMainForm::AskSaveChanges() {
     default:
         return TSaveChangesAnswer::Cancel;
     }
+}
+
+bool TMainForm::Confirm(const std::string& text) {
+    return ShowMessageBox(text, "Tavrilo", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void TMainForm::ShowFileError(const std::string& text, const std::string& title) {

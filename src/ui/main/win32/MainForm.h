@@ -43,6 +43,7 @@
 #include "ui/main/win32/MainRoad.h"
 #include "ui/main/win32/ReportSinks.h"
 #include "ui/main/win32/SerialPortLink.h"
+#include "ui/main/win32/SingleInstance.h"
 #include "ui/osd/win32/OnScreenDisplay.h"
 #include "ui/settings/SettingsFormHost.h"
 #include "ui/splash/win32/SplashForm.h"
@@ -296,6 +297,7 @@ private:
     std::optional<std::string> AskOpenFileName() override;
     std::optional<std::string> AskSaveFileName() override;
     TSaveChangesAnswer AskSaveChanges() override;
+    bool Confirm(const std::string& text) override;
     void ShowFileError(const std::string& text, const std::string& title) override;
     void ShowFileNotice(const std::string& text) override;
     std::string SaveDateText() override;
@@ -376,6 +378,12 @@ private:
     // The tray icon shows "receiving" for a moment.
     void FlashTrayIcon();
     static constexpr UINT kTrayFlashMessage = WM_APP + 0x40;
+    // A newer start asks this instance to end (its thread is `start`).
+    TGiveWay GiveWay(DWORD start);
+    // The save question for the starts waiting on it; out of the sender's call, which must not
+    // wait for the user.
+    void AskGiveWay();
+    static constexpr UINT kAskGiveWayMessage = WM_APP + 0x41;
     // The language file of the chosen language, empty when it does not exist.
     std::string LanguageFile() const;
 
@@ -392,6 +400,8 @@ private:
     bool restoring_ = false;
     // A flash of the tray icon waits in the window's queue.
     bool flashPosted_ = false;
+    // The threads of the newer starts waiting for the answer to the save question.
+    std::vector<DWORD> waitingStarts_;
     // The splash screen of the start-up, or the about box shown last.
     TComponentRef<TSplashForm> splash_{this};
     // The device modes of the receiver and console ports, and whether a log file was named

@@ -11,15 +11,9 @@
 #include "ui/lang/LanguageFolder.h"
 #include "ui/main/StartupFile.h"
 #include "ui/main/win32/MainForm.h"
-#include "ui/main/win32/SingleInstance.h"
 #include "ui/settings/win32/SettingsForm.h"
 
 namespace tav {
-
-namespace {
-// How long a starting instance waits for the running one to end.
-constexpr DWORD kEndInstanceWaitMs = 5000;
-} // namespace
 
 TMainForm::~TMainForm() {
     FormDestroy(this);
@@ -38,9 +32,6 @@ void TMainForm::FormCreate(TObject* sender) {
         splash_->ShowSplash();
     }
     logEnabled_ = !store_.ReadStrSetting("Log file").empty();
-    // Before this window bears its running caption, so that it never finds itself.
-    if (!store_.ReadBoolSetting("Multiple instances"))
-        EndOtherInstances(kMainCaption, kEndInstanceWaitMs);
     SetCaption(kMainCaption);
     TrayIcon->SetHint(kMainCaption);
     helpFile_ = ProgramFolder() + "tvrlhelp.chm";
@@ -122,6 +113,34 @@ void TMainForm::OpenStartupFile() {
         EnableOriginMenu->SetChecked(false);
         EnableOriginMenuClick(nullptr);
     }
+}
+
+// Unsaved edits are not thrown away for a newer start: the user is asked first. The sender waits
+// only for this answer, so the question runs from this window's queue.
+TGiveWay TMainForm::GiveWay(DWORD start) {
+    if (!document_.Modified() && waitingStarts_.empty()) {
+        road_->Origins().StartOrigins(false);
+        PostQuitMessage(0);
+        return TGiveWay::Ending;
+    }
+    if (waitingStarts_.empty())
+        PostMessageA(Handle(), kAskGiveWayMessage, 0, 0);
+    waitingStarts_.push_back(start);
+    return TGiveWay::Asking;
+}
+
+void TMainForm::AskGiveWay() {
+    ShowWithMessages();
+    const bool givesWay = files_.SaveQuery();
+    std::vector<DWORD> starts;
+    starts.swap(waitingStarts_);
+    if (givesWay) {
+        road_->Origins().StartOrigins(false);
+        PostQuitMessage(0);
+        return;
+    }
+    for (DWORD start : starts)
+        PostThreadMessageA(start, InstanceStaysMessage(), 0, 0);
 }
 
 void TMainForm::ShowWithMessages() {

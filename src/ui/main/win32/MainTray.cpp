@@ -64,7 +64,8 @@ void TMainForm::TrayIconDblClick(TObject*) {
     restoring_ = true;
     std::string typed;
     bool accepted = true;
-    if (!settings_.Str("Restore").empty()) {
+    // The password may have been set or lifted in the registry while the program ran.
+    if (!settings_.ReloadStr("Restore").empty()) {
         auto* dialog = new TInputDlg(&Application(), LanguageFile(), TInputMode::Password);
         dialog->PasswordEdBx->SetText("");
         accepted = dialog->ShowModal() == mrOk;
@@ -75,7 +76,7 @@ void TMainForm::TrayIconDblClick(TObject*) {
     restoring_ = false;
     if (!accepted)
         return;
-    switch (CheckRestorePassword(settings_.Str("Restore"), typed)) {
+    switch (CheckRestorePassword(settings_.ReloadStr("Restore"), typed)) {
     case TPasswordCheck::Wrong:
         return;
     case TPasswordCheck::Corrupt:

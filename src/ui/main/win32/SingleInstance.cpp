@@ -12,6 +12,11 @@ UINT EndInstanceMessage() {
     return message;
 }
 
+UINT InstanceStaysMessage() {
+    static const UINT message = RegisterWindowMessageA("Tavrilo.InstanceStays");
+    return message;
+}
+
 namespace {
 
 struct TSearch {
@@ -33,25 +38,54 @@ BOOL CALLBACK CollectMainWindow(HWND wnd, LPARAM data) {
     return TRUE;
 }
 
+// Waits for `program` to end or for the user of its question to keep it; false for the latter.
+// Messages sent to this thread meanwhile are served, so that no other program waits on it.
+bool AwaitAnswer(HANDLE program) {
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, reinterpret_cast<HWND>(-1), InstanceStaysMessage(),
+                         InstanceStaysMessage(), PM_REMOVE))
+            return false;
+        // Runs the messages sent from other threads and marks the queue as seen.
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        if (MsgWaitForMultipleObjects(1, &program, FALSE, INFINITE,
+                                      QS_POSTMESSAGE | QS_SENDMESSAGE) == WAIT_OBJECT_0)
+            return true;
+    }
+}
+
+// Asks one running instance; false when its user keeps it.
+bool EndInstance(HWND wnd, DWORD timeoutMs) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(wnd, &process);
+    // The one started by the user may give the front to the one whose question it waits for.
+    AllowSetForegroundWindow(process);
+    HANDLE program = OpenProcess(SYNCHRONIZE, FALSE, process);
+    DWORD_PTR answer = 0;
+    const bool answered = SendMessageTimeoutA(wnd, EndInstanceMessage(), GetCurrentThreadId(), 0,
+                                              SMTO_ABORTIFHUNG, timeoutMs, &answer) != 0;
+    bool ended = true;
+    // One that did not answer in time had its time; the new start goes on.
+    if (program != nullptr && answered) {
+        if (answer == static_cast<DWORD_PTR>(TGiveWay::Asking))
+            ended = AwaitAnswer(program);
+        else
+            WaitForSingleObject(program, timeoutMs);
+    }
+    if (program != nullptr)
+        CloseHandle(program);
+    return ended;
+}
+
 } // namespace
 
-void EndOtherInstances(const char* caption, DWORD timeoutMs) {
+bool EndOtherInstances(const char* caption, DWORD timeoutMs) {
     TSearch search{caption, {}};
     EnumWindows(&CollectMainWindow, reinterpret_cast<LPARAM>(&search));
-    std::vector<HANDLE> programs;
-    for (HWND wnd : search.found) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(wnd, &process);
-        if (HANDLE program = OpenProcess(SYNCHRONIZE, FALSE, process))
-            programs.push_back(program);
-        PostMessageA(wnd, EndInstanceMessage(), 0, 0);
-    }
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (HANDLE program : programs) {
-        const ULONGLONG now = GetTickCount64();
-        WaitForSingleObject(program, deadline > now ? static_cast<DWORD>(deadline - now) : 0);
-        CloseHandle(program);
-    }
+    for (HWND wnd : search.found)
+        if (!EndInstance(wnd, timeoutMs))
+            return false;
+    return true;
 }
 
 } // namespace tav

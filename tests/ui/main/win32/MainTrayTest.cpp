@@ -131,6 +131,27 @@ TEST_F(MainTrayTest, RunHidesToTheTrayAndOnlyTheRightPasswordBringsItBack) {
     EXPECT_NE(boxes[0].find("\"Restore\""), std::string::npos);
 }
 
+// The password is set or lifted in the registry by another hand while the program runs.
+TEST_F(MainTrayTest, APasswordStoredWhileItRunsGuardsTheVeryNextRestore) {
+    form->RunBtn->Click();
+    TQuelEncryption cipher;
+    TRegistryStore(key.Path())
+        .WriteStrSetting("Restore", cipher.Crypt("Secret", kSettingsProtectionKey, true).value());
+    int asked = 0;
+    TForm::ModalHook = [&](TForm&) {
+        ++asked;
+        return static_cast<int>(mrCancel);
+    };
+    DoubleClickTheIcon();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(form->Visible());
+
+    TRegistryStore(key.Path()).WriteStrSetting("Restore", "");
+    DoubleClickTheIcon();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(form->Visible());
+}
+
 TEST_F(MainTrayTest, TheTrayMenuIsBuiltAnewWithTheCurrentStateOfItsCommands) {
     form->EnableOriginMenu->SetChecked(true);
     for (int opening = 0; opening < 2; ++opening) {
