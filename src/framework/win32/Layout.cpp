@@ -319,8 +319,9 @@ public:
     }
 
 private:
-    // Pages without tabs lie in their container's own padding.
-    int Padding() const { return pages_->TabsHidden() ? 0 : kGroupPadding; }
+    // Pages without tabs lie in their container's own padding; one unit keeps the pixels a
+    // rounding may add inside the page.
+    int Padding() const { return pages_->TabsHidden() ? 1 : kGroupPadding; }
 
     TPageControl* pages_;
     std::vector<TPageLayout> layouts_;
