@@ -27,6 +27,9 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
     HelpContext = help::kActionEditorContext;
     KeyPreview = true;
     OnKeyDown = Handler(&TActionForm::FormKeyDown);
+    // The cursor is followed only while the mouse page can be seen.
+    OnShow = Handler(&TActionForm::ActionTypeCoBxClick);
+    OnHide = Handler(&TActionForm::FormHide);
 
     // Alt+A is Accept's.
     TAV_CREATE(ActionTypeLbl, {.Parent = this, .Caption = "Action &type:"});
@@ -156,8 +159,8 @@ void TActionForm::CreateMousePanel() {
     TAV_CREATE(XPosUpDown, {.Parent = MouseMovePanel, .Associate = XPositionEdBx});
     TAV_CREATE(YPositionEdBx, {.Parent = MouseMovePanel, .Width = kNumberWidth});
     TAV_CREATE(YPosUpDown, {.Parent = MouseMovePanel, .Associate = YPositionEdBx});
-    TAV_CREATE(XPosInfoLbl, {.Parent = MouseMovePanel, .Caption = "x: 00000"});
-    TAV_CREATE(YPosInfoLbl, {.Parent = MouseMovePanel, .Caption = "y: 00000"});
+    TAV_CREATE(XPosInfoLbl, {.Parent = MouseMovePanel, .Caption = "0"});
+    TAV_CREATE(YPosInfoLbl, {.Parent = MouseMovePanel, .Caption = "0"});
     ClickRBtn->SetChecked(true);
 }
 

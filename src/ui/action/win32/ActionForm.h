@@ -62,6 +62,7 @@ public:
     void RelativeMoveCoBxDrawItem(TControl* control, int index, HDC dc, const RECT& rect,
                                   UINT state);
     void CursorPosTimerTimer(TObject* sender);
+    void FormHide(TObject* sender);
     // F2 anywhere in the editor takes the cursor's position into the absolute move.
     void FormKeyDown(TObject* sender, WORD& key, TShiftState shift);
     void WindowCoBxDropDown(TObject* sender);

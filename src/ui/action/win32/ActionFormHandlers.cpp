@@ -270,6 +270,10 @@ void TActionForm::CursorPosTimerTimer(TObject*) {
     YPosInfoLbl->SetCaption(IntToStr(cursor.y));
 }
 
+void TActionForm::FormHide(TObject*) {
+    CursorPosTimer->SetEnabled(false);
+}
+
 void TActionForm::FormKeyDown(TObject*, WORD& key, TShiftState) {
     if (key != VK_F2)
         return;

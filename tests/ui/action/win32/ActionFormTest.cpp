@@ -112,7 +112,13 @@ TEST_F(ActionFormTest, TheFirstTypeIsShownFromTheStartAndTheDestinationOnlyWhere
     EXPECT_EQ(form->PanelsCtrl->ActivePage(), form->SendDataPanel);
     EXPECT_FALSE(form->DestinationWndCoBx->Enabled());
     EXPECT_FALSE(form->CursorPosTimer->Enabled());
+    form->Show();
     ChooseType(TActionType::MouseMove);
+    EXPECT_TRUE(form->CursorPosTimer->Enabled());
+    // A hidden editor follows no cursor; shown again on the mouse page it does.
+    form->Hide();
+    EXPECT_FALSE(form->CursorPosTimer->Enabled());
+    form->Show();
     EXPECT_TRUE(form->CursorPosTimer->Enabled());
 }
 
