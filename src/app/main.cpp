@@ -52,14 +52,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         auto* main =
             new TMainForm(&app, kSettingsKey, {commandLine.begin() + 1, commandLine.end()});
         app.SetMainForm(main);
-        // The rest of the start-up: minimized, the show routine runs without showing the
-        // window and the activation presses Run!; otherwise showing the window runs it.
-        if (TRegistryStore(kSettingsKey).ReadBoolSetting("Load minimized")) {
-            main->FormShow(nullptr);
-            main->FormActivate(nullptr);
-        } else {
-            main->Show();
-        }
+        // The end of the editor's creation runs the rest of the start-up.
+        main->CreateActionEditor(true);
         app.ShowMainForm = false;
         app.Run();
         ran = true;

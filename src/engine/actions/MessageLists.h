@@ -23,6 +23,9 @@ public:
     std::optional<std::string_view> MessageNumber(std::string_view name) const override {
         return table_.Resolve(name);
     }
+    // The lines of both lists, as the editor offers them.
+    const std::vector<std::string>& WindowsMessages() const { return table_.WindowsLines(); }
+    const std::vector<std::string>& UserMessages() const { return table_.UserLines(); }
 
 private:
     TMessageNameTable table_;

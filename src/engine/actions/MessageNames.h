@@ -27,6 +27,9 @@ public:
     // first ","), itself replaced by its value when it is a name of the Windows list. None when
     // neither list has the name.
     std::optional<std::string_view> Resolve(std::string_view name) const;
+    // The lines as they were given.
+    const std::vector<std::string>& WindowsLines() const { return windowsLines_; }
+    const std::vector<std::string>& UserLines() const { return userLines_; }
 
 private:
     struct Entry {

@@ -254,11 +254,20 @@ TPageControl::~TPageControl() {
         delete pages_.back();
 }
 
+void TPageControl::HideTabs() {
+    tabsHidden_ = true;
+    // Buttons rather than tabs: without an item the control draws neither tab nor frame.
+    RecreateWindow(static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)) | TCS_BUTTONS);
+    SetTabStop(false);
+    Rebuild();
+    RequestLayout();
+}
+
 void TPageControl::Rebuild() {
     SendMessageA(Handle(), TCM_DELETEALLITEMS, 0, 0);
     int tab = 0;
     for (TTabSheet* page : pages_) {
-        if (!page->tabVisible_)
+        if (!page->tabVisible_ || tabsHidden_)
             continue;
         std::string text = page->Caption();
         TCITEMA item{};
@@ -275,6 +284,8 @@ void TPageControl::Rebuild() {
 }
 
 RECT TPageControl::PageFrame() const {
+    if (tabsHidden_)
+        return {0, 0, 0, 0};
     RECT window{0, 0, ToPixels(400), ToPixels(300)};
     RECT page = window;
     SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
@@ -322,7 +333,7 @@ void TPageControl::SelectPage(TTabSheet* page) {
 void TPageControl::SelectNextPage(bool forward) {
     std::vector<TTabSheet*> tabs;
     std::copy_if(pages_.begin(), pages_.end(), std::back_inserter(tabs),
-                 [](const TTabSheet* p) { return p->tabVisible_; });
+                 [this](const TTabSheet* p) { return p->tabVisible_ && !tabsHidden_; });
     if (tabs.size() < 2)
         return;
     const auto at = std::find(tabs.begin(), tabs.end(), active_);
@@ -335,7 +346,8 @@ void TPageControl::SelectNextPage(bool forward) {
 void TPageControl::PlacePages() {
     RECT r{};
     GetClientRect(Handle(), &r);
-    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    if (!tabsHidden_)
+        SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
     for (TTabSheet* page : pages_)
         page->SetPixelBounds(r.left, r.top, std::max<LONG>(r.right - r.left, 0),
                              std::max<LONG>(r.bottom - r.top, 0));

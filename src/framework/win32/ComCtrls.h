@@ -132,6 +132,10 @@ public:
     // do this.
     void SelectNextPage(bool forward);
     void SelectPage(TTabSheet* page);
+    // Pages without tabs or frame, one shown in the room of the largest: the program chooses
+    // the page (the user by another control), and Ctrl+Tab leaves it alone.
+    void HideTabs();
+    bool TabsHidden() const { return tabsHidden_; }
     // What the tabs and frame take around a page, in design units (left, top, right, bottom).
     RECT PageFrame() const;
     // The width the row of tabs needs to show every tab whole, in design units.
@@ -149,6 +153,7 @@ private:
 
     std::vector<TTabSheet*> pages_;
     TTabSheet* active_ = nullptr;
+    bool tabsHidden_ = false;
 };
 
 class TImageList : public TComponent {

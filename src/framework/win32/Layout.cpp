@@ -296,17 +296,17 @@ public:
             inner.Height = std::max(inner.Height, s.Height);
         }
         const RECT frame = pages_->PageFrame();
-        return {
-            std::max(inner.Width + 2 * kGroupPadding + static_cast<int>(frame.left + frame.right),
-                     pages_->TabsWidth()),
-            inner.Height + 2 * kGroupPadding + static_cast<int>(frame.top + frame.bottom)};
+        const int padding = Padding();
+        return {std::max(inner.Width + 2 * padding + static_cast<int>(frame.left + frame.right),
+                         pages_->TabsWidth()),
+                inner.Height + 2 * padding + static_cast<int>(frame.top + frame.bottom)};
     }
     void Place(int left, int top, int width, int height) override {
         pages_->SetBounds(left, top, width, Expand ? height : Measure().Height);
+        const int padding = Padding();
         for (const TPageLayout& page : layouts_)
-            page.Inner->Place(kGroupPadding, kGroupPadding,
-                              page.Sheet->ClientWidth() - 2 * kGroupPadding,
-                              page.Sheet->ClientHeight() - 2 * kGroupPadding);
+            page.Inner->Place(padding, padding, page.Sheet->ClientWidth() - 2 * padding,
+                              page.Sheet->ClientHeight() - 2 * padding);
     }
     void CheckContainer(const TControl* container) const override {
         CheckParent(pages_, container);
@@ -319,6 +319,10 @@ public:
     }
 
 private:
+    // Pages without tabs lie in their container's own padding; one unit keeps the pixels a
+    // rounding may add inside the page.
+    int Padding() const { return pages_->TabsHidden() ? 1 : kGroupPadding; }
+
     TPageControl* pages_;
     std::vector<TPageLayout> layouts_;
 };

@@ -622,6 +622,32 @@ void TComboBox::SetItemHeight(int height) {
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, ToPixels(height));
 }
 
+void TComboBox::SetStyle(TComboStyle style) {
+    if (style == style_)
+        return;
+    constexpr DWORD kKindBits = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE |
+                                CBS_HASSTRINGS | CBS_AUTOHSCROLL | CBS_SORT;
+    const auto old = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE));
+    const StringList items = Items();
+    const int index = ItemIndex();
+    const std::string text = Text();
+    RecreateWindow((old & ~kKindBits) | (ComboStyleBits(style, (old & CBS_SORT) != 0) & kKindBits));
+    style_ = style;
+    for (const std::string& item : items)
+        AddItem(item);
+    SetItemIndex(index);
+    if (style == TComboStyle::DropDown && index < 0)
+        SetText(text);
+    if (style == TComboStyle::OwnerDrawFixed) {
+        // The box asked its parent for the items' height while it was made, before the
+        // framework knew it; the selection field takes the same height.
+        const int height = ToPixels(LineHeight() + 2);
+        SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, height);
+        SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);
+    }
+    RequestLayout();
+}
+
 TSize TComboBox::PreferredSize() const {
     return {TControl::PreferredSize().Width, Height()};
 }
@@ -650,6 +676,9 @@ void TComboBox::WndProc(TMessage& m) {
             return;
         case CBN_EDITCHANGE:
             Fire(OnChange, this);
+            return;
+        case CBN_DROPDOWN:
+            Fire(OnDropDown, this);
             return;
         default:
             break;

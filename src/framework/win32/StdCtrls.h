@@ -239,8 +239,12 @@ public:
               TComboStyle style = TComboStyle::DropDownList, bool sorted = false);
     void SetItemHeight(int height);
     TComboStyle Style() const { return style_; }
+    // Makes the box anew in `style`, keeping its items, its choice and its text.
+    void SetStyle(TComboStyle style);
 
     TNotifyEvent OnChange;
+    // The list is about to open.
+    TNotifyEvent OnDropDown;
     TDrawItemEvent OnDrawItem;
     // The height of the closed box, which the box sets from its font.
     TSize PreferredSize() const override;

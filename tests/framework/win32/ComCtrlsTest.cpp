@@ -129,6 +129,22 @@ TEST_F(ComCtrlsTest, PageControlShowsTheActivePageAndTabCaptionsAreTranslatable)
     EXPECT_EQ(changes, 1);
 }
 
+TEST_F(ComCtrlsTest, PagesWithoutTabsFillTheControlAndAreChosenOnlyByTheProgram) {
+    auto* pages = new TPageControl(form, form, "PanelsCtrl");
+    auto* keys = new TTabSheet(form, pages, "TapKeyPanel");
+    auto* mouse = new TTabSheet(form, pages, "MouseMovePanel");
+    pages->HideTabs();
+    pages->SetBounds(0, 0, 200, 100);
+    EXPECT_EQ(SendMessageA(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(keys->ClientWidth(), 200);
+    EXPECT_EQ(keys->ClientHeight(), 100);
+    pages->SelectNextPage(true); // Ctrl+Tab's way
+    EXPECT_EQ(pages->ActivePage(), keys);
+    pages->SetActivePage(mouse);
+    EXPECT_TRUE(mouse->Visible());
+    EXPECT_FALSE(keys->Visible());
+}
+
 TEST_F(ComCtrlsTest, TrackBarReportsEveryChangeOfPosition) {
     auto* track = new TTrackBar(form, form, "Volume");
     track->SetRange(0, 20);

@@ -183,6 +183,23 @@ TEST_F(StdCtrlsTest, OwnerDrawnSortedComboBoxDrawsThroughItsHandler) {
     EXPECT_EQ(drawn, (std::vector<int>{1}));
 }
 
+TEST_F(StdCtrlsTest, AComboBoxMadeEditableKeepsItsItemsAndTellsWhenItsListOpens) {
+    auto* combo = new TComboBox(form, form, "TryFirstCoBx");
+    combo->SetItems({"Notepad, Notepad", "Player, TPlayer"});
+    combo->SetItemIndex(1);
+    combo->OnChange = countChange;
+    combo->OnDropDown = countClick;
+    combo->SetStyle(TComboStyle::DropDown);
+    EXPECT_EQ(combo->Style(), TComboStyle::DropDown);
+    EXPECT_EQ(combo->Items(), (StringList{"Notepad, Notepad", "Player, TPlayer"}));
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetText("typed");
+    EXPECT_EQ(combo->Text(), "typed");
+    SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(StdCtrlsTest, MemoLinesRoundTripThroughItsText) {
     auto* memo = new TMemo(form, form, "Log");
     memo->SetLines({"first", "", "third"});

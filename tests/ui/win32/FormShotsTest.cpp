@@ -6,6 +6,7 @@
 #include "framework/win32/Pump.h"
 #include "framework/win32/Screenshot.h"
 #include "framework/win32/TestRegistryKey.h"
+#include "ui/action/win32/ActionFormWorld.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
@@ -20,6 +21,8 @@
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace tav;
 
@@ -297,6 +300,47 @@ TEST(SettingsDialogDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
     TSettingsForm longer(nullptr, host.settings, host, places);
     shoot(longer, "longer");
     EXPECT_EQ(longer.SoundsList->ColumnCaption(0), test::Longer("Sound name"));
+}
+
+} // namespace
+
+namespace {
+
+// Each page of the action editor with an action of its type.
+TEST(ActionEditorDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
+    test::ActionFormWorld world;
+    std::unique_ptr<TActionForm> editor(world.Make());
+    SetWindowPos(editor->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    editor->Show();
+    const std::string actions[] = {
+        "\xA1SendKeys\xA1"
+        "ACNNhelloDelay:0DestWnd:Untitled - Notepad, NotepadKeepActive:Y",
+        "\xA1MouseControl\xA1RelMove:6Accel:5Delay:250",
+        "\xA1"
+        "ExecuteProgram\xA1Try:Viewer, TViewerFilename:C:\\Tools\\viewer.exeParams:/f"
+        "Suspend:YDelay:0",
+        "\xA1PostMessage\xA1"
+        "BeepwParam:1AlParam:2BDelay:500DestWnd:KeepActive:N",
+        "\xA1Mixer\xA1"
+        "0D:0C:2Vol:1Inc:5Delay:0",
+        "\xA1OSD\xA1"
+        "Current timeDelay:0",
+        "\xA1SendData\xA1Stream:0D0AFFDelay:0",
+    };
+    auto shoot = [&](const std::string& language) {
+        for (const std::string& action : actions) {
+            ASSERT_TRUE(editor->LoadActionIntoDialog(action));
+            test::PumpFor(std::chrono::milliseconds(40));
+            const std::string name =
+                "action-editor-" + editor->PanelsCtrl->ActivePage()->Name() + "-" + language;
+            EXPECT_NO_THROW(test::SaveScreenshot(editor->Handle(), name)) << name;
+        }
+    };
+    shoot("english");
+    test::TempFolder folder;
+    editor->Lang->SetLanguageFile(
+        folder.Write("longer.lng", test::LongerLanguageFile(*editor, ActionFormTranslations)));
+    shoot("longer");
 }
 
 } // namespace

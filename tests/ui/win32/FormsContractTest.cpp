@@ -8,6 +8,7 @@
 #include "framework/Text.h"
 #include "framework/win32/Pump.h"
 #include "framework/win32/TestRegistryKey.h"
+#include "ui/action/win32/ActionFormWorld.h"
 #include "ui/lang/TempFolder.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
@@ -88,6 +89,11 @@ TForm* TcpDialog() {
     return new TTCPSettingsForm(nullptr, SerialHost().settings, "");
 }
 
+test::ActionFormWorld& EditorWorld() {
+    static test::ActionFormWorld world;
+    return world;
+}
+
 // The about box carries no translations: its texts are the program's name, its web address and
 // "OK".
 const TFormTranslations kNoTranslations{"SplashForm", "", {}, {}, {}};
@@ -114,6 +120,7 @@ const FormEntry kForms[] = {
      SerialSettingsFormTranslations},
     {"TCPSettingsForm", TcpDialog, TCPSettingsFormTranslations},
     {"SettingsForm", SettingsDialog, SettingsFormTranslations},
+    {"ActionForm", [] { return EditorWorld().Make(); }, ActionFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

@@ -6,6 +6,7 @@
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/main/win32/ActionPictures.h"
+#include "ui/main/win32/ActionDialogs.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -44,32 +45,6 @@ private:
     std::function<std::string()> languageFile_;
 };
 
-// The action editor and the layouts dialog are not part of this version: their buttons say so
-// and change nothing.
-class TDialogsNotBuilt : public IActionDialogs {
-public:
-    explicit TDialogsNotBuilt(TTranslate translate) : translate_(std::move(translate)) {}
-    std::optional<std::string> NewAction() override {
-        Tell("The action editor");
-        return std::nullopt;
-    }
-    std::optional<std::string> Edit(const std::string&) override {
-        Tell("The action editor");
-        return std::nullopt;
-    }
-    bool EditLayouts() override {
-        Tell("The layouts dialog");
-        return false;
-    }
-
-private:
-    void Tell(const std::string& what) {
-        ShowMessageBox(translate_(what + " is not part of this version."), "Tavrilo",
-                       MB_OK | MB_ICONINFORMATION);
-    }
-    TTranslate translate_;
-};
-
 } // namespace
 
 void TMainForm::CreateActionPanel() {
@@ -78,7 +53,8 @@ void TMainForm::CreateActionPanel() {
         return Lang->GetMessageText(english);
     };
     panelPrompts_ = std::make_unique<TPanelPrompts>(translate, [this] { return LanguageFile(); });
-    actionDialogs_ = std::make_unique<TDialogsNotBuilt>(translate);
+    actionDialogs_ = std::make_unique<TActionDialogs>(
+        [this]() -> TActionForm& { return ActionEditor(); }, translate);
     actionPanel_ = std::make_unique<TActionPanel>(document_, *panelPrompts_);
 
     TAV_CREATE(EventPageCtrl, {.Parent = this});

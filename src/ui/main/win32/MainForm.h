@@ -38,6 +38,7 @@
 #include "ui/lang/Lang.h"
 #include "ui/main/ActionPanel.h"
 #include "ui/main/DocumentFiles.h"
+#include "ui/main/EditorActionLabels.h"
 #include "ui/main/win32/ActionLinks.h"
 #include "ui/main/win32/CommandsTreeView.h"
 #include "ui/main/win32/MainRoad.h"
@@ -57,6 +58,7 @@
 namespace tav {
 
 class TSettingsForm;
+class TActionForm;
 
 class TMainForm : public TForm,
                   private IDocumentFilesView,
@@ -175,6 +177,12 @@ public:
     void ActionsListDragOver(TObject* sender, TObject* source, int x, int y, TDragState state,
                              bool& accept);
     void ActionsListDragDrop(TObject* sender, TObject* source, int x, int y);
+
+    // Makes the action editor; with `continueStartup` the end of its creation runs the rest of
+    // the start-up: for "Load minimized" the show routine and Run!, else showing the window.
+    void CreateActionEditor(bool continueStartup);
+    // The action editor, made on first use when the start-up did not make it.
+    TActionForm& ActionEditor();
 
     TDocument& Document() { return document_; }
     TSettings& Settings() { return settings_; }
@@ -386,6 +394,9 @@ private:
     static constexpr UINT kAskGiveWayMessage = WM_APP + 0x41;
     // The language file of the chosen language, empty when it does not exist.
     std::string LanguageFile() const;
+    // The chosen language for the window and the action editor.
+    void TranslateForms(const std::string& file);
+    const ActionLabels* EditorLabels() const;
 
     TRegistryStore store_;
     TSettings settings_;
@@ -413,7 +424,8 @@ private:
     TComponentRef<TSettingsForm> settingsForm_{this};
     TApplicationErrors errors_;
     TMessageLists messageLists_;
-    DefaultActionLabels actionLabels_;
+    TComponentRef<TActionForm> actionEditor_{this};
+    TEditorActionLabels actionLabels_{[this] { return EditorLabels(); }};
     std::unique_ptr<TKeySenderLink> keysLink_;
     std::unique_ptr<TAudioMixerLink> mixerLink_;
     std::unique_ptr<TSerialPortLink> comPortLink_;

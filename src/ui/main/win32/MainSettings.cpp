@@ -21,7 +21,7 @@ void TMainForm::StopInfoSockets(int port) {
 }
 
 void TMainForm::LanguageChosen(const std::string& file) {
-    Lang->SetLanguageFile(file);
+    TranslateForms(file);
 }
 
 void TMainForm::CopyDdeLink() {

@@ -8,6 +8,7 @@
 #include "engine/settings/win32/LaunchAtLogon.h"
 #include "framework/win32/ProgramPath.h"
 #include "support/help/win32/HtmlHelpApi.h"
+#include "ui/action/win32/ActionForm.h"
 #include "ui/lang/LanguageFolder.h"
 #include "ui/main/StartupFile.h"
 #include "ui/main/win32/MainForm.h"
@@ -53,6 +54,8 @@ void TMainForm::FormDestroy(TObject* sender) {
     pipeThread_.reset();
     driverOrigins_.reset();
     delete settingsForm_.get();
+    // It shows this window's settings, lists and mixer.
+    delete actionEditor_.get();
     for (TSerialPort* port : {ComPort, ComPort2, ComPortData})
         port->Close();
     IRTimer->SetEnabled(false);
@@ -99,7 +102,7 @@ void TMainForm::LoadSettings() {
     if (settings_.Bool(kLaunchOnStartupSetting))
         SetLaunchAtLogon(true);
     if (const std::string file = LanguageFile(); !file.empty())
-        Lang->SetLanguageFile(file);
+        TranslateForms(file);
     TypematicTimer->SetInterval(static_cast<unsigned>(RecognitionTimeOut(settings_)));
     TcpSockets->ActivateInfoSockets();
 }
@@ -141,6 +144,42 @@ void TMainForm::AskGiveWay() {
     }
     for (DWORD start : starts)
         PostThreadMessageA(start, InstanceStaysMessage(), 0, 0);
+}
+
+void TMainForm::CreateActionEditor(bool continueStartup) {
+    std::function<void(TActionForm&)> creationDone = [this](TActionForm& editor) {
+        actionEditor_ = &editor;
+    };
+    if (continueStartup)
+        creationDone = [this](TActionForm& editor) {
+            actionEditor_ = &editor;
+            if (store_.ReadBoolSetting("Load minimized")) {
+                FormShow(nullptr);
+                FormActivate(nullptr);
+            } else {
+                Show();
+            }
+        };
+    new TActionForm(this,
+                    {*Mixer, messageLists_, settings_, *this, [this] { return LanguageFile(); },
+                     // The action pictures join here once the program draws them.
+                     nullptr, std::move(creationDone)});
+}
+
+TActionForm& TMainForm::ActionEditor() {
+    if (actionEditor_ == nullptr)
+        CreateActionEditor(false);
+    return *actionEditor_;
+}
+
+const ActionLabels* TMainForm::EditorLabels() const {
+    return actionEditor_ != nullptr ? &actionEditor_->Labels() : nullptr;
+}
+
+void TMainForm::TranslateForms(const std::string& file) {
+    Lang->SetLanguageFile(file);
+    if (actionEditor_ != nullptr)
+        actionEditor_->SetLanguageFile(file);
 }
 
 void TMainForm::ShowWithMessages() {

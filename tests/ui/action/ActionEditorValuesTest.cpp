@@ -1,0 +1,130 @@
+// The editor's values and the action strings made from them and read into them.
+
+#include "ui/action/ActionEditorValues.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace tav;
+
+namespace {
+
+const std::vector<std::string> kWindowsMessages = {"WM_CLOSE", "WM_KEYDOWN", "WM_USER"};
+
+TActionEditorValues Load(std::string_view action, const TActionEditorValues& over = {}) {
+    const auto loaded = LoadEditorAction(action, over, kWindowsMessages);
+    EXPECT_TRUE(loaded.has_value()) << action;
+    return loaded.value_or(over);
+}
+
+TEST(ActionEditorValues, EveryTypeWritesItsStringAndReadsItBack) {
+    const std::string actions[] = {
+        "\xA1SendKeys\xA1NCNE9Delay:0DestWnd:KeepActive:N",
+        "\xA1SendKeys\xA1"
+        "ANSNabcDelay:250DestWnd:Untitled - Notepad, NotepadKeepActive:Y",
+        "\xA1MouseControl\xA1"
+        "Click:2YDelay:0",
+        "\xA1MouseControl\xA1RelMove:6Accel:5Delay:250",
+        "\xA1MouseControl\xA1"
+        "AbsMove:X640Y480Delay:0",
+        "\xA1"
+        "ExecuteProgram\xA1Try:Viewer, TViewerFilename:C:\\Tools\\viewer.exeParams:/f"
+        "Suspend:YDelay:0",
+        "\xA1PostMessage\xA1WM_CLOSEwParam:0lParam:0Delay:0DestWnd:KeepActive:N",
+        "\xA1PostMessage\xA1"
+        "BeepwParam:1AlParam:2BDelay:500DestWnd:Player, TPlayerKeepActive:Y",
+        "\xA1Mixer\xA1"
+        "1D:0C:2Vol:1Inc:5Delay:0",
+        "\xA1Mixer\xA1"
+        "0D:1C:0Vol:3Inc:5Delay:0", // muting keeps the increment shown
+        "\xA1Shutdown\xA1"
+        "3Delay:0",
+        "\xA1WindowState\xA1"
+        "2Delay:750",
+        "\xA1OSD\xA1"
+        "Current timeDelay:0",
+        "\xA1SendData\xA1Stream:0D0AFFDelay:0",
+        "\xA1SendData\xA1"
+        "File:C:\\data.binDelay:250",
+    };
+    for (const std::string& action : actions)
+        EXPECT_EQ(ComposeEditorAction(Load(action)), action);
+}
+
+TEST(ActionEditorValues, TheChosenTypeAndOptionAreWhatIsWritten) {
+    TActionEditorValues v;
+    v.Type = TActionType::MouseMove;
+    v.Mouse = TMouseOption::RelativeMove;
+    v.Direction = 6;
+    v.Delay = 250;
+    v.ClickType = 3; // another option's value is not written
+    EXPECT_EQ(ComposeEditorAction(v), "\xA1MouseControl\xA1RelMove:6Accel:5Delay:250");
+    v.Type = TActionType::ExecuteProgram;
+    v.TryWindow = "Viewer"; // the option is off
+    v.FileName = "C:\\Tools\\viewer.exe";
+    v.Params = "/f";
+    v.Delay = 0;
+    EXPECT_EQ(ComposeEditorAction(v),
+              "\xA1"
+              "ExecuteProgram\xA1Try:Filename:C:\\Tools\\viewer.exeParams:/fSuspend:NDelay:0");
+    v.Type = TActionType::Volume;
+    v.Mixer = 0, v.Destination = 0, v.Line = 2, v.VolumeStep = 1, v.Mute = true;
+    EXPECT_EQ(ComposeEditorAction(v), "\xA1Mixer\xA1"
+                                      "0D:0C:2Vol:3Inc:5Delay:0");
+}
+
+TEST(ActionEditorValues, ShiftAndWindowsTogetherKeepTheWindowsKeyOnly) {
+    TActionEditorValues v;
+    v.Modifiers = {false, false, true, true};
+    v.SystemKeyIndex = 0;
+    const std::string action = ComposeEditorAction(v);
+    EXPECT_EQ(action, "\xA1SendKeys\xA1NNLE0Delay:0DestWnd:KeepActive:N");
+    const TActionEditorValues loaded = Load(action, v);
+    EXPECT_FALSE(loaded.Modifiers.shift);
+    EXPECT_TRUE(loaded.Modifiers.windows);
+}
+
+TEST(ActionEditorValues, ReadingKeepsWhatTheStringDoesNotName) {
+    TActionEditorValues shown;
+    shown.Increment = 8;
+    shown.OsdText = "Hello";
+    // Muting carries an increment that is not read.
+    TActionEditorValues v = Load("\xA1Mixer\xA1"
+                                 "0D:0C:1Vol:3Inc:2Delay:0",
+                                 shown);
+    EXPECT_TRUE(v.Mute);
+    EXPECT_EQ(v.Increment, 8);
+    EXPECT_EQ(v.OsdText, "Hello");
+    v = Load("\xA1"
+             "ExecuteProgram\xA1Try:Filename:a.exeParams:Suspend:NDelay:0",
+             shown);
+    EXPECT_FALSE(v.TryFirst);
+    EXPECT_EQ(v.Type, TActionType::ExecuteProgram);
+}
+
+TEST(ActionEditorValues, AMessageOfTheWindowsListTakesItsSpellingAnyOtherIsTheUsers) {
+    TActionEditorValues v =
+        Load("\xA1PostMessage\xA1wm_keydownwParam:0lParam:0Delay:0DestWnd:KeepActive:N");
+    EXPECT_TRUE(v.WindowsMessage);
+    EXPECT_EQ(v.WindowsMessageName, "WM_KEYDOWN");
+    v = Load("\xA1PostMessage\xA1"
+             "BeepwParam:0lParam:0Delay:0DestWnd:KeepActive:N",
+             v);
+    EXPECT_FALSE(v.WindowsMessage);
+    EXPECT_EQ(v.UserMessageName, "Beep");
+    EXPECT_EQ(v.WindowsMessageName, "WM_KEYDOWN");
+}
+
+TEST(ActionEditorValues, AStringThatDoesNotReadIsAnErrorAndNoKindIsNone) {
+    const TActionEditorValues v;
+    EXPECT_THROW(LoadEditorAction("\xA1Shutdown\xA1xDelay:0", v, kWindowsMessages),
+                 std::runtime_error);
+    EXPECT_THROW(LoadEditorAction("\xA1MouseControl\xA1"
+                                  "AbsMove:X1Y2",
+                                  v, kWindowsMessages),
+                 std::runtime_error);
+    EXPECT_EQ(LoadEditorAction("plain text", v, kWindowsMessages), std::nullopt);
+}
+
+} // namespace

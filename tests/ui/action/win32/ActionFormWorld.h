@@ -1,0 +1,27 @@
+#pragma once
+// An action editor over made-up mixers, a user message list and test settings.
+
+#include "components/mixer/AudioMixer.h"
+#include "ui/action/FakeMixerBackend.h"
+#include "ui/action/win32/ActionForm.h"
+#include "ui/lang/TempFolder.h"
+#include "ui/serialsettings/win32/FakeSerialDialogHost.h"
+
+#include <memory>
+
+namespace tav::test {
+
+struct ActionFormWorld {
+    TempFolder folder;
+    FakeSerialDialogHost host;
+    TAudioMixer mixer{nullptr, std::make_unique<FakeMixerBackend>(TwoMixers())};
+    TMessageLists messages{
+        folder.Write("MyMsgList.txt", "Beep=WM_USER,1A,2B\r\nQuiet=WM_CLOSE\r\n")};
+
+    TActionForm* Make(std::function<std::string()> languageFile = {}) {
+        return new TActionForm(
+            nullptr, {mixer, messages, host.settings, host, std::move(languageFile), {}, {}});
+    }
+};
+
+} // namespace tav::test
