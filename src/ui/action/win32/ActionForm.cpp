@@ -2,6 +2,8 @@
 
 #include "ui/action/win32/ActionForm.h"
 
+#include "ui/action/win32/ArrowPictures.h"
+
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
 #include "ui/lang/DirectRead.h"
@@ -145,6 +147,8 @@ void TActionForm::CreateMousePanel() {
                                   .Items = {"Up", "Up-Left", "Up-Right", "Left", "Right", "Down",
                                             "Down-Left", "Down-Right"}});
     RelativeMoveCoBx->SetStyle(TComboStyle::OwnerDrawFixed);
+    ArrowsImgList = new TDrawnImageList(this, "ArrowsImgList");
+    AddArrowPictures(*ArrowsImgList);
     RelativeMoveCoBx->OnDrawItem = Handler(&TActionForm::RelativeMoveCoBxDrawItem);
     TAV_CREATE(AccelerationLbl, {.Parent = MouseMovePanel, .Caption = "Acceleration:"});
     TAV_CREATE(AccelBar, {.Parent = MouseMovePanel});

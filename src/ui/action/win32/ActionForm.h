@@ -10,6 +10,7 @@
 #include "engine/actions/MessageLists.h"
 #include "engine/settings/Settings.h"
 #include "framework/win32/ComCtrls.h"
+#include "framework/win32/DrawnImages.h"
 #include "framework/win32/Forms.h"
 #include "framework/win32/StdCtrls.h"
 #include "framework/win32/Timer.h"
@@ -33,8 +34,8 @@ struct TActionFormLinks {
     ISerialDialogHost& SerialHost;
     // The chosen language's file, empty when it does not exist.
     std::function<std::string()> LanguageFile;
-    // Draws picture `index` of the action types at `rect` of `dc`.
-    std::function<void(HDC dc, const RECT& rect, int index)> DrawActionPicture;
+    // The pictures of the action types, in the type list's order.
+    TImageList& ActionPictures;
     // Runs at the end of the editor's creation (the program's start-up goes on from there).
     std::function<void(TActionForm& editor)> CreationDone;
 };
@@ -104,6 +105,7 @@ public:
     TCheckBox* DoubleClickChBtn = nullptr;
     TRadioButton* RelativeMoveRBtn = nullptr;
     TComboBox* RelativeMoveCoBx = nullptr;
+    TDrawnImageList* ArrowsImgList = nullptr;
     TLabel* AccelerationLbl = nullptr;
     TTrackBar* AccelBar = nullptr;
     TLabel* MaxLbl = nullptr;
@@ -214,8 +216,6 @@ private:
     void ShowMixer(int mixer);
     void ShowMixerLines(int destination);
     TControl* CaptionOf(TEditorValue value) const;
-    void DrawPictureItem(HDC dc, const RECT& rect, UINT state, const std::string& text,
-                         const std::function<void(HDC, const RECT&)>& picture);
     std::string LanguageFile() const { return links_.LanguageFile ? links_.LanguageFile() : ""; }
 
     TActionFormLinks links_;

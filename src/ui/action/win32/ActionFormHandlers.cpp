@@ -3,11 +3,11 @@
 
 #include "engine/actions/ProgramFile.h"
 #include "framework/Text.h"
+#include "framework/win32/PictureItem.h"
 #include "framework/win32/Seams.h"
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
 #include "ui/action/win32/ActionForm.h"
-#include "ui/action/win32/ArrowPictures.h"
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
 
 #include <memory>
@@ -21,9 +21,6 @@ constexpr const char* kIncompleteCaption = "Action setup incomplete";
 constexpr const char* kProgramFilter =
     "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
 constexpr const char* kAnyFileFilter = "All files (*.*)|*.*";
-// Where an item's text starts beside its picture, and the picture's distance from the left.
-constexpr int kPictureLeft = 3;
-constexpr int kTextAfterPicture = 10;
 
 TTopWindow ReadTopWindow(HWND wnd) {
     char title[kWindowTextLength] = {};
@@ -226,41 +223,14 @@ void TActionForm::OptionClick(TObject*) {
     UpdateOptions();
 }
 
-void TActionForm::DrawPictureItem(HDC dc, const RECT& rect, UINT state, const std::string& text,
-                                  const std::function<void(HDC, const RECT&)>& picture) {
-    const bool highlighted = (state & ODS_SELECTED) != 0 && (state & ODS_FOCUS) != 0;
-    FillRect(dc, &rect, GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const int size = ToPixels(16);
-    int textLeft = rect.left + ToPixels(kPictureLeft);
-    if (picture) {
-        const int top = rect.top + (rect.bottom - rect.top - size) / 2;
-        picture(dc, RECT{textLeft, top, textLeft + size, top + size});
-        textLeft += size + ToPixels(kTextAfterPicture);
-    }
-    SIZE letter{};
-    GetTextExtentPoint32A(dc, "A", 1, &letter);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(highlighted ? COLOR_WINDOW : COLOR_WINDOWTEXT));
-    TextOutA(dc, textLeft, rect.top + (rect.bottom - rect.top - letter.cy) / 2, text.c_str(),
-             static_cast<int>(text.size()));
-}
-
 void TActionForm::ActionTypeCoBxDrawItem(TControl*, int index, HDC dc, const RECT& rect,
                                          UINT state) {
-    if (index < 0 || index >= ActionTypeCoBx->ItemCount())
-        return;
-    std::function<void(HDC, const RECT&)> picture;
-    if (links_.DrawActionPicture)
-        picture = [&](HDC d, const RECT& r) { links_.DrawActionPicture(d, r, index); };
-    DrawPictureItem(dc, rect, state, ActionTypeCoBx->Item(index), picture);
+    DrawPictureItem(*ActionTypeCoBx, links_.ActionPictures, index, dc, rect, state);
 }
 
 void TActionForm::RelativeMoveCoBxDrawItem(TControl*, int index, HDC dc, const RECT& rect,
                                            UINT state) {
-    if (index < 0 || index >= RelativeMoveCoBx->ItemCount())
-        return;
-    DrawPictureItem(dc, rect, state, RelativeMoveCoBx->Item(index),
-                    [&](HDC d, const RECT& r) { DrawArrowPicture(d, r, index); });
+    DrawPictureItem(*RelativeMoveCoBx, *ArrowsImgList, index, dc, rect, state);
 }
 
 void TActionForm::CursorPosTimerTimer(TObject*) {

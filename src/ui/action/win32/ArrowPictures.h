@@ -1,11 +1,11 @@
 #pragma once
 // The pictures of the relative mouse moves: an arrow for each direction of the editor's list
-// (Up, Up-Left, Up-Right, Left, Right, Down, Down-Left, Down-Right), drawn to fill `rect`.
+// (Up, Up-Left, Up-Right, Left, Right, Down, Down-Left, Down-Right), in that order.
 
-#include <windows.h>
+#include "framework/win32/DrawnImages.h"
 
 namespace tav {
 
-void DrawArrowPicture(HDC dc, const RECT& rect, int direction);
+void AddArrowPictures(TDrawnImageList& list);
 
 } // namespace tav

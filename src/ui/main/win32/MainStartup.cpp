@@ -162,8 +162,7 @@ void TMainForm::CreateActionEditor(bool continueStartup) {
         };
     new TActionForm(this,
                     {*Mixer, messageLists_, settings_, *this, [this] { return LanguageFile(); },
-                     // The action pictures join here once the program draws them.
-                     nullptr, std::move(creationDone)});
+                     *ActionsImgList, std::move(creationDone)});
 }
 
 TActionForm& TMainForm::ActionEditor() {

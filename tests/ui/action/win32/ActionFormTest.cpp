@@ -214,7 +214,8 @@ TEST(ActionFormMixer, WithoutAMixerDeviceTheVolumePageIsEmptyAndAcceptCancels) {
     test::ActionFormWorld world;
     TAudioMixer none(
         nullptr, std::make_unique<test::FakeMixerBackend>(std::vector<test::FakeMixerDevice>{}));
-    TActionForm form(nullptr, {none, world.messages, world.host.settings, world.host, {}, {}, {}});
+    TActionForm form(
+        nullptr, {none, world.messages, world.host.settings, world.host, {}, *world.pictures, {}});
     form.ActionTypeCoBx->SetItemIndex(static_cast<int>(TActionType::Volume));
     form.ActionTypeCoBxClick(nullptr);
     EXPECT_TRUE(form.DestCoBx->Items().empty());
