@@ -150,3 +150,32 @@ TEST_F(StyleManagerTest, ADesktopThemeChangeReachesEveryTakenOverControlAndHandl
 }
 
 } // namespace
+
+namespace {
+
+// How often the page control was asked to paint into another window's context while `control`
+// was drawn again.
+int PageAsksWhileRedrawing(TStyleManager& manager, TPageControl* pages, TControl* control) {
+    int asks = 0;
+    manager.OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
+        if (c == pages && m.Msg == WM_PRINTCLIENT)
+            ++asks;
+    };
+    RedrawWindow(control->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    manager.OnControlMessage = nullptr;
+    return asks;
+}
+
+TEST_F(StyleManagerTest, CheckBoxesAndLabelsInAGroupBoxShowTheTabBodyUnderThem) {
+    MakeForm();
+    auto* inGroup = new TLabel(form, group, "InGroup");
+    form->Show();
+    test::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, check), 0);
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, inGroup), 0);
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, sheet), 0);
+    EXPECT_EQ(PageAsksWhileRedrawing(*manager, pages, edit), 0) << "an edit fills its own";
+}
+
+} // namespace
