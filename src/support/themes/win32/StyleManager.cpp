@@ -163,9 +163,12 @@ void TStyleManager::BecomeMainManager() {
         old = g_mainManager;
         g_mainManager = this;
     }
+    // The old one lets go of every control, styles or not: a control left in its lists would
+    // get this one's procedure on top of the old one's, and lose it when the old one goes.
     if (old != nullptr) {
         old->subclassingOff_ = true;
-        old->ReleaseAllControls();
+        for (auto& list : old->lists_)
+            list->Clear();
     }
     subclassingOff_ = false;
     CollectForms();

@@ -126,6 +126,23 @@ TEST_F(StyleManagerTest, WhenTheMainManagerGoesTheOtherTakesOverEveryForm) {
     EXPECT_EQ(second->TakenOverCount(), 0);
 }
 
+TEST_F(StyleManagerTest, AManagerBecomingMainTakesEveryControlFromTheOldOneAlsoWithoutStyles) {
+    TSeamScope<ComCtlVersionFn> older{ComCtlVersionSeam(), [] { return DWORD{0x50052}; }};
+    GetThemeServices().RefreshThemeState();
+    ASSERT_FALSE(GetThemeServices().ThemesActive());
+    MakeForm();
+    std::unique_ptr<TStyleManager> second(new TStyleManager(&Application(), "StyleManager2"));
+    second->BecomeMainManager();
+    EXPECT_EQ(manager->TakenOverCount(), 0);
+    EXPECT_TRUE(second->TakenOver(check));
+    manager.reset();
+    auto* later = new TCheckBox(form, group, "Later");
+    EXPECT_TRUE(second->TakenOver(later)) << "the form still tells the new main manager";
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(second->TakenOverCount(), 0);
+}
+
 TEST_F(StyleManagerTest, ADesktopThemeChangeReachesEveryTakenOverControlAndHandlesOpenAgain) {
     MakeForm();
     form->Show();
