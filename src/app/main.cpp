@@ -2,6 +2,7 @@
 #include "framework/win32/Forms.h"
 #include "framework/win32/HandOver.h"
 #include "support/help/win32/HelpModules.h"
+#include "support/themes/win32/ThemeModules.h"
 #include "ui/lang/Lang.h"
 #include "ui/lang/win32/WinProfileFile.h"
 #include "ui/main/win32/MainForm.h"
@@ -37,6 +38,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     GuardCallback([&] {
         // The help control and the help's log come first and go last, around every form.
         help::THelpModules helpModules(CommandLine());
+        // The visual styles end after the last form too.
+        themes::TThemeModules themeModules;
         TApplication& app = Application();
         // Worker threads (the named pipe's) hand their work over through it; it outlives them.
         THandOver handOver;

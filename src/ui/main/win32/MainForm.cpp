@@ -1,5 +1,7 @@
 #include "ui/main/win32/MainForm.h"
 
+#include "support/themes/win32/StyleManager.h"
+
 #include "components/mixer/win32/WinmmMixerBackend.h"
 #include "engine/driver/VxDData.h"
 #include "framework/win32/ProgramPath.h"
@@ -35,6 +37,8 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
       }),
       files_(document_, settings_, *this), arguments_(std::move(arguments)),
       messageLists_(ProgramFolder() + kUserMessageListFile) {
+    // First, so that every control of every form is taken over as it is placed.
+    StyleManager1 = new themes::TStyleManager(this, "StyleManager1");
     // The design caption; FormCreate gives the running one after the single-instance check.
     SetCaption("TVRL");
     SetClientSize(620, 420);
@@ -209,6 +213,7 @@ TMainForm::TMainForm(TComponent* owner, std::string settingsKey, std::vector<std
                                   ActionPanelLayout()})),
                       Buttons({SettingsBtn, RunBtn, HelpBtn})}));
     ShowActionItem();
+    StyleManager1->Loaded();
     FormCreate(this);
 }
 

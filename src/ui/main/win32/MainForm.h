@@ -56,6 +56,9 @@
 #include <vector>
 
 namespace tav {
+namespace themes {
+class TStyleManager;
+} // namespace themes
 
 class TSettingsForm;
 class TActionForm;
@@ -249,6 +252,8 @@ public:
     TSerialPort* ComPort2 = nullptr;
     TSerialPort* ComPortData = nullptr;
     TLanguage* Lang = nullptr;
+    // Draws the controls of every form with the desktop's visual style.
+    themes::TStyleManager* StyleManager1 = nullptr;
     // What the actions of fired commands reach: keystrokes, the mixer, the on-screen display,
     // and the timer between the actions of a chain.
     TSendkeys* SendKeys = nullptr;

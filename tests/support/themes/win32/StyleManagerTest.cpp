@@ -1,0 +1,198 @@
+// The theme manager taking over the controls of forms, under Wine's own visual-style library
+// with the prefix's active "Light" style.
+
+#include "support/themes/win32/StyleManager.h"
+#include "framework/win32/ComCtrls.h"
+#include "framework/win32/ListView.h"
+#include "framework/win32/Pump.h"
+#include "framework/win32/StdCtrls.h"
+#include "support/themes/win32/ThemeServices.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace tav;
+using namespace tav::themes;
+
+namespace {
+
+struct StyleManagerTest : ::testing::Test {
+    TSeamScope<ComCtlVersionFn> version{ComCtlVersionSeam(), [] { return DWORD{0x60000}; }};
+    std::unique_ptr<TStyleManager> manager;
+    TForm* form = nullptr;
+
+    StyleManagerTest() {
+        GetThemeServices().RefreshThemeState();
+        manager.reset(new TStyleManager(&Application()));
+    }
+    ~StyleManagerTest() override {
+        delete form;
+        manager.reset();
+    }
+    // A form with a page, a group box on it and a few controls, learnt by the manager.
+    void MakeForm() {
+        form = test::NewLoadedForm(nullptr, "Themed");
+        pages = new TPageControl(form, form, "Pages");
+        sheet = new TTabSheet(form, pages, "Sheet");
+        group = new TGroupBox(form, sheet, "Group");
+        check = new TCheckBox(form, group, "Check");
+        label = new TLabel(form, sheet, "Caption");
+        edit = new TEdit(form, sheet, "Edit");
+        test::PumpFor(std::chrono::milliseconds(20));
+    }
+    TPageControl* pages = nullptr;
+    TTabSheet* sheet = nullptr;
+    TGroupBox* group = nullptr;
+    TCheckBox* check = nullptr;
+    TLabel* label = nullptr;
+    TEdit* edit = nullptr;
+};
+
+TEST_F(StyleManagerTest, EveryControlOfANewFormIsTakenOverInTheListOfItsKind) {
+    ASSERT_TRUE(GetThemeServices().ThemesActive());
+    ASSERT_EQ(MainStyleManager(), manager.get());
+    MakeForm();
+    EXPECT_TRUE(manager->List(TControlKind::Form).FindControl(form));
+    EXPECT_TRUE(manager->List(TControlKind::TabSheet).FindControl(sheet));
+    EXPECT_TRUE(manager->List(TControlKind::GroupBox).FindControl(group));
+    EXPECT_TRUE(manager->List(TControlKind::Button).FindControl(check));
+    EXPECT_TRUE(manager->List(TControlKind::WinControl).FindControl(pages));
+    EXPECT_TRUE(manager->List(TControlKind::WinControl).FindControl(label));
+    EXPECT_TRUE(manager->List(TControlKind::WinControl).FindControl(edit));
+    EXPECT_TRUE(manager->PendingForms().empty());
+    EXPECT_EQ(manager->TakenOverCount(), 7);
+}
+
+TEST_F(StyleManagerTest, AControlPlacedLaterIsTakenOverAndItsEndLeavesTheListsEmpty) {
+    MakeForm();
+    auto* later = new TRadioButton(form, group, "Later");
+    EXPECT_TRUE(manager->List(TControlKind::Button).FindControl(later)) << "at once";
+    // A list view hears its columns inserted through the manager: taken over before them.
+    std::vector<UINT> seen;
+    manager->OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
+        if (c->Name() == "Rows" && m.Msg == LVM_INSERTCOLUMNA)
+            seen.push_back(m.Msg);
+    };
+    auto* rows = new TListView(form, sheet, "Rows");
+    rows->AddColumn("Name", 80);
+    rows->AddItem()->SetCaption("kept");
+    EXPECT_EQ(seen.size(), 1u);
+    SendMessageA(Application().Handle(), WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(SendMessageA(rows->Handle(), LVM_GETITEMCOUNT, 0, 0), 1)
+        << "a theme change does not make the list again";
+    delete later;
+    EXPECT_FALSE(manager->TakenOver(later));
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(manager->TakenOverCount(), 0);
+}
+
+TEST_F(StyleManagerTest, ARefusingControlAndAnOptionLeftOutKeepTheControlsOwnProcedure) {
+    manager->OnAllowSubclassing = [](TStyleManager*, TControl* c, bool& allow) {
+        allow = c->Name() != "Refused";
+    };
+    manager->SetOptions(manager->Options() & ~Option(soTakeOverGroupBox));
+    MakeForm();
+    auto* refused = new TCheckBox(form, sheet, "Refused");
+    EXPECT_FALSE(manager->TakenOver(refused));
+    EXPECT_FALSE(manager->TakenOver(group));
+    EXPECT_TRUE(manager->TakenOver(check)) << "inside the group box all the same";
+}
+
+TEST_F(StyleManagerTest, ASecondManagerTakesOverNothingAndPassesItsOptionsToTheMainOne) {
+    TStyleManager second(&Application(), "StyleManager2");
+    EXPECT_TRUE(second.SubclassingOff());
+    EXPECT_EQ(second.Options(), manager->Options());
+    second.SetOptions(kDefaultStyleOptions | Option(soAlternateTabSheetDraw));
+    EXPECT_TRUE(Has(manager->Options(), soAlternateTabSheetDraw));
+    MakeForm();
+    EXPECT_EQ(second.TakenOverCount(), 0);
+    EXPECT_GT(manager->TakenOverCount(), 0);
+}
+
+TEST_F(StyleManagerTest, WhenTheMainManagerGoesTheOtherTakesOverEveryForm) {
+    MakeForm();
+    std::unique_ptr<TStyleManager> second(new TStyleManager(&Application(), "StyleManager2"));
+    manager.reset();
+    EXPECT_EQ(MainStyleManager(), second.get());
+    EXPECT_FALSE(second->SubclassingOff());
+    EXPECT_TRUE(second->TakenOver(check));
+    EXPECT_TRUE(second->TakenOver(form));
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(second->TakenOverCount(), 0);
+}
+
+TEST_F(StyleManagerTest, AManagerBecomingMainTakesEveryControlFromTheOldOneAlsoWithoutStyles) {
+    TSeamScope<ComCtlVersionFn> older{ComCtlVersionSeam(), [] { return DWORD{0x50052}; }};
+    GetThemeServices().RefreshThemeState();
+    ASSERT_FALSE(GetThemeServices().ThemesActive());
+    MakeForm();
+    std::unique_ptr<TStyleManager> second(new TStyleManager(&Application(), "StyleManager2"));
+    second->BecomeMainManager();
+    EXPECT_EQ(manager->TakenOverCount(), 0);
+    EXPECT_TRUE(second->TakenOver(check));
+    manager.reset();
+    auto* later = new TCheckBox(form, group, "Later");
+    EXPECT_TRUE(second->TakenOver(later)) << "the form still tells the new main manager";
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(second->TakenOverCount(), 0);
+}
+
+TEST_F(StyleManagerTest, ADesktopThemeChangeReachesEveryTakenOverControlAndHandlesOpenAgain) {
+    MakeForm();
+    form->Show();
+    UpdateWindow(form->Handle());
+    TThemeServices& services = GetThemeServices();
+    ASSERT_NE(services.Theme(tcButton), nullptr);
+    std::vector<TControl*> told;
+    manager->OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
+        if (m.Msg == WM_THEMECHANGED)
+            told.push_back(c);
+    };
+    int changes = 0;
+    manager->OnThemeChange = [&](TObject*) { ++changes; };
+    SendMessageA(Application().Handle(), WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(services.CachedTheme(tcButton), nullptr) << "closed at the change";
+    for (TControl* c : std::vector<TControl*>{form, pages, sheet, group, check, label, edit})
+        EXPECT_EQ(std::count(told.begin(), told.end(), c), 1) << c->Name();
+    RedrawWindow(form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_NE(services.CachedTheme(tcButton), nullptr) << "the group box opened it to paint";
+}
+
+} // namespace
+
+namespace {
+
+// How often the page control was asked to paint into another window's context while `control`
+// was drawn again.
+int PageAsksWhileRedrawing(TStyleManager& manager, TPageControl* pages, TControl* control) {
+    int asks = 0;
+    manager.OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
+        if (c == pages && m.Msg == WM_PRINTCLIENT)
+            ++asks;
+    };
+    RedrawWindow(control->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    manager.OnControlMessage = nullptr;
+    return asks;
+}
+
+TEST_F(StyleManagerTest, CheckBoxesAndLabelsInAGroupBoxShowTheTabBodyUnderThem) {
+    MakeForm();
+    auto* inGroup = new TLabel(form, group, "InGroup");
+    form->Show();
+    test::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, check), 0);
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, inGroup), 0);
+    EXPECT_GT(PageAsksWhileRedrawing(*manager, pages, sheet), 0);
+    EXPECT_EQ(PageAsksWhileRedrawing(*manager, pages, edit), 0) << "an edit fills its own";
+}
+
+} // namespace
