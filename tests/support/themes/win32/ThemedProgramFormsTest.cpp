@@ -5,6 +5,7 @@
 #include "framework/win32/StdCtrls.h"
 #include "support/themes/win32/StyleManager.h"
 #include "support/themes/win32/ThemeServices.h"
+#include "ui/action/win32/ActionForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/settings/win32/SettingsForm.h"
@@ -85,6 +86,12 @@ TEST_F(ThemedProgramForms, EveryHandledControlOfTheMainWindowAndTheSettingsDialo
         EXPECT_TRUE(manager.List(TControlKind::Button).FindControl(later));
     });
     EXPECT_TRUE(opened);
+}
+
+TEST_F(ThemedProgramForms, EveryHandledControlOfTheActionEditorIsTakenOver) {
+    TActionForm& editor = form->ActionEditor();
+    test::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(Untaken(*form->StyleManager1, editor), "");
 }
 
 TEST_F(ThemedProgramForms, OpeningAndClosingTheSettingsDialogAgainAndAgainLeavesNothingBehind) {
