@@ -5,6 +5,7 @@
 
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -43,11 +44,11 @@ private:
     std::function<std::string()> languageFile_;
 };
 
-// The action editor and the layouts dialog are not part of this version: their buttons say so
-// and change nothing.
+// The action editor is not part of this version: its buttons say so and change nothing.
 class TDialogsNotBuilt : public IActionDialogs {
 public:
-    explicit TDialogsNotBuilt(TTranslate translate) : translate_(std::move(translate)) {}
+    TDialogsNotBuilt(TTranslate translate, std::function<bool()> editLayouts)
+        : translate_(std::move(translate)), editLayouts_(std::move(editLayouts)) {}
     std::optional<std::string> NewAction() override {
         Tell("The action editor");
         return std::nullopt;
@@ -56,10 +57,7 @@ public:
         Tell("The action editor");
         return std::nullopt;
     }
-    bool EditLayouts() override {
-        Tell("The layouts dialog");
-        return false;
-    }
+    bool EditLayouts() override { return editLayouts_(); }
 
 private:
     void Tell(const std::string& what) {
@@ -67,6 +65,7 @@ private:
                        MB_OK | MB_ICONINFORMATION);
     }
     TTranslate translate_;
+    std::function<bool()> editLayouts_;
 };
 
 } // namespace
@@ -77,7 +76,8 @@ void TMainForm::CreateActionPanel() {
         return Lang->GetMessageText(english);
     };
     panelPrompts_ = std::make_unique<TPanelPrompts>(translate, [this] { return LanguageFile(); });
-    actionDialogs_ = std::make_unique<TDialogsNotBuilt>(translate);
+    actionDialogs_ = std::make_unique<TDialogsNotBuilt>(
+        translate, [this] { return EditLayoutsInDialog(document_, LanguageFile()); });
     actionPanel_ = std::make_unique<TActionPanel>(document_, *panelPrompts_);
 
     TAV_CREATE(EventPageCtrl, {.Parent = this});
