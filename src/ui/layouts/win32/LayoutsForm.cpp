@@ -60,10 +60,10 @@ TLayoutsForm::TLayoutsForm(TComponent* owner, TDocument& doc, std::string langua
     TAV_CREATE(AddBtn, {.Parent = RunningAppsGrpBx,
                         .Caption = "Add &to layouts",
                         .OnClick = Handler(&TLayoutsForm::AddBtnClick)});
+    // No default button: Enter in the list or the tree does not close the dialog.
     TAV_CREATE(AcceptBtn, {.Parent = this,
                            .Caption = "&Accept",
                            .ModalResult = mrOk,
-                           .Default = true,
                            .OnClick = Handler(&TLayoutsForm::AcceptBtnClick)});
     TAV_CREATE(CancelBtn,
                {.Parent = this, .Caption = "&Cancel", .ModalResult = mrCancel, .Cancel = true});
