@@ -69,6 +69,9 @@ TEST(ListView, AColumnStaysAtLeastItsMinimumWideWhateverSetsItsWidth) {
     EXPECT_EQ(width(0), list->ToPixels(60));
     SendMessageA(header, HDM_SETITEMA, 1, reinterpret_cast<LPARAM>(&narrow));
     EXPECT_EQ(width(1), list->ToPixels(20)) << "a column without a minimum";
+    // The header is asked with the special widths of automatic sizing too.
+    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
+    EXPECT_NE(width(1), list->ToPixels(20));
 }
 
 } // namespace

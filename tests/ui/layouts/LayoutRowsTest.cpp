@@ -100,13 +100,4 @@ TEST_F(LayoutRows, ALayoutGoneWhileTheQuestionWasOpenIsNeitherDeletedAgainNorBro
     EXPECT_TRUE(told.empty());
 }
 
-TEST(LayoutTextsOf, TakesTheRootsTitleAndTheChosenWindowsWholeTitleAndClass) {
-    const TAppWindow root{1, "Editor; draft", "EditorMain"};
-    const TAppWindow owned{2, "Find;Replace", "#32770"};
-    EXPECT_EQ(LayoutTextsOf(root, owned),
-              (TLayoutTexts{"Editor; draft", "Find;Replace", "#32770"}));
-    EXPECT_EQ(LayoutTextsOf(root, root),
-              (TLayoutTexts{"Editor; draft", "Editor; draft", "EditorMain"}));
-}
-
 } // namespace
