@@ -88,6 +88,7 @@ int TListView::AddColumn(const std::string& caption, int width) {
     column.pszText = text.data();
     column.cx = ToPixels(width);
     columnWidths_.push_back(width);
+    columnMinWidths_.push_back(0);
     return static_cast<int>(SendMessageA(Handle(), LVM_INSERTCOLUMNA,
                                          static_cast<WPARAM>(ColumnCount()),
                                          reinterpret_cast<LPARAM>(&column)));
@@ -121,6 +122,10 @@ void TListView::SetColumnCaption(int index, const std::string& caption) {
 void TListView::SetColumnWidth(int index, int width) {
     columnWidths_.at(static_cast<size_t>(index)) = width;
     SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), ToPixels(width));
+}
+
+void TListView::SetColumnMinWidth(int index, int width) {
+    columnMinWidths_.at(static_cast<size_t>(index)) = width;
 }
 
 TListItem* TListView::AddItem() {
@@ -210,6 +215,21 @@ void TListView::SetSmallImages(TImageList* images) {
 }
 
 void TListView::WndProc(TMessage& m) {
+    // The header asks its list before a column's width changes; a refusal leaves the width as
+    // it was.
+    if (m.Msg == WM_NOTIFY) {
+        const auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
+        if (hdr->code == HDN_ITEMCHANGINGA || hdr->code == HDN_ITEMCHANGINGW) {
+            const auto* change = reinterpret_cast<NMHEADERA*>(m.LParam);
+            const auto column = static_cast<size_t>(change->iItem);
+            if (change->pitem != nullptr && (change->pitem->mask & HDI_WIDTH) != 0 &&
+                column < columnMinWidths_.size() &&
+                change->pitem->cxy < ToPixels(columnMinWidths_[column])) {
+                m.Result = TRUE;
+                return;
+            }
+        }
+    }
     if (m.Msg == CN_NOTIFY) {
         const auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
         switch (hdr->code) {

@@ -54,6 +54,8 @@ public:
     // In design units, as the column was last sized by code.
     int ColumnWidth(int index) const { return columnWidths_.at(static_cast<size_t>(index)); }
     void SetColumnWidth(int index, int width);
+    // Neither the user's drag nor code makes the column narrower than this (design units).
+    void SetColumnMinWidth(int index, int width);
 
     TListItem* AddItem();
     TListItem* InsertItem(int index);
@@ -84,6 +86,7 @@ private:
     friend class TListItem;
     // Column widths in design units, to size them again at another DPI.
     std::vector<int> columnWidths_;
+    std::vector<int> columnMinWidths_;
     std::vector<std::unique_ptr<TListItem>> items_;
     TComponentRef<TImageList> smallImages_{
         this, [this] { SendMessageA(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, 0); }};

@@ -46,4 +46,32 @@ TEST(ListView, RowsKeepCaptionsSubItemsAndDataInOrder) {
     EXPECT_EQ(list->Item(0)->Data, &data);
 }
 
+TEST(ListView, AColumnStaysAtLeastItsMinimumWideWhateverSetsItsWidth) {
+    TForm form(nullptr, "TestForm");
+    form.Loaded();
+    auto* list = new TListView(&form, &form, "LayoutList");
+    list->AddColumn("Name", 100);
+    list->AddColumn("Title", 150);
+    list->SetColumnMinWidth(0, 50);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list->Handle(), LVM_GETHEADER, 0, 0));
+    auto width = [&](int column) {
+        return static_cast<int>(SendMessageA(list->Handle(), LVM_GETCOLUMNWIDTH, column, 0));
+    };
+    // As a drag of the divider does it: through the header.
+    HDITEMA narrow{};
+    narrow.mask = HDI_WIDTH;
+    narrow.cxy = list->ToPixels(20);
+    SendMessageA(header, HDM_SETITEMA, 0, reinterpret_cast<LPARAM>(&narrow));
+    EXPECT_EQ(width(0), list->ToPixels(100));
+    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 0, list->ToPixels(49));
+    EXPECT_EQ(width(0), list->ToPixels(100));
+    list->SetColumnWidth(0, 60);
+    EXPECT_EQ(width(0), list->ToPixels(60));
+    SendMessageA(header, HDM_SETITEMA, 1, reinterpret_cast<LPARAM>(&narrow));
+    EXPECT_EQ(width(1), list->ToPixels(20)) << "a column without a minimum";
+    // The header is asked with the special widths of automatic sizing too.
+    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
+    EXPECT_NE(width(1), list->ToPixels(20));
+}
+
 } // namespace

@@ -8,6 +8,8 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/action/win32/ActionFormWorld.h"
 #include "ui/lang/TempFolder.h"
+#include "ui/layouts/win32/LayoutPropForm.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
@@ -341,6 +343,64 @@ TEST(ActionEditorDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
     editor->Lang->SetLanguageFile(
         folder.Write("longer.lng", test::LongerLanguageFile(*editor, ActionFormTranslations)));
     shoot("longer");
+}
+
+// A running application with an icon and a window it owns, for the tree to show.
+struct ShownApplication {
+    const char* ClassName = "TavShotsPlayer";
+    HWND Main = nullptr;
+    HWND Owned = nullptr;
+    ShownApplication() {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = ClassName;
+        wc.hIconSm = LoadIconA(nullptr, IDI_INFORMATION);
+        RegisterClassExA(&wc);
+        Main = CreateWindowExA(0, ClassName, "Media Player", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400,
+                               300, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+        Owned = CreateWindowExA(0, ClassName, "Playlist; party", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                420, 320, 150, 60, Main, nullptr, wc.hInstance, nullptr);
+    }
+    ~ShownApplication() {
+        DestroyWindow(Owned);
+        DestroyWindow(Main);
+        UnregisterClassA(ClassName, GetModuleHandleA(nullptr));
+    }
+};
+
+TEST(LayoutsDialogsDpi, BothDialogsAreSavedInEnglishAndWithLongerTexts) {
+    ShownApplication player;
+    TDocument doc{[] { return std::string("Default"); }};
+    doc.AddLayout("Media Player", "Windows Media Player", "WMPlayerApp");
+    doc.AddLayout("Editor", "Notepad", "Notepad");
+    auto shoot = [](TLayoutsForm& form, const std::string& name) {
+        SetWindowPos(form.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+        form.LayoutList->SetItemIndex(1);
+        form.AppsTreeList->FullExpand();
+        ShowAndShoot(form, name);
+    };
+    TLayoutsForm english(nullptr, doc, "");
+    shoot(english, "layouts-dialog-english");
+    test::TempFolder folder;
+    const std::string file = folder.Write(
+        "longer.lng", test::LongerLanguageFile(english, LayoutsFormTranslations) +
+                          LongerDirect(direct::LayoutsFormCaption, english.Caption()) +
+                          LongerDirect(direct::LayoutsFormColumn0Caption, "Layout name") +
+                          LongerDirect(direct::LayoutsFormColumn1Caption, "Window title") +
+                          LongerDirect(direct::LayoutsFormColumn2Caption, "Class name"));
+    TLayoutsForm longer(nullptr, doc, file);
+    shoot(longer, "layouts-dialog-longer");
+    EXPECT_EQ(longer.LayoutList->ColumnCaption(2), test::Longer("Class name"));
+
+    TLayoutPropForm props(nullptr, "");
+    props.ShowTexts({"Media Player", "Windows Media Player", "WMPlayerApp"});
+    ShowAndShoot(props, "layout-properties-english");
+    TLayoutPropForm longerProps(nullptr, LongerDialogFile(folder, props, LayoutPropFormTranslations,
+                                                          direct::LayoutPropFormCaption));
+    longerProps.ShowTexts({"Media Player", "Windows Media Player", "WMPlayerApp"});
+    ShowAndShoot(longerProps, "layout-properties-longer");
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/action/win32/ActionFormWorld.h"
 #include "ui/lang/TempFolder.h"
+#include "ui/layouts/win32/LayoutPropForm.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
@@ -105,6 +107,14 @@ std::vector<TTestOrigin> CheckedOrigins() {
     return origins;
 }
 
+// A layout beside the default one, so that its row can be selected.
+TDocument& LayoutsDocument() {
+    static TDocument doc{[] { return std::string("Default"); }};
+    if (doc.Layouts().size() == 1)
+        doc.AddLayout("Media Player", "Windows Media Player", "WMPlayerApp");
+    return doc;
+}
+
 const FormEntry kForms[] = {
     {"SampleDialog", [] { return new test::TSampleDialog(nullptr, SampleSettings()); },
      test::SampleDialogTranslations},
@@ -121,6 +131,9 @@ const FormEntry kForms[] = {
     {"TCPSettingsForm", TcpDialog, TCPSettingsFormTranslations},
     {"SettingsForm", SettingsDialog, SettingsFormTranslations},
     {"ActionForm", [] { return EditorWorld().Make(); }, ActionFormTranslations},
+    {"LayoutsForm", [] { return new TLayoutsForm(nullptr, LayoutsDocument(), ""); },
+     LayoutsFormTranslations},
+    {"LayoutPropForm", [] { return new TLayoutPropForm(nullptr, ""); }, LayoutPropFormTranslations},
 };
 
 void PrintTo(const FormEntry& entry, std::ostream* out) {

@@ -1,6 +1,5 @@
 #include "ui/main/win32/ActionDialogs.h"
 
-#include "framework/win32/Seams.h"
 #include "ui/action/win32/ActionForm.h"
 
 namespace tav {
@@ -20,12 +19,6 @@ std::optional<std::string> TActionDialogs::Run(TActionForm& editor) {
     if (editor.ShowModal() != mrOk)
         return std::nullopt;
     return editor.ComposeAction();
-}
-
-bool TActionDialogs::EditLayouts() {
-    ShowMessageBox(translate_("The layouts dialog is not part of this version."), "Tavrilo",
-                   MB_OK | MB_ICONINFORMATION);
-    return false;
 }
 
 } // namespace tav

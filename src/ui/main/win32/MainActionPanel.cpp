@@ -5,8 +5,9 @@
 
 #include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
-#include "ui/main/win32/ActionPictures.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/main/win32/ActionDialogs.h"
+#include "ui/main/win32/ActionPictures.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -54,7 +55,8 @@ void TMainForm::CreateActionPanel() {
     };
     panelPrompts_ = std::make_unique<TPanelPrompts>(translate, [this] { return LanguageFile(); });
     actionDialogs_ = std::make_unique<TActionDialogs>(
-        [this]() -> TActionForm& { return ActionEditor(); }, translate);
+        [this]() -> TActionForm& { return ActionEditor(); },
+        [this] { return EditLayoutsInDialog(document_, LanguageFile()); });
     actionPanel_ = std::make_unique<TActionPanel>(document_, *panelPrompts_);
 
     TAV_CREATE(EventPageCtrl, {.Parent = this});

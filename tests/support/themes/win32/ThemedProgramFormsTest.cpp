@@ -6,6 +6,7 @@
 #include "support/themes/win32/StyleManager.h"
 #include "support/themes/win32/ThemeServices.h"
 #include "ui/action/win32/ActionForm.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
 #include "ui/settings/win32/SettingsForm.h"
@@ -92,6 +93,22 @@ TEST_F(ThemedProgramForms, EveryHandledControlOfTheActionEditorIsTakenOver) {
     TActionForm& editor = form->ActionEditor();
     test::PumpFor(std::chrono::milliseconds(20));
     EXPECT_EQ(Untaken(*form->StyleManager1, editor), "");
+}
+
+TEST_F(ThemedProgramForms, EveryHandledControlOfTheLayoutsDialogIsTakenOver) {
+    bool opened = false;
+    TForm::ModalHook = [&](TForm& shown) {
+        if (auto* layouts = dynamic_cast<TLayoutsForm*>(&shown)) {
+            opened = true;
+            layouts->Show();
+            test::PumpFor(std::chrono::milliseconds(20));
+            EXPECT_EQ(Untaken(*form->StyleManager1, *layouts), "");
+        }
+        return static_cast<int>(mrCancel);
+    };
+    form->LayoutSetupMenuClick(form->LayoutSetupMenu);
+    TForm::ModalHook = nullptr;
+    EXPECT_TRUE(opened);
 }
 
 TEST_F(ThemedProgramForms, OpeningAndClosingTheSettingsDialogAgainAndAgainLeavesNothingBehind) {

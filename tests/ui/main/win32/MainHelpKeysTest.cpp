@@ -1,13 +1,15 @@
 // Help in the running program's windows: the main window's Help button and Help > Index, the
-// learn dialog's and the action editor's Help buttons, F1 and the Help button on the pages of the
-// settings dialog and of a dialog whose pages carry their help, and the end of the help with the
-// main window. The help control is Wine's; what reaches it is seen at its entry point.
+// learn dialog's and the action editor's Help buttons, F1 and the Help button in the layouts
+// dialog and on the pages of the settings dialog and of a dialog whose pages carry their help,
+// and the end of the help with the main window. The help control is Wine's; what reaches it is
+// seen at its entry point.
 
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Pump.h"
 #include "support/help/win32/HelpModules.h"
 #include "support/help/win32/HtmlHelpApi.h"
 #include "ui/action/win32/ActionForm.h"
+#include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
@@ -107,6 +109,27 @@ TEST_F(HelpRequestKeys, TheActionEditorsHelpButtonAsksForItsPage) {
     editor.HelpBtn->Click();
     EXPECT_EQ(viewer, (std::vector<ViewerCall>{{helpFile, help::kHHHelpContext, 1020}}));
     EXPECT_EQ(asked, (Asked{{HELP_SETPOPUP_POS, Corner(&editor)}, {HELP_CONTEXT, 1020}}));
+}
+
+TEST_F(HelpRequestKeys, TheLayoutsDialogOfTheActionsMenuAsksForLayoutsByF1AndItsHelpButton) {
+    TForm::ModalHook = [this](TForm& shown) {
+        auto& layouts = dynamic_cast<TLayoutsForm&>(shown);
+        layouts.Show();
+        layouts.LayoutList->SetFocus();
+        PressF1(layouts.LayoutList);
+        layouts.HelpBtn->SetFocus();
+        layouts.HelpBtn->Click();
+        EXPECT_EQ(asked, (Asked{{HELP_SETPOPUP_POS, Corner(&layouts)},
+                                {HELP_CONTEXT, 1041},
+                                {HELP_SETPOPUP_POS, Corner(&layouts)},
+                                {HELP_CONTEXT, 1041}}));
+        return mrCancel;
+    };
+    form->Show();
+    form->LayoutSetupMenuClick(form->LayoutSetupMenu);
+    TForm::ModalHook = nullptr;
+    const ViewerCall page{helpFile, help::kHHHelpContext, 1041};
+    EXPECT_EQ(viewer, (std::vector<ViewerCall>{page, page}));
 }
 
 TEST_F(HelpRequestKeys, F1OnTheGeneralPageOfTheSettingsSaysWhereThePageIsAndAsksForItsHelp) {
