@@ -38,7 +38,7 @@ constexpr std::array<std::uint32_t, kOlderKeyCount + kNtKeyCount> kSystemKeyPara
 constexpr std::string_view kOwnedIndent = "   ";
 
 std::string Entry(const TTopWindow& window) {
-    return window.Title + ", " + window.Class;
+    return window.Title + ", " + window.ClassName;
 }
 
 } // namespace
@@ -57,10 +57,10 @@ std::vector<std::string> WindowListEntries(const std::vector<TTopWindow>& window
             owned[window.Owner].push_back(&window);
     std::vector<std::string> entries;
     for (const TTopWindow& window : windows) {
-        if (window.Owner != 0 || window.Handle == programWindow || window.Title.empty())
+        if (window.Owner != 0 || window.Window == programWindow || window.Title.empty())
             continue;
         entries.push_back(Entry(window));
-        if (const auto it = owned.find(window.Handle); it != owned.end())
+        if (const auto it = owned.find(window.Window); it != owned.end())
             for (const TTopWindow* child : it->second)
                 entries.push_back(std::string(kOwnedIndent) + Entry(*child));
     }

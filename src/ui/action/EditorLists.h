@@ -3,6 +3,8 @@
 // platform, the window list, the mixer's lines, the user messages' parameters and the keys the
 // hexadecimal boxes take.
 
+#include "framework/TopWindows.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,14 +21,6 @@ class TAudioMixer;
 // count in the low word) whose key names make the system-key list, in the order the action
 // string numbers them: 54 on Windows NT, 50 on the older platforms.
 std::span<const std::uint32_t> SystemKeyParams(bool windowsNt);
-
-// A top-level window as the window list sees it; `Owner` 0 for none.
-struct TTopWindow {
-    std::uintptr_t Handle = 0;
-    std::uintptr_t Owner = 0;
-    std::string Title;
-    std::string Class;
-};
 
 // The entries of the window combos from the top-level windows in Z order: "title, class" for
 // every unowned window with a title except the program's own hidden window, each followed by the

@@ -3,22 +3,12 @@
 // found them: a root per listed window without an owner, and under it each listed window that
 // it owns. Windows are known here by their handles' values only.
 
-#include <cstdint>
+#include "framework/TopWindows.h"
+
 #include <string>
 #include <vector>
 
 namespace tav {
-
-using TWindowId = std::uintptr_t;
-
-// One top-level window, in Z order.
-struct TTopWindow {
-    TWindowId Window = 0;
-    TWindowId Owner = 0; // 0: none
-    std::string Title;
-    std::string ClassName;
-    bool Visible = false;
-};
 
 struct TAppWindow {
     TWindowId Window = 0;

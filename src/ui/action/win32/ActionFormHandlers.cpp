@@ -5,6 +5,7 @@
 #include "framework/Text.h"
 #include "framework/win32/PictureItem.h"
 #include "framework/win32/Seams.h"
+#include "framework/win32/TopLevelWindows.h"
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
 #include "ui/action/win32/ActionForm.h"
@@ -16,25 +17,10 @@ namespace tav {
 
 namespace {
 
-constexpr int kWindowTextLength = 201;
 constexpr const char* kIncompleteCaption = "Action setup incomplete";
 constexpr const char* kProgramFilter =
     "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
 constexpr const char* kAnyFileFilter = "All files (*.*)|*.*";
-
-TTopWindow ReadTopWindow(HWND wnd) {
-    char title[kWindowTextLength] = {};
-    char cls[kWindowTextLength] = {};
-    GetWindowTextA(wnd, title, sizeof title);
-    GetClassNameA(wnd, cls, sizeof cls);
-    return {reinterpret_cast<std::uintptr_t>(wnd),
-            reinterpret_cast<std::uintptr_t>(GetWindow(wnd, GW_OWNER)), title, cls};
-}
-
-BOOL CALLBACK CollectWindow(HWND wnd, LPARAM list) {
-    reinterpret_cast<std::vector<TTopWindow>*>(list)->push_back(ReadTopWindow(wnd));
-    return TRUE;
-}
 
 int ChosenIndex(const TListControl& list) {
     return list.ItemIndex();
@@ -258,10 +244,7 @@ void TActionForm::FormKeyDown(TObject*, WORD& key, TShiftState) {
 void TActionForm::WindowCoBxDropDown(TObject*) {
     const TCursor cursor = Application().Cursor();
     Application().SetCursor(TCursor::HourGlass);
-    std::vector<TTopWindow> windows;
-    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    const StringList entries =
-        WindowListEntries(windows, reinterpret_cast<std::uintptr_t>(Application().Handle()));
+    const StringList entries = WindowListEntries(TopLevelWindows(), IdOf(Application().Handle()));
     for (TComboBox* list : {TryFirstCoBx, DestinationWndCoBx}) {
         const std::string text = list->Text();
         list->SetItems(entries);

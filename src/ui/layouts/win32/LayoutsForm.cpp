@@ -1,11 +1,11 @@
 #include "ui/layouts/win32/LayoutsForm.h"
 
 #include "framework/win32/Seams.h"
+#include "framework/win32/TopLevelWindows.h"
 #include "support/help/HelpContexts.h"
 #include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/layouts/win32/LayoutPropForm.h"
-#include "ui/layouts/win32/TopLevelWindows.h"
 #include "ui/main/NamePrompts.h"
 
 #include <memory>

@@ -1,10 +1,10 @@
-#include "ui/layouts/win32/TopLevelWindows.h"
+#include "framework/win32/TopLevelWindows.h"
 
 namespace tav {
 
 namespace {
 
-// The dialog reads 201 characters with the terminating zero.
+// The lists read 201 characters with the terminating zero.
 constexpr int kTextBuffer = 201;
 
 BOOL CALLBACK CollectWindow(HWND wnd, LPARAM collected) {

@@ -1,8 +1,7 @@
 #pragma once
-// The walk over the desktop's top-level windows that the tree of running applications is
-// built from.
+// The walk over the desktop's top-level windows.
 
-#include "ui/layouts/AppWindows.h"
+#include "framework/TopWindows.h"
 
 #include <windows.h>
 
