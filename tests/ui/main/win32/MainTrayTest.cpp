@@ -240,11 +240,18 @@ TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem)
     ASSERT_TRUE(pty.Send("\x12\x34\x56\x78"));
     EXPECT_TRUE(
         test::PumpUntil([&] { return Log() == "TV,Vol+\r\n"; }, std::chrono::milliseconds(3000)));
-    // Two halves far enough apart are two codes, neither of them the command's.
-    ASSERT_TRUE(pty.Send("\x12\x34"));
-    test::PumpFor(std::chrono::milliseconds(200));
-    ASSERT_TRUE(pty.Send("\x56\x78"));
-    test::PumpFor(std::chrono::milliseconds(400));
+    // Two halves, the second sent once the first has ended as a code of its own, are two codes,
+    // neither of them the command's. A fixed pause would not do: on a busy machine both halves
+    // can reach the main thread before its end-of-code timer runs.
+    auto oneCode = [&](const char* bytes) {
+        ASSERT_TRUE(pty.Send(bytes));
+        ASSERT_TRUE(test::PumpUntil([&] { return form->IRTimer->Enabled(); },
+                                    std::chrono::milliseconds(3000)));
+        ASSERT_TRUE(test::PumpUntil([&] { return !form->IRTimer->Enabled(); },
+                                    std::chrono::milliseconds(3000)));
+    };
+    oneCode("\x12\x34");
+    oneCode("\x56\x78");
     EXPECT_EQ(Log(), "TV,Vol+\r\n");
     EXPECT_TRUE(boxes.empty());
 }
