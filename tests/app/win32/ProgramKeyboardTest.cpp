@@ -2,6 +2,7 @@
 // it carries, a key typed into it fires the command learned for the key once, and the library's
 // file goes when the program ends, or at its next start when another program still had it.
 
+#include "Notepad.h"
 #include "ProgramProcess.h"
 
 #include "components/TempPath.h"
@@ -50,47 +51,6 @@ bool HasLoaded(DWORD pid, const std::string& library) {
     return found;
 }
 
-// Wine's own notepad, ended with the test.
-struct Notepad {
-    PROCESS_INFORMATION info{};
-    Notepad() {
-        char command[] = "notepad.exe";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &info);
-    }
-    ~Notepad() {
-        if (info.hProcess == nullptr)
-            return;
-        TerminateProcess(info.hProcess, 0);
-        WaitForSingleObject(info.hProcess, 5000);
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-    HWND Window() const {
-        return test::WaitForWindow(
-            [this] {
-                struct Search {
-                    DWORD pid;
-                    HWND found;
-                } search{info.dwProcessId, nullptr};
-                EnumWindows(
-                    [](HWND wnd, LPARAM param) -> BOOL {
-                        auto* s = reinterpret_cast<Search*>(param);
-                        DWORD owner = 0;
-                        GetWindowThreadProcessId(wnd, &owner);
-                        if (owner == s->pid && IsWindowVisible(wnd))
-                            s->found = wnd;
-                        return s->found == nullptr;
-                    },
-                    reinterpret_cast<LPARAM>(&search));
-                return search.found;
-            },
-            10000);
-    }
-};
-
 struct ProgramKeyboard : ::testing::Test {
     static constexpr BYTE kScan = 0x43; // F9
     test::TempPath file{".tvr"}, log{".log"};
@@ -124,11 +84,6 @@ struct ProgramKeyboard : ::testing::Test {
         std::erase_if(extracted, [&](const std::string& path) { return before.contains(path); });
         return extracted.size() == 1 ? *extracted.begin() : std::string();
     }
-    static bool TakeForeground(HWND wnd) {
-        SetForegroundWindow(wnd);
-        return test::WaitForWindow([&] { return GetForegroundWindow() == wnd ? wnd : nullptr; },
-                                   5000) != nullptr;
-    }
 };
 
 TEST_F(ProgramKeyboard, AKeyFiresItsCommandOnceAndTheCarriedLibraryComesAndGoes) {
@@ -139,7 +94,7 @@ TEST_F(ProgramKeyboard, AKeyFiresItsCommandOnceAndTheCarriedLibraryComesAndGoes)
     ASSERT_NE(library, "");
     EXPECT_EQ(test::ReadBytes(library), test::ReadBytes(TAVRILO_EXE_DIR "/Vardok.dll"));
 
-    ASSERT_TRUE(TakeForeground(main));
+    ASSERT_TRUE(test::TakeForeground(main));
     keybd_event(VK_F9, kScan, 0, 0);
     for (int i = 0; i < 50 && test::ReadBytes(log.str()).empty(); ++i)
         Sleep(50);
@@ -165,10 +120,10 @@ TEST_F(ProgramKeyboard, ALibraryThatAnotherProgramHeldAtTheEndGoesAtTheNextStart
         ASSERT_NE(main, nullptr);
         library = Extracted();
         ASSERT_NE(library, "");
-        Notepad notepad;
+        test::Notepad notepad;
         HWND editor = notepad.Window();
         ASSERT_NE(editor, nullptr);
-        ASSERT_TRUE(TakeForeground(editor));
+        ASSERT_TRUE(test::TakeForeground(editor));
         keybd_event(VK_F9, kScan, 0, 0);
         keybd_event(VK_F9, kScan, KEYEVENTF_KEYUP, 0);
         ASSERT_TRUE(test::WaitForWindow(

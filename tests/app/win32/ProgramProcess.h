@@ -1,5 +1,5 @@
 #pragma once
-// Starts Tavrilo.exe for a test, finds its main window and makes sure it ends with the test.
+// Starts Tavrilo.exe for a test, finds its windows and makes sure it ends with the test.
 
 #include <windows.h>
 
@@ -48,6 +48,37 @@ inline HWND FindProcessWindow(DWORD pid, const char* title) {
         GetWindowTextA(wnd, text, sizeof(text));
         return std::string(text) == title;
     });
+}
+
+// The first descendant of `parent` of window class `className` whose text is `text`.
+inline HWND FindDescendant(HWND parent, const char* className, const char* text) {
+    struct Search {
+        const char* className;
+        const char* text;
+        HWND found;
+    } search{className, text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND wnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char name[64] = {}, caption[128] = {};
+            GetClassNameA(wnd, name, sizeof name);
+            GetWindowTextA(wnd, caption, sizeof caption);
+            if (_stricmp(name, s->className) == 0 && std::string(caption) == s->text) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Keys typed by a test reach the foreground window only.
+inline bool TakeForeground(HWND wnd) {
+    SetForegroundWindow(wnd);
+    return WaitForWindow([&] { return GetForegroundWindow() == wnd ? wnd : nullptr; }, 5000) !=
+           nullptr;
 }
 
 struct ProgramProcess {

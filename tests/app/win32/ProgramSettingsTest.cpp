@@ -13,30 +13,6 @@ using namespace tav;
 
 namespace {
 
-// The first descendant of `parent` of window class `className` whose text is `text`.
-HWND FindDescendant(HWND parent, const char* className, const char* text) {
-    struct Search {
-        const char* className;
-        const char* text;
-        HWND found;
-    } search{className, text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND wnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            char name[64] = {}, caption[128] = {};
-            GetClassNameA(wnd, name, sizeof name);
-            GetWindowTextA(wnd, caption, sizeof caption);
-            if (_stricmp(name, s->className) == 0 && std::string(caption) == s->text) {
-                s->found = wnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesIt) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
     TRegistryStore store(kSettingsKey);
@@ -61,20 +37,20 @@ TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesI
     HWND dialog = test::WaitForWindow(shown, 10000);
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog is modal";
-    HWND pages = FindDescendant(dialog, WC_TABCONTROLA, "");
+    HWND pages = test::FindDescendant(dialog, WC_TABCONTROLA, "");
     ASSERT_NE(pages, nullptr);
     EXPECT_EQ(SendMessageA(pages, TCM_GETCURSEL, 0, 0), 0);
-    HWND launch = FindDescendant(dialog, "Button", "Launch on Windows &startup");
+    HWND launch = test::FindDescendant(dialog, "Button", "Launch on Windows &startup");
     ASSERT_NE(launch, nullptr);
     EXPECT_TRUE(IsWindowVisible(launch)) << "the General page shows";
-    HWND accept = FindDescendant(dialog, "Button", "&Accept");
+    HWND accept = test::FindDescendant(dialog, "Button", "&Accept");
     ASSERT_NE(accept, nullptr);
     SendMessageA(accept, BM_CLICK, 0, 0);
     EXPECT_TRUE(
         test::WaitForWindow([&] { return IsWindowVisible(dialog) ? nullptr : dialog; }, 10000));
     EXPECT_TRUE(IsWindowEnabled(main));
     // The main window's button opens it as well.
-    HWND button = FindDescendant(main, "Button", "Settin&gs...");
+    HWND button = test::FindDescendant(main, "Button", "Settin&gs...");
     ASSERT_NE(button, nullptr);
     PostMessageA(button, BM_CLICK, 0, 0);
     EXPECT_EQ(test::WaitForWindow(shown, 10000), dialog);
