@@ -9,6 +9,7 @@
 #include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/main/win32/MainFormKey.h"
+#include "ui/main/win32/SettingsDialogRun.h"
 #include "ui/settings/win32/SettingsForm.h"
 
 #include <gtest/gtest.h>
@@ -60,13 +61,7 @@ struct ThemedProgramForms : ::testing::Test {
         delete form;
     }
     void Settings(const std::function<void(TSettingsForm&)>& inside) {
-        TForm::ModalHook = [&](TForm& dialog) {
-            if (auto* settings = dynamic_cast<TSettingsForm*>(&dialog))
-                inside(*settings);
-            return static_cast<int>(mrOk);
-        };
-        SendMessageA(form->Handle(), WM_COMMAND, form->SettingsMenu->Command(), 0);
-        TForm::ModalHook = nullptr;
+        test::RunSettingsDialog(*form, inside);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "framework/win32/Registry.h"
 #include "framework/win32/Seams.h"
 #include "ui/main/win32/MainFormKey.h"
+#include "ui/main/win32/SettingsDialogRun.h"
 #include "ui/password/win32/Password.h"
 #include "ui/settings/win32/SettingsForm.h"
 #include "ui/tray/win32/TrayIcon.h"
@@ -68,15 +69,8 @@ struct MainSettings : ::testing::Test {
         TForm::ModalHook = nullptr;
         delete form;
     }
-    // Other dialogs opened from the settings dialog are accepted as they come.
     void Settings(const std::function<void(TSettingsForm&)>& inside) {
-        TForm::ModalHook = [&](TForm& dialog) {
-            if (auto* settings = dynamic_cast<TSettingsForm*>(&dialog))
-                inside(*settings);
-            return static_cast<int>(mrOk);
-        };
-        SendMessageA(form->Handle(), WM_COMMAND, form->SettingsMenu->Command(), 0);
-        TForm::ModalHook = nullptr;
+        test::RunSettingsDialog(*form, inside);
     }
     // A whole code through the origins' entry point; true when it fired a command.
     bool Fires(std::vector<std::uint8_t> bytes) {
