@@ -8,6 +8,7 @@
 #include "ui/layouts/win32/LayoutsForm.h"
 #include "ui/main/win32/ActionDialogs.h"
 #include "ui/main/win32/ActionPictures.h"
+#include "ui/main/win32/CommandImages.h"
 #include "ui/main/win32/MainForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -16,9 +17,6 @@
 namespace tav {
 
 namespace {
-
-// The commands tree's image of every command node when it is selected.
-constexpr int kSelectedCommandImage = 4;
 
 using TTranslate = std::function<std::string(const std::string&)>;
 
