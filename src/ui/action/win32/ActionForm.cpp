@@ -6,8 +6,8 @@
 
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 namespace tav {
 
@@ -93,12 +93,7 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
 }
 
 void TActionForm::SetLanguageFile(const std::string& file) {
-    if (file.empty())
-        return;
-    Lang->SetLanguageFile(file);
-    if (const std::string caption = ReadDirectKey(file, direct::ActionFormCaption);
-        !caption.empty())
-        SetCaption(caption);
+    ShowInLanguage(*this, *Lang, file, direct::ActionFormCaption);
 }
 
 void TActionForm::CreateTypePanels() {

@@ -1,7 +1,7 @@
 #include "ui/layouts/win32/LayoutPropForm.h"
 
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 #include <memory>
 
@@ -34,12 +34,7 @@ TLayoutPropForm::TLayoutPropForm(TComponent* owner, std::string languageFile)
 }
 
 void TLayoutPropForm::FormShow(TObject*) {
-    if (languageFile_.empty())
-        return;
-    Lang->SetLanguageFile(languageFile_);
-    if (const std::string caption = ReadDirectKey(languageFile_, direct::LayoutPropFormCaption);
-        !caption.empty())
-        SetCaption(caption);
+    ShowInLanguage(*this, *Lang, languageFile_, direct::LayoutPropFormCaption);
 }
 
 void TLayoutPropForm::ShowTexts(const TLayoutTexts& texts) {

@@ -2,8 +2,8 @@
 
 #include "framework/Text.h"
 #include "support/help/HelpContexts.h"
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 namespace tav {
 
@@ -104,12 +104,7 @@ void TLearnForm::FormShow(TObject*) {
     for (TLearnCircle* circle : Circles())
         circle->SetFillColor(kLearnIdleColor);
     AcceptBtn->SetEnabled(false);
-    if (languageFile_.empty())
-        return;
-    Lang->SetLanguageFile(languageFile_);
-    if (const std::string caption = ReadDirectKey(languageFile_, direct::LearnFormCaption);
-        !caption.empty())
-        SetCaption(caption);
+    ShowInLanguage(*this, *Lang, languageFile_, direct::LearnFormCaption);
 }
 
 void TLearnForm::RestartBtnClick(TObject* sender) {

@@ -1,8 +1,8 @@
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
 
 #include "framework/Text.h"
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 #include <algorithm>
 #include <vector>
@@ -110,13 +110,7 @@ TSerialSettingsForm::~TSerialSettingsForm() {
 }
 
 void TSerialSettingsForm::FormShow(TObject*) {
-    if (!languageFile_.empty()) {
-        Lang->SetLanguageFile(languageFile_);
-        if (const std::string caption =
-                ReadDirectKey(languageFile_, direct::SerialSettingsFormCaption);
-            !caption.empty())
-            SetCaption(caption);
-    }
+    ShowInLanguage(*this, *Lang, languageFile_, direct::SerialSettingsFormCaption);
     const bool hasType = PortKind == kReceiverPortKind || PortKind == kConsolePortKind;
     TypeLbl->SetVisible(hasType);
     SerialTypeCoBx->SetVisible(hasType);

@@ -4,8 +4,8 @@
 #include "engine/network/SocketSettings.h"
 #include "framework/Text.h"
 #include "framework/win32/Seams.h"
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 namespace tav {
 
@@ -128,12 +128,7 @@ TBox TTCPSettingsForm::AddressLayout(TPanel* panel, const TAddressEdits& edits,
 }
 
 void TTCPSettingsForm::FormShow(TObject*) {
-    if (languageFile_.empty())
-        return;
-    Lang->SetLanguageFile(languageFile_);
-    if (const std::string caption = ReadDirectKey(languageFile_, direct::TCPSettingsFormCaption);
-        !caption.empty())
-        SetCaption(caption);
+    ShowInLanguage(*this, *Lang, languageFile_, direct::TCPSettingsFormCaption);
 }
 
 void TTCPSettingsForm::UpdateControls() {

@@ -1,8 +1,8 @@
 #include "ui/testorigin/win32/TestOriginForm.h"
 
 #include "framework/Text.h"
-#include "ui/lang/DirectRead.h"
 #include "ui/lang/FormTranslations.h"
+#include "ui/lang/win32/DialogLanguage.h"
 
 namespace tav {
 
@@ -56,12 +56,8 @@ void TTestOriginForm::FormShow(TObject*) {
     for (const TTestOrigin& origin : origins_)
         if (origin.Checked)
             ShowDataFromCoBx->AddItem(StripMenuCaption(origin.Caption));
-    if (languageFile_.empty())
+    if (!ShowInLanguage(*this, *Lang, languageFile_, direct::TestOriginFormCaption))
         return;
-    Lang->SetLanguageFile(languageFile_);
-    if (const std::string caption = ReadDirectKey(languageFile_, direct::TestOriginFormCaption);
-        !caption.empty())
-        SetCaption(caption);
     DataFormatCoBx->SetItemIndex(0);
 }
 
