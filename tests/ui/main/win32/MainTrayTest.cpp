@@ -240,9 +240,15 @@ TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem)
     ASSERT_TRUE(pty.Send("\x12\x34\x56\x78"));
     EXPECT_TRUE(
         test::PumpUntil([&] { return Log() == "TV,Vol+\r\n"; }, std::chrono::milliseconds(3000)));
-    // Two halves, the second sent once the first has ended as a code of its own, are two codes,
-    // neither of them the command's. A fixed pause would not do: on a busy machine both halves
-    // can reach the main thread before its end-of-code timer runs.
+    // Bytes that arrive while the fired command's repeat window is open are dropped or repeat
+    // it: the halves below wait for the window to close.
+    ASSERT_TRUE(test::PumpUntil([&] { return !form->TypematicTimer->Enabled(); },
+                                std::chrono::milliseconds(3000)));
+    // The halves in the other order, the second sent once the first has ended as a code of its
+    // own (a fixed pause would not do: on a busy machine both can reach the main thread before
+    // its end-of-code timer runs). Apart they are two codes of one value, which are told apart
+    // by their first value alone: the second fires the command. As one code they would match
+    // nothing.
     auto oneCode = [&](const char* bytes) {
         ASSERT_TRUE(pty.Send(bytes));
         ASSERT_TRUE(test::PumpUntil([&] { return form->IRTimer->Enabled(); },
@@ -250,9 +256,10 @@ TEST_F(MainTrayTest, BytesOnTheReceiversSerialPortFireTheCommandLearnedFromThem)
         ASSERT_TRUE(test::PumpUntil([&] { return !form->IRTimer->Enabled(); },
                                     std::chrono::milliseconds(3000)));
     };
-    oneCode("\x12\x34");
     oneCode("\x56\x78");
     EXPECT_EQ(Log(), "TV,Vol+\r\n");
+    oneCode("\x12\x34");
+    EXPECT_EQ(Log(), "TV,Vol+\r\nTV,Vol+\r\n");
     EXPECT_TRUE(boxes.empty());
 }
 
