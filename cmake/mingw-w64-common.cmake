@@ -10,5 +10,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Tests run under Wine; scripts/test.sh provides the prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests run under Wine, always in the build tree's own prefixes (scripts/test.sh makes them and
+# provides the display).
+set(CMAKE_CROSSCOMPILING_EMULATOR sh "${CMAKE_CURRENT_LIST_DIR}/../scripts/tools/wine-test-prefix.sh"
+                                  "${CMAKE_BINARY_DIR}/wineprefix")

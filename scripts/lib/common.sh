@@ -11,10 +11,21 @@ ensure_setup() {
     "$ROOT/scripts/setup.sh" --check || "$ROOT/scripts/setup.sh"
 }
 
-configure_and_build_windows() {
+configure_windows() {
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+}
+
+configure_and_build_windows() {
+    configure_windows
     cmake --build "$WINDOWS_BUILD" -j "$JOBS"
+}
+
+# What a user runs and nothing else: the program (with the keyboard-hook library it carries),
+# the plug-in library and the help file beside them.
+configure_and_build_program() {
+    configure_windows
+    cmake --build "$WINDOWS_BUILD" -j "$JOBS" --target Tavrilo Tavrilink help_file
 }
 
 # The plug-in library alone, for the 32-bit host programs that load it.
@@ -53,19 +64,51 @@ start_xvfb() {
 # registry, and the tests running at the same time share the main prefix.
 DPI144_PREFIX="$WINDOWS_BUILD/wineprefix-144"
 
-# Private Wine prefixes inside the build tree, created once; ANSI code page 1252.
-setup_wine_env() {
-    export WINEPREFIX="$WINDOWS_BUILD/wineprefix"
-    export WINEARCH=win64
+# The tests' own prefixes; nothing but the tests runs in them.
+TEST_PREFIX="$WINDOWS_BUILD/wineprefix"
+
+# Wine as both the program and the tests run it: ANSI code page 1252, no offer to download
+# Mono or Gecko, no desktop menu entries or file types written into the user's home.
+wine_common_env() {
     export WINEDEBUG=-all
-    # No debugger: a crashing test ends at once instead of waiting for its time-out.
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${1:-}"
     export LANG=en_US.UTF-8 LC_ALL=
+}
+
+# Creates the prefix WINEPREFIX names, 64-bit, when it does not exist yet.
+ensure_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "wine: creating prefix $WINEPREFIX"
-        wineboot -i >/dev/null 2>&1 || true
+        WINEARCH=win64 wineboot -i >/dev/null 2>&1 || true
         wineserver -w
     fi
+}
+
+# The prefix the user keeps their Windows programs in: the one WINEPREFIX names, else Wine's
+# default. The program's settings live there, so the tests' prefixes are refused.
+setup_user_wine_env() {
+    export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
+    case "$WINEPREFIX" in
+    "$TEST_PREFIX"*)
+        echo "run: WINEPREFIX names a test prefix ($WINEPREFIX); unset it or name your own" >&2
+        return 1
+        ;;
+    esac
+    wine_common_env
+    ensure_prefix
+    if grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null; then
+        echo "run: $WINEPREFIX is a 32-bit prefix and Tavrilo is a 64-bit program;" \
+            "set WINEPREFIX to a 64-bit one" >&2
+        return 1
+    fi
+}
+
+# Private Wine prefixes inside the build tree, created once.
+setup_wine_env() {
+    export WINEPREFIX="$TEST_PREFIX"
+    # No debugger: a crashing test ends at once instead of waiting for its time-out.
+    wine_common_env ";winedbg.exe=d"
+    ensure_prefix
     if [ ! -d "$DPI144_PREFIX" ]; then
         create_dpi144_prefix || return 1
     fi
@@ -133,6 +176,10 @@ stop_wine_and_xvfb() {
         wineserver -k >/dev/null 2>&1 || true
         WINEPREFIX="$DPI144_PREFIX" wineserver -k >/dev/null 2>&1 || true
     fi
+    stop_xvfb
+}
+
+stop_xvfb() {
     if [ -n "$STARTED_XVFB_PID" ]; then
         kill "$STARTED_XVFB_PID" >/dev/null 2>&1 || true
         wait "$STARTED_XVFB_PID" 2>/dev/null || true
