@@ -103,6 +103,24 @@ TEST(ActionEditorValues, ReadingKeepsWhatTheStringDoesNotName) {
     EXPECT_EQ(v.Type, TActionType::ExecuteProgram);
 }
 
+TEST(ActionEditorValues, AStringChangesOnlyTheValuesItNames) {
+    TActionEditorValues shown;
+    shown.Modifiers = {true, false, true, false};
+    shown.Keys = "abc";
+    shown.Mixer = 1;
+    shown.OsdText = "Hello";
+    shown.DestinationWindow = "Player";
+    TActionEditorValues expected = shown;
+    expected.Type = TActionType::Miscellaneous;
+    expected.Misc = TMiscOption::WindowState;
+    expected.WindowStateCode = 2;
+    expected.Delay = 750;
+    EXPECT_EQ(Load("\xA1WindowState\xA1"
+                   "2Delay:750",
+                   shown),
+              expected);
+}
+
 TEST(ActionEditorValues, AMessageOfTheWindowsListTakesItsSpellingAnyOtherIsTheUsers) {
     TActionEditorValues v =
         Load("\xA1PostMessage\xA1wm_keydownwParam:0lParam:0Delay:0DestWnd:KeepActive:N");
