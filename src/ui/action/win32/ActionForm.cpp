@@ -319,7 +319,11 @@ void TActionForm::FillLists() {
     WinMsgCoBx->SetItems(windowsNames);
     UserMsgCoBx->SetItems(MessageNames(links_.Messages.UserMessages()));
     FillSystemKeys();
-    MixerCoBx->SetItems(MixerDeviceNames(links_.Mixer));
+    mixers_ = ReadMixerDevices(links_.Mixer);
+    StringList mixerNames;
+    for (const TMixerDeviceLines& device : mixers_)
+        mixerNames.push_back(device.Name);
+    MixerCoBx->SetItems(mixerNames);
     MixerCoBx->SetItemIndex(MixerCoBx->ItemCount() > 0 ? 0 : -1);
     MixerCoBxChange(nullptr);
     XPosUpDown->SetRange(0, GetSystemMetrics(SM_CXSCREEN));

@@ -16,6 +16,7 @@
 #include "framework/win32/Timer.h"
 #include "ui/action/ActionAccept.h"
 #include "ui/action/ActionEditorValues.h"
+#include "ui/action/EditorLists.h"
 #include "ui/lang/Lang.h"
 #include "ui/serialsettings/SerialDialogHost.h"
 
@@ -212,13 +213,16 @@ private:
     // Enables the controls of every chosen option, and the destination window for the types
     // that address one.
     void UpdateOptions();
-    // The destination and line lists of the device `mixer`, then those of its destination.
+    // The destination and line lists of the device `mixer`, then those of its first destination;
+    // the mixer opens that device.
     void ShowMixer(int mixer);
     void ShowMixerLines(int destination);
     TControl* CaptionOf(TEditorValue value) const;
     std::string LanguageFile() const { return links_.LanguageFile ? links_.LanguageFile() : ""; }
 
     TActionFormLinks links_;
+    // The mixer's devices as the editor lists them.
+    std::vector<TMixerDeviceLines> mixers_;
     TLabels labels_{*this};
 };
 

@@ -290,14 +290,13 @@ void TActionForm::DestCoBxChange(TObject*) {
 void TActionForm::ShowMixer(int mixer) {
     if (mixer >= 0 && mixer < links_.Mixer.MixerCount())
         links_.Mixer.SetMixerId(mixer);
-    DestCoBx->SetItems(links_.Mixer.MixerCount() > 0 ? MixerDestinationNames(links_.Mixer)
-                                                     : StringList{});
+    DestCoBx->SetItems(DestinationsOf(mixers_, mixer));
     DestCoBx->SetItemIndex(DestCoBx->ItemCount() > 0 ? 0 : -1);
     ShowMixerLines(DestCoBx->ItemIndex());
 }
 
 void TActionForm::ShowMixerLines(int destination) {
-    MixerLineCoBx->SetItems(MixerLineNames(links_.Mixer, destination));
+    MixerLineCoBx->SetItems(LinesOf(mixers_, MixerCoBx->ItemIndex(), destination));
     MixerLineCoBx->SetItemIndex(MixerLineCoBx->ItemCount() > 0 ? 0 : -1);
     VolumeCoBx->SetItemIndex(0);
     UpdateOptions();

@@ -198,6 +198,19 @@ TEST_F(ActionFormTest, TheMixerListsAreFilledForTheStringsOwnMixerBeforeItsLines
                                      "0D:1C:1Vol:1Inc:3Delay:0");
 }
 
+// The executor opens the device of every volume action on the mixer the editor shares.
+TEST_F(ActionFormTest, TheMixerListsFollowTheEditorsDeviceWhenTheExecutorOpensAnother) {
+    ChooseType(TActionType::Volume);
+    ASSERT_EQ(form->MixerCoBx->ItemIndex(), 0);
+    world.mixer.SetMixerId(1);
+    Choose(form->DestCoBx, 1);
+    EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Recording", "Mic"}));
+    Choose(form->MixerLineCoBx, 1);
+    EXPECT_EQ(Accept(), mrOk);
+    EXPECT_EQ(form->ComposeAction(), "\xA1Mixer\xA1"
+                                     "0D:1C:1Vol:0Inc:5Delay:0");
+}
+
 TEST_F(ActionFormTest, AcceptAsksForWhatIsMissingAndRefusesATextTheFormatWouldCut) {
     form->ParticularKeyRBtn->SetChecked(true);
     EXPECT_EQ(Accept(), mrOk); // empty keys are fine
