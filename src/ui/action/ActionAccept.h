@@ -7,29 +7,6 @@
 
 namespace tav {
 
-// The value whose control's caption names what is missing.
-enum class TEditorValue {
-    None,
-    SystemKey,
-    ParticularKeys,
-    Click,
-    RelativeMove,
-    TryWindow,
-    FileName,
-    Params,
-    WindowsMessage,
-    UserMessage,
-    WParam,
-    LParam,
-    Shutdown,
-    WindowState,
-    OsdText,
-    Stream,
-    DataFile,
-    DestinationWindow,
-    Volume,
-};
-
 enum class TAcceptAnswer {
     Accept,
     // The user is asked for the value; the editor stays open.

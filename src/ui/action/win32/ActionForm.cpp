@@ -14,7 +14,6 @@ namespace tav {
 namespace {
 
 constexpr int kNumberWidth = 60;
-constexpr int kMaxDelay = 32767;
 constexpr int kDelayStep = 250;
 constexpr int kStreamDigits = 512;
 constexpr int kKeyNameLength = 256;
@@ -53,7 +52,7 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
     TAV_CREATE(DelayEdBx, {.Parent = OptionsGrpBx, .Width = kNumberWidth});
     TAV_CREATE(DelayUpDwn, {.Parent = OptionsGrpBx, .Associate = DelayEdBx});
     DelayTimeLbl->FocusControl = DelayEdBx;
-    DelayUpDwn->SetRange(0, kMaxDelay);
+    DelayUpDwn->SetRange(0, kMaxActionDelay);
     DelayUpDwn->Increment = kDelayStep;
     TAV_CREATE(DestinationWndLbl, {.Parent = OptionsGrpBx, .Caption = "Destination window:"});
     TAV_CREATE(DestinationWndCoBx,
@@ -147,7 +146,7 @@ void TActionForm::CreateMousePanel() {
     RelativeMoveCoBx->OnDrawItem = Handler(&TActionForm::RelativeMoveCoBxDrawItem);
     TAV_CREATE(AccelerationLbl, {.Parent = MouseMovePanel, .Caption = "Acceleration:"});
     TAV_CREATE(AccelBar, {.Parent = MouseMovePanel});
-    AccelBar->SetRange(1, 10);
+    AccelBar->SetRange(kMinBarStep, kMaxBarStep);
     AccelBar->SetPosition(5);
     SendMessageA(AccelBar->Handle(), TBM_SETLINESIZE, 0, 2);
     TAV_CREATE(MaxLbl, {.Parent = MouseMovePanel, .Caption = "Max."});
@@ -228,7 +227,7 @@ void TActionForm::CreateSoundPanel() {
     TAV_CREATE(VolumeCoBx, {.Parent = SoundPanel, .Items = {"Up", "Down"}});
     TAV_CREATE(IncrementLbl, {.Parent = SoundPanel, .Caption = "Increment:"});
     TAV_CREATE(VolIncrementBar, {.Parent = SoundPanel});
-    VolIncrementBar->SetRange(1, 10);
+    VolIncrementBar->SetRange(kMinBarStep, kMaxBarStep);
     VolIncrementBar->SetPosition(5);
     TAV_CREATE(MaxIncrementLbl, {.Parent = SoundPanel, .Caption = "Max."});
     // Alt+T is the type list's.
@@ -315,19 +314,22 @@ TBox TActionForm::PanelsLayout() {
 }
 
 void TActionForm::FillLists() {
-    StringList windowsNames = MessageNames(links_.Messages.WindowsMessages());
-    WinMsgCoBx->SetItems(windowsNames);
+    lists_.WindowsMessages = MessageNames(links_.Messages.WindowsMessages());
+    WinMsgCoBx->SetItems(lists_.WindowsMessages);
     UserMsgCoBx->SetItems(MessageNames(links_.Messages.UserMessages()));
     FillSystemKeys();
-    mixers_ = ReadMixerDevices(links_.Mixer);
+    lists_.SystemKeys = SystemKeysCoBx->ItemCount();
+    lists_.Mixers = ReadMixerDevices(links_.Mixer);
     StringList mixerNames;
-    for (const TMixerDeviceLines& device : mixers_)
+    for (const TMixerDeviceLines& device : lists_.Mixers)
         mixerNames.push_back(device.Name);
     MixerCoBx->SetItems(mixerNames);
     MixerCoBx->SetItemIndex(MixerCoBx->ItemCount() > 0 ? 0 : -1);
     MixerCoBxChange(nullptr);
-    XPosUpDown->SetRange(0, GetSystemMetrics(SM_CXSCREEN));
-    YPosUpDown->SetRange(0, GetSystemMetrics(SM_CYSCREEN));
+    lists_.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    lists_.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    XPosUpDown->SetRange(0, lists_.ScreenWidth);
+    YPosUpDown->SetRange(0, lists_.ScreenHeight);
 }
 
 void TActionForm::FillSystemKeys() {

@@ -50,9 +50,9 @@ public:
     void ShowValues(const TActionEditorValues& values);
     // The action string of the chosen type; empty when no type is chosen.
     std::string ComposeAction() const;
-    // Shows the action and selects its type; false for a string of no kind. Throws for one
-    // whose fields do not read, changing nothing.
-    bool LoadActionIntoDialog(const std::string& action);
+    // Shows the action and selects its type. Throws, changing nothing, for a string that the
+    // editor cannot show as it is (LoadEditorAction).
+    void LoadActionIntoDialog(const std::string& action);
     // The texts of the editor's lists and options, as translated now, for the actions list's
     // captions.
     const ActionLabels& Labels() const { return labels_; }
@@ -221,8 +221,8 @@ private:
     std::string LanguageFile() const { return links_.LanguageFile ? links_.LanguageFile() : ""; }
 
     TActionFormLinks links_;
-    // The mixer's devices as the editor lists them.
-    std::vector<TMixerDeviceLines> mixers_;
+    // What the editor's lists hold, as read when it was made.
+    TEditorLists lists_;
     TLabels labels_{*this};
 };
 

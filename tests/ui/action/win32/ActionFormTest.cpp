@@ -96,9 +96,9 @@ TEST_F(ActionFormTest, EveryKindComposedAcceptedAndShownAgainGivesTheSameString)
                   "\xA1OSD\xA1Good nightDelay:250", "\xA1SendData\xA1Stream:0D0ADelay:250"}));
     // Each shown again, after the editor showed another, comes back unchanged.
     for (const std::string& action : composed) {
-        ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Shutdown\xA1"
-                                               "4Delay:0"));
-        ASSERT_TRUE(form->LoadActionIntoDialog(action));
+        ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Shutdown\xA1"
+                                                   "4Delay:0"));
+        ASSERT_NO_THROW(form->LoadActionIntoDialog(action));
         EXPECT_EQ(form->ComposeAction(), action);
     }
     EXPECT_TRUE(boxes.empty());
@@ -184,15 +184,15 @@ TEST_F(ActionFormTest, AnOwnedWindowIsListedIndentedUnderItsOwnerAndLosesTheInde
 TEST_F(ActionFormTest, TheMixerListsAreFilledForTheStringsOwnMixerBeforeItsLinesAreChosen) {
     EXPECT_EQ(form->MixerCoBx->Items(), (StringList{"Onboard", "Headset"}));
     EXPECT_EQ(form->DestCoBx->Items(), (StringList{"Speakers", "Recording"}));
-    ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Mixer\xA1"
-                                           "1D:0C:1Vol:0Inc:3Delay:0"));
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Mixer\xA1"
+                                               "1D:0C:1Vol:0Inc:3Delay:0"));
     EXPECT_EQ(form->DestCoBx->Items(), StringList{"Phones"});
     EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Phones", "Voice"}));
     EXPECT_EQ(form->MixerLineCoBx->ItemIndex(), 1);
     EXPECT_EQ(form->Labels().MixerLineName(0, 1), "Voice");
     EXPECT_TRUE(form->VolumeCoBx->Enabled());
-    ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Mixer\xA1"
-                                           "0D:1C:1Vol:1Inc:3Delay:0"));
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Mixer\xA1"
+                                               "0D:1C:1Vol:1Inc:3Delay:0"));
     EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Recording", "Mic"}));
     EXPECT_EQ(form->ComposeAction(), "\xA1Mixer\xA1"
                                      "0D:1C:1Vol:1Inc:3Delay:0");
@@ -209,6 +209,29 @@ TEST_F(ActionFormTest, TheMixerListsFollowTheEditorsDeviceWhenTheExecutorOpensAn
     EXPECT_EQ(Accept(), mrOk);
     EXPECT_EQ(form->ComposeAction(), "\xA1Mixer\xA1"
                                      "0D:1C:1Vol:0Inc:5Delay:0");
+}
+
+TEST_F(ActionFormTest, AnActionItCannotShowAsItIsIsRefusedAndOneItShowsComesBackAsItWas) {
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1OSD\xA1HelloDelay:250"));
+    const TActionEditorValues before = form->Values();
+    for (const std::string action : {"\xA1Shutdown\xA1"
+                                     "3Delay:40000",
+                                     "\xA1MouseControl\xA1"
+                                     "AbsMove:X99999Y0Delay:0",
+                                     "\xA1Mixer\xA1"
+                                     "0D:0C:1Vol:2Inc:5Delay:0",
+                                     "\xA1MouseControl\xA1"
+                                     "Delay:0",
+                                     "\xA1Mixer\xA1"
+                                     "0D:0C:3Vol:0Inc:5Delay:0"}) {
+        EXPECT_THROW(form->LoadActionIntoDialog(action), std::runtime_error) << action;
+        EXPECT_EQ(form->Values(), before) << action;
+    }
+    const std::string mute = "\xA1Mixer\xA1"
+                             "1D:0C:1Vol:3Inc:2Delay:0";
+    form->LoadActionIntoDialog(mute);
+    EXPECT_EQ(Accept(), mrOk);
+    EXPECT_EQ(form->ComposeAction(), mute);
 }
 
 TEST_F(ActionFormTest, AcceptAsksForWhatIsMissingAndRefusesATextTheFormatWouldCut) {
