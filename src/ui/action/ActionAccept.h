@@ -1,9 +1,12 @@
 #pragma once
 // The checks of the action editor's Accept on the values of the chosen type: a value the action
-// needs and does not have, a list with nothing chosen, and a text that holds a later key of its
-// kind (the format has no escape, so the string would come back cut there).
+// needs and does not have, a list with nothing chosen or a number beyond its list or range, and
+// a value that does not come back from the string as it was written (a text that holds a later
+// key of its kind: the format has no escape, so the string would come back cut there).
 
 #include "ui/action/ActionEditorValues.h"
+
+#include <optional>
 
 namespace tav {
 
@@ -21,7 +24,6 @@ struct TAcceptCheck {
     bool operator==(const TAcceptCheck&) const = default;
 };
 
-// `mixerLines` is the number of lines the volume panel lists.
-TAcceptCheck CheckAccept(const TActionEditorValues& values, int mixerLines);
+TAcceptCheck CheckAccept(const TActionEditorValues& values, const TEditorLists& lists);
 
 } // namespace tav

@@ -388,7 +388,7 @@ TControl* TActionForm::CaptionOf(TEditorValue value) const {
 void TActionForm::AcceptBtnClick(TObject*) {
     if (ActionTypeCoBx->ItemIndex() < 0)
         return;
-    const TAcceptCheck check = CheckAccept(Values(), MixerLineCoBx->ItemCount());
+    const TAcceptCheck check = CheckAccept(Values(), lists_);
     switch (check.Answer) {
     case TAcceptAnswer::Accept:
         ModalResult = mrOk;

@@ -242,8 +242,12 @@ TEST_F(ActionFormTest, AcceptAsksForWhatIsMissingAndRefusesATextTheFormatWouldCu
     ChooseType(TActionType::ExecuteProgram);
     form->FileNameEdBx->SetText("");
     EXPECT_EQ(Accept(), mrNone);
+    ChooseType(TActionType::Volume);
+    form->MixerLineCoBx->SetItemIndex(-1);
+    EXPECT_EQ(Accept(), mrNone);
     EXPECT_EQ(boxes, (std::vector<std::string>{"Action setup incomplete: Particular key(s)?",
-                                               "Action setup incomplete: Executable?"}));
+                                               "Action setup incomplete: Executable?",
+                                               "Action setup incomplete: Connection?"}));
 }
 
 TEST(ActionFormMixer, WithoutAMixerDeviceTheVolumePageIsEmptyAndAcceptCancels) {
