@@ -2,6 +2,8 @@
 
 #include "ui/action/ActionEditorValues.h"
 
+#include "engine/actions/MessageLists.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -146,6 +148,18 @@ TEST(ActionEditorValues, AMessageOfTheWindowsListInItsSpellingIsOneAnyOtherIsThe
     v = Load("\xA1PostMessage\xA1wm_keydownwParam:0lParam:0Delay:0DestWnd:KeepActive:N", v);
     EXPECT_FALSE(v.WindowsMessage);
     EXPECT_EQ(v.UserMessageName, "wm_keydown");
+}
+
+TEST(ActionEditorValues, TheProgramsStandardMessagesLoadAsWindowsMessages) {
+    TEditorLists lists = kLists;
+    lists.WindowsMessages = MessageNames(TMessageLists("").WindowsMessages());
+    for (const std::string name : {"WM_SETTINGCHANGE", "WM_DDE_EXECUTE", "WM_CLOSE"}) {
+        const TActionEditorValues v = LoadEditorAction(
+            "\xA1PostMessage\xA1" + name + "wParam:0lParam:0Delay:0DestWnd:KeepActive:N", {},
+            lists);
+        EXPECT_TRUE(v.WindowsMessage) << name;
+        EXPECT_EQ(v.WindowsMessageName, name);
+    }
 }
 
 TEST(ActionEditorValues, AStringThatDoesNotReadOrIsOfNoKindIsAnError) {
