@@ -1,5 +1,6 @@
 #include "engine/actions/MessageLists.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tav {
@@ -217,22 +218,45 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_WININICHANGE=001A",
 };
 
-// The user's lines, without the CR of a file written on Windows.
-std::vector<std::string> ReadUserMessages(const std::string& path) {
-    std::vector<std::string> lines;
+// The user's lines, without the CR of a file written on Windows, up to the bounds; and whether
+// the file went on beyond them. A line that the byte bound cuts is left out whole.
+TUserMessageList ReadUserMessages(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
+    std::string text(kMaxUserMessageBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    bool cut = text.size() > kMaxUserMessageBytes;
+    if (cut) {
+        const std::size_t lastEnd = text.rfind('\n', kMaxUserMessageBytes - 1);
+        text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    }
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        if (lines.size() == kMaxUserMessageLines) {
+            cut = true;
+            break;
+        }
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (const auto equals = line.find('=');
+            equals != std::string::npos && equals > kMaxUserMessageName)
+            line.erase(kMaxUserMessageName, equals - kMaxUserMessageName);
         lines.push_back(std::move(line));
     }
-    return lines;
+    return {std::move(lines), cut};
 }
 
 } // namespace
 
 TMessageLists::TMessageLists(const std::string& userListPath)
-    : table_({std::begin(kWindowsMessages), std::end(kWindowsMessages)},
-             ReadUserMessages(userListPath)) {}
+    : TMessageLists(userListPath, ReadUserMessages(userListPath)) {}
+
+TMessageLists::TMessageLists(std::string userListPath, TUserMessageList userList)
+    : userListPath_(std::move(userListPath)), userListCut_(userList.Cut),
+      table_({std::begin(kWindowsMessages), std::end(kWindowsMessages)},
+             std::move(userList.Lines)) {}
 
 } // namespace tav

@@ -82,6 +82,32 @@ TEST(ActionReading, TheProgramsMessageListsFindEveryNameOfBothListsOnce) {
     EXPECT_EQ(TMessageLists(file.str() + ".none").MessageNumber("Play"), std::nullopt);
 }
 
+TEST(ActionReading, TheUsersListIsReadUpToItsBoundsAndItsNamesAreKeptShort) {
+    const test::TempPath file(".txt");
+    std::string lines;
+    for (std::size_t i = 0; i < kMaxUserMessageLines; ++i)
+        lines.append("M").append(std::to_string(i)).append("=0400,0,0\r\n");
+    test::WriteBytes(file.str(), lines);
+    EXPECT_EQ(TMessageLists(file.str()).UserMessages().size(), kMaxUserMessageLines);
+    EXPECT_FALSE(TMessageLists(file.str()).UserListCut());
+    test::WriteBytes(file.str(), lines + "Later=0401,0,0");
+    const TMessageLists more(file.str());
+    EXPECT_EQ(more.UserMessages().size(), kMaxUserMessageLines);
+    EXPECT_EQ(more.UserMessages().back(), "M999=0400,0,0");
+    EXPECT_TRUE(more.UserListCut());
+    EXPECT_EQ(more.UserListPath(), file.str());
+
+    const std::string longName = "LONG1_" + std::string(4994, 'N');
+    test::WriteBytes(file.str(), longName + "=0400,1,2\r\nNext=0401," +
+                                     std::string(kMaxUserMessageBytes, '0') + ",0\r\n");
+    const TMessageLists big(file.str());
+    const std::string kept = longName.substr(0, kMaxUserMessageName);
+    EXPECT_EQ(big.UserMessages(), std::vector<std::string>{kept + "=0400,1,2"})
+        << "a line the byte bound cuts is left out";
+    EXPECT_TRUE(big.UserListCut());
+    EXPECT_EQ(big.MessageNumber(kept), "0400");
+}
+
 TEST(ActionReading, TheWindowsListNamesEveryStandardMessageOnceAndSevenValuesTwice) {
     const TMessageLists lists("");
     std::map<std::string, std::vector<std::string>> names;

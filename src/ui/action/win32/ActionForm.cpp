@@ -4,6 +4,7 @@
 
 #include "ui/action/win32/ArrowPictures.h"
 
+#include "framework/win32/Seams.h"
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
 #include "ui/lang/FormTranslations.h"
@@ -87,6 +88,10 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
     // The type list starts on its first type, so Accept always has a page to check.
     SelectFirstItems();
     SetLanguageFile(LanguageFile());
+    // The list is read once, at the program's start, and the notice is given then.
+    if (links_.Messages.UserListCut())
+        ShowMessageBox(Lang->GetMessageText(msg::UserMessagesCut) + links_.Messages.UserListPath(),
+                       Application().Title(), MB_OK | MB_ICONEXCLAMATION);
     if (links_.CreationDone)
         links_.CreationDone(*this);
 }

@@ -264,6 +264,30 @@ TEST(ActionFormMixer, WithoutAMixerDeviceTheVolumePageIsEmptyAndAcceptCancels) {
     EXPECT_EQ(form.ModalResult, mrCancel);
 }
 
+TEST_F(ActionFormTest, ALongUserListIsCutWithANoticeAndItsLongNamesAreChosenShort) {
+    std::string list = "LONG0_" + std::string(519, 'N') + "=0400,1,2\r\nLONG1_" +
+                       std::string(4994, 'N') + "=0400,3,4\r\n";
+    for (int i = 0; i < 1000; ++i)
+        list.append("M").append(std::to_string(i)).append("=0401,0,0\r\n");
+    const std::string path = world.folder.Write("MyMsgList.txt", list);
+    const TMessageLists messages(path);
+    TActionForm editor(
+        nullptr, {world.mixer, messages, world.host.settings, world.host, {}, *world.pictures, {}});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(path), std::string::npos) << boxes[0];
+    ASSERT_EQ(editor.UserMsgCoBx->ItemCount(), 1000);
+    editor.ActionTypeCoBx->SetItemIndex(static_cast<int>(TActionType::PostMessage));
+    editor.ActionTypeCoBxClick(nullptr);
+    editor.UserMsgRBtn->SetChecked(true);
+    Choose(editor.UserMsgCoBx, 1);
+    EXPECT_EQ(editor.lParamEdBx->Text(), "4");
+    editor.ModalResult = mrNone;
+    editor.AcceptBtn->Click();
+    EXPECT_EQ(editor.ModalResult, mrOk);
+    EXPECT_EQ(editor.ComposeAction(), "\xA1PostMessage\xA1LONG1_" + std::string(122, 'N') +
+                                          "wParam:3lParam:4Delay:0DestWnd:KeepActive:N");
+}
+
 TEST_F(ActionFormTest, TheOutputPortIsWrittenOnlyWhenItsDialogIsAccepted) {
     int answer = mrCancel;
     TForm::ModalHook = [&](TForm& shown) {
