@@ -78,82 +78,57 @@ TActionEditorValues Acceptable(TActionType type) {
 }
 
 TEST(ActionAccept, EveryNumberBeyondWhatItsControlHoldsAndEveryListWithNothingChosenIsRefused) {
-    struct Case {
-        TActionType type;
-        void (*change)(TActionEditorValues&);
-        TEditorValue refused;
-    };
-    using T = TActionType;
     using V = TActionEditorValues;
     using E = TEditorValue;
+    const V key = Acceptable(TActionType::TapKey);
+    const V click = Acceptable(TActionType::MouseMove);
+    V relative = click;
+    relative.Mouse = TMouseOption::RelativeMove;
+    V absolute = click;
+    absolute.Mouse = TMouseOption::AbsoluteMove;
+    const V volume = Acceptable(TActionType::Volume);
+    V mute = volume;
+    mute.Mute = true;
+    const V shutdown = Acceptable(TActionType::Miscellaneous);
+    V windowState = shutdown;
+    windowState.Misc = TMiscOption::WindowState;
+    struct Case {
+        const V& accepted;
+        void (*change)(V&);
+        E refused;
+    };
     const Case cases[] = {
-        {T::TapKey, [](V& v) { v.SystemKeyIndex = 54; }, E::SystemKey},
-        {T::MouseMove, [](V& v) { v.ClickType = 10; }, E::Click},
-        {T::MouseMove, [](V& v) { v.ClickType = 9; }, E::Click},
-        {T::MouseMove, [](V& v) { v.ClickType = -1; }, E::Click},
-        {T::MouseMove,
-         [](V& v) {
-             v.Mouse = TMouseOption::RelativeMove;
-             v.Direction = 12;
-         },
-         E::RelativeMove},
-        {T::MouseMove,
-         [](V& v) {
-             v.Mouse = TMouseOption::RelativeMove;
-             v.Acceleration = 0;
-         },
-         E::Acceleration},
-        {T::MouseMove,
-         [](V& v) {
-             v.Mouse = TMouseOption::RelativeMove;
-             v.Acceleration = 11;
-         },
-         E::Acceleration},
-        {T::MouseMove,
-         [](V& v) {
-             v.Mouse = TMouseOption::AbsoluteMove;
-             v.X = 1281;
-         },
-         E::AbsoluteMove},
-        {T::MouseMove,
-         [](V& v) {
-             v.Mouse = TMouseOption::AbsoluteMove;
-             v.Y = -1;
-         },
-         E::AbsoluteMove},
-        {T::Volume, [](V& v) { v.VolumeStep = 3; }, E::Volume}, // would store a mute toggle
-        {T::Volume, [](V& v) { v.VolumeStep = -1; }, E::Volume},
-        {T::Volume, [](V& v) { v.Mixer = 2; }, E::Mixer},
-        {T::Volume, [](V& v) { v.Mixer = -1; }, E::Mixer},
-        {T::Volume, [](V& v) { v.Destination = 2; }, E::Destination},
-        {T::Volume, [](V& v) { v.Line = -1; }, E::Line},
-        {T::Volume, [](V& v) { v.Line = 3; }, E::Line},
-        {T::Volume, [](V& v) { v.Increment = 0; }, E::Increment},
-        {T::Volume,
-         [](V& v) {
-             v.Mute = true;
-             v.Increment = 11;
-         },
-         E::Increment},
-        {T::Miscellaneous, [](V& v) { v.ShutdownCode = 5; }, E::Shutdown},
-        {T::Miscellaneous,
-         [](V& v) {
-             v.Misc = TMiscOption::WindowState;
-             v.WindowStateCode = 4;
-         },
-         E::WindowState},
-        {T::SendData, [](V& v) { v.Delay = 32768; }, E::Delay},
-        {T::ExecuteProgram, [](V& v) { v.Delay = -1; }, E::Delay},
+        {key, [](V& v) { v.SystemKeyIndex = 54; }, E::SystemKey},
+        {click, [](V& v) { v.ClickType = 10; }, E::Click},
+        {click, [](V& v) { v.ClickType = 9; }, E::Click},
+        {click, [](V& v) { v.ClickType = -1; }, E::Click},
+        {relative, [](V& v) { v.Direction = 12; }, E::RelativeMove},
+        {relative, [](V& v) { v.Acceleration = 0; }, E::Acceleration},
+        {relative, [](V& v) { v.Acceleration = 11; }, E::Acceleration},
+        {absolute, [](V& v) { v.X = 1281; }, E::AbsoluteMove},
+        {absolute, [](V& v) { v.Y = -1; }, E::AbsoluteMove},
+        {volume, [](V& v) { v.VolumeStep = 3; }, E::Volume}, // would store a mute toggle
+        {volume, [](V& v) { v.VolumeStep = -1; }, E::Volume},
+        {volume, [](V& v) { v.Mixer = 2; }, E::Mixer},
+        {volume, [](V& v) { v.Mixer = -1; }, E::Mixer},
+        {volume, [](V& v) { v.Destination = 2; }, E::Destination},
+        {volume, [](V& v) { v.Line = -1; }, E::Line},
+        {volume, [](V& v) { v.Line = 3; }, E::Line},
+        {volume, [](V& v) { v.Increment = 0; }, E::Increment},
+        {mute, [](V& v) { v.Increment = 11; }, E::Increment},
+        {shutdown, [](V& v) { v.ShutdownCode = 5; }, E::Shutdown},
+        {windowState, [](V& v) { v.WindowStateCode = 4; }, E::WindowState},
+        {shutdown, [](V& v) { v.Delay = 32768; }, E::Delay},
+        {key, [](V& v) { v.Delay = -1; }, E::Delay},
     };
     for (const Case& c : cases) {
-        TActionEditorValues v = Acceptable(c.type);
-        ASSERT_EQ(CheckAccept(v, kLists), TAcceptCheck{}) << static_cast<int>(c.type);
+        V v = c.accepted;
+        ASSERT_EQ(CheckAccept(v, kLists), TAcceptCheck{}) << ComposeEditorAction(v);
         c.change(v);
         EXPECT_EQ(CheckAccept(v, kLists), Refused(c.refused)) << ComposeEditorAction(v);
     }
     // A muted line has no volume step to check.
-    TActionEditorValues v = Acceptable(T::Volume);
-    v.Mute = true;
+    V v = mute;
     v.VolumeStep = -1;
     EXPECT_EQ(CheckAccept(v, kLists), TAcceptCheck{});
     // A device without lines leaves nothing to choose: the editor closes as cancelled.
@@ -189,7 +164,7 @@ TEST(ActionAccept, ATextHoldingALaterKeyOfItsKindIsRefused) {
     v.UserMessageName = "Beep";
     v.LParam = "1Delay:";
     EXPECT_EQ(CheckAccept(v, kLists), Refused(TEditorValue::LParam));
-    v.LParam = "0";
+    v = Acceptable(TActionType::PostMessage);
     v.WParam = "1lParam:";
     EXPECT_EQ(CheckAccept(v, kLists), Refused(TEditorValue::WParam));
 
