@@ -203,6 +203,7 @@ struct KeyModifiers {
     bool ctrl = false;
     bool shift = false;
     bool windows = false;
+    bool operator==(const KeyModifiers&) const = default;
 };
 // `key` is a system-key index or the literal keys.
 SendKeysFields MakeSendKeys(const KeyModifiers& modifiers,

@@ -1,5 +1,6 @@
 #include "engine/actions/MessageLists.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tav {
@@ -38,6 +39,17 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_CTLCOLORSCROLLBAR=0137",
     "WM_CTLCOLORSTATIC=0138",
     "WM_CUT=0300",
+    "WM_DDE_ACK=03E4",
+    "WM_DDE_ADVISE=03E2",
+    "WM_DDE_DATA=03E5",
+    "WM_DDE_EXECUTE=03E8",
+    "WM_DDE_FIRST=03E0",
+    "WM_DDE_INITIATE=03E0",
+    "WM_DDE_LAST=03E8",
+    "WM_DDE_POKE=03E7",
+    "WM_DDE_REQUEST=03E6",
+    "WM_DDE_TERMINATE=03E1",
+    "WM_DDE_UNADVISE=03E3",
     "WM_DEADCHAR=0103",
     "WM_DELETEITEM=002D",
     "WM_DESTROY=0002",
@@ -80,6 +92,7 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_IME_KEYLAST=010F",
     "WM_IME_KEYUP=0291",
     "WM_IME_NOTIFY=0282",
+    "WM_IME_REQUEST=0288",
     "WM_IME_SELECT=0285",
     "WM_IME_SETCONTEXT=0281",
     "WM_IME_STARTCOMPOSITION=010D",
@@ -175,6 +188,7 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_SETICON=0080",
     "WM_SETREDRAW=000B",
     "WM_SETTEXT=000C",
+    "WM_SETTINGCHANGE=001A",
     "WM_SHOWWINDOW=0018",
     "WM_SIZE=0005",
     "WM_SIZECLIPBOARD=030B",
@@ -193,6 +207,7 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_TIMECHANGE=001E",
     "WM_TIMER=0113",
     "WM_UNDO=0304",
+    "WM_UNICHAR=0109",
     "WM_USER=0400",
     "WM_USERCHANGED=0054",
     "WM_VKEYTOITEM=002E",
@@ -203,22 +218,45 @@ constexpr std::string_view kWindowsMessages[] = {
     "WM_WININICHANGE=001A",
 };
 
-// The user's lines, without the CR of a file written on Windows.
-std::vector<std::string> ReadUserMessages(const std::string& path) {
-    std::vector<std::string> lines;
+// The user's lines, without the CR of a file written on Windows, up to the bounds; and whether
+// the file went on beyond them. A line that the byte bound cuts is left out whole.
+TUserMessageList ReadUserMessages(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
+    std::string text(kMaxUserMessageBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    bool cut = text.size() > kMaxUserMessageBytes;
+    if (cut) {
+        const std::size_t lastEnd = text.rfind('\n', kMaxUserMessageBytes - 1);
+        text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    }
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        if (lines.size() == kMaxUserMessageLines) {
+            cut = true;
+            break;
+        }
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (const auto equals = line.find('=');
+            equals != std::string::npos && equals > kMaxUserMessageName)
+            line.erase(kMaxUserMessageName, equals - kMaxUserMessageName);
         lines.push_back(std::move(line));
     }
-    return lines;
+    return {std::move(lines), cut};
 }
 
 } // namespace
 
 TMessageLists::TMessageLists(const std::string& userListPath)
-    : table_({std::begin(kWindowsMessages), std::end(kWindowsMessages)},
-             ReadUserMessages(userListPath)) {}
+    : TMessageLists(userListPath, ReadUserMessages(userListPath)) {}
+
+TMessageLists::TMessageLists(std::string userListPath, TUserMessageList userList)
+    : userListPath_(std::move(userListPath)), userListCut_(userList.Cut),
+      table_({std::begin(kWindowsMessages), std::end(kWindowsMessages)},
+             std::move(userList.Lines)) {}
 
 } // namespace tav

@@ -1,34 +1,14 @@
 #pragma once
 // The checks of the action editor's Accept on the values of the chosen type: a value the action
-// needs and does not have, a list with nothing chosen, and a text that holds a later key of its
-// kind (the format has no escape, so the string would come back cut there).
+// needs and does not have, a list with nothing chosen or a number beyond its list or range, and
+// a value that does not come back from the string as it was written (a text that holds a later
+// key of its kind: the format has no escape, so the string would come back cut there).
 
 #include "ui/action/ActionEditorValues.h"
 
-namespace tav {
+#include <optional>
 
-// The value whose control's caption names what is missing.
-enum class TEditorValue {
-    None,
-    SystemKey,
-    ParticularKeys,
-    Click,
-    RelativeMove,
-    TryWindow,
-    FileName,
-    Params,
-    WindowsMessage,
-    UserMessage,
-    WParam,
-    LParam,
-    Shutdown,
-    WindowState,
-    OsdText,
-    Stream,
-    DataFile,
-    DestinationWindow,
-    Volume,
-};
+namespace tav {
 
 enum class TAcceptAnswer {
     Accept,
@@ -44,7 +24,6 @@ struct TAcceptCheck {
     bool operator==(const TAcceptCheck&) const = default;
 };
 
-// `mixerLines` is the number of lines the volume panel lists.
-TAcceptCheck CheckAccept(const TActionEditorValues& values, int mixerLines);
+TAcceptCheck CheckAccept(const TActionEditorValues& values, const TEditorLists& lists);
 
 } // namespace tav

@@ -1,12 +1,19 @@
 #include "ui/action/ActionEditorValues.h"
 
-#include "framework/Text.h"
-
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace tav {
 
 namespace {
+
+// The items of the fixed lists.
+constexpr std::size_t kClickTypes = static_cast<std::size_t>(ClickType::RightUp) + 1;
+constexpr std::size_t kDirections = static_cast<std::size_t>(MoveDirection::DownRight) + 1;
+constexpr std::size_t kVolumeSteps = static_cast<std::size_t>(VolumeOperation::Down) + 1;
+constexpr std::size_t kShutdownKinds = static_cast<std::size_t>(ShutdownCode::Hibernate) + 1;
+constexpr std::size_t kWindowStates = static_cast<std::size_t>(WindowStateCode::Close) + 1;
 
 using TKindFields = decltype(ActionFields::fields);
 
@@ -59,13 +66,6 @@ TKindFields KindFields(const TActionEditorValues& v) {
                               TextValue(v.Data == SendDataSource::File ? v.DataFile : v.Stream)};
     }
     throw std::logic_error("The action editor has no such type");
-}
-
-int IndexIgnoringCase(const std::vector<std::string>& names, std::string_view name) {
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (AnsiSameText(names[i], name))
-            return static_cast<int>(i);
-    return -1;
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {
@@ -122,14 +122,12 @@ struct Loader {
         v.Params = f.params.text;
         v.Suspend = *f.suspend.value;
     }
+    // A name of the Windows list in another spelling is shown as typed, so it is kept as it is.
     void operator()(const PostMessageFields& f) const {
         v.Type = TActionType::PostMessage;
-        const int listed = IndexIgnoringCase(windowsMessages, f.message.text);
-        v.WindowsMessage = listed >= 0;
-        if (v.WindowsMessage)
-            v.WindowsMessageName = windowsMessages[static_cast<std::size_t>(listed)];
-        else
-            v.UserMessageName = f.message.text;
+        v.WindowsMessage =
+            std::ranges::find(windowsMessages, f.message.text) != windowsMessages.end();
+        (v.WindowsMessage ? v.WindowsMessageName : v.UserMessageName) = f.message.text;
         v.WParam = f.wParam.text;
         v.LParam = f.lParam.text;
         Window(f.destination, f.keepActive);
@@ -140,14 +138,11 @@ struct Loader {
         v.Destination = *f.destination.value;
         v.Line = *f.line.value;
         const int operation = *f.operation.value;
-        if (operation == static_cast<int>(VolumeOperation::ToggleMute)) {
-            // The increment stays as it was shown.
-            v.Mute = true;
-        } else if (operation <= static_cast<int>(VolumeOperation::Down)) {
-            v.Mute = false;
+        v.Mute = operation == static_cast<int>(VolumeOperation::ToggleMute);
+        if (!v.Mute)
             v.VolumeStep = operation;
-            v.Increment = *f.increment.value;
-        }
+        // Muting carries an increment too; shown, it comes back as it was.
+        v.Increment = *f.increment.value;
     }
     void operator()(const ShutdownFields& f) const {
         v.Type = TActionType::Miscellaneous;
@@ -178,7 +173,74 @@ struct Loader {
     }
 };
 
+// The values as the editor's controls show them.
+TActionEditorValues AsShown(const TActionEditorValues& values, const TEditorLists& lists) {
+    TActionEditorValues shown = values;
+    for (const TBoundedValue& b : BoundedValues(values, lists)) {
+        int& value = shown.*b.Field;
+        if (value < b.Low || value > b.High)
+            value = b.List ? -1 : std::clamp(value, b.Low, b.High);
+    }
+    return shown;
+}
+
 } // namespace
+
+std::vector<TBoundedValue> BoundedValues(const TActionEditorValues& v, const TEditorLists& lists) {
+    using V = TActionEditorValues;
+    const auto list = [](TEditorValue value, int V::*field, std::size_t items) {
+        return TBoundedValue{value, field, 0, static_cast<int>(items) - 1, true};
+    };
+    const auto range = [](TEditorValue value, int V::*field, int low, int high) {
+        return TBoundedValue{value, field, low, high, false};
+    };
+    std::vector<TBoundedValue> bounded;
+    switch (v.Type) {
+    case TActionType::TapKey:
+        if (v.SystemKey)
+            bounded.push_back(list(TEditorValue::SystemKey, &V::SystemKeyIndex,
+                                   static_cast<std::size_t>(std::max(lists.SystemKeys, 0))));
+        break;
+    case TActionType::MouseMove:
+        switch (v.Mouse) {
+        case TMouseOption::Click:
+            bounded.push_back(list(TEditorValue::Click, &V::ClickType, kClickTypes));
+            break;
+        case TMouseOption::RelativeMove:
+            bounded.push_back(list(TEditorValue::RelativeMove, &V::Direction, kDirections));
+            bounded.push_back(
+                range(TEditorValue::Acceleration, &V::Acceleration, kMinBarStep, kMaxBarStep));
+            break;
+        case TMouseOption::AbsoluteMove:
+            bounded.push_back(range(TEditorValue::AbsoluteMove, &V::X, 0, lists.ScreenWidth));
+            bounded.push_back(range(TEditorValue::AbsoluteMove, &V::Y, 0, lists.ScreenHeight));
+            break;
+        }
+        break;
+    case TActionType::Volume:
+        bounded.push_back(list(TEditorValue::Mixer, &V::Mixer, lists.Mixers.size()));
+        bounded.push_back(list(TEditorValue::Destination, &V::Destination,
+                               DestinationsOf(lists.Mixers, v.Mixer).size()));
+        bounded.push_back(list(TEditorValue::Line, &V::Line,
+                               LinesOf(lists.Mixers, v.Mixer, v.Destination).size()));
+        if (!v.Mute)
+            bounded.push_back(list(TEditorValue::Volume, &V::VolumeStep, kVolumeSteps));
+        bounded.push_back(range(TEditorValue::Increment, &V::Increment, kMinBarStep, kMaxBarStep));
+        break;
+    case TActionType::Miscellaneous:
+        if (v.Misc == TMiscOption::Shutdown)
+            bounded.push_back(list(TEditorValue::Shutdown, &V::ShutdownCode, kShutdownKinds));
+        if (v.Misc == TMiscOption::WindowState)
+            bounded.push_back(list(TEditorValue::WindowState, &V::WindowStateCode, kWindowStates));
+        break;
+    case TActionType::ExecuteProgram:
+    case TActionType::PostMessage:
+    case TActionType::SendData:
+        break;
+    }
+    bounded.push_back(range(TEditorValue::Delay, &V::Delay, 0, kMaxActionDelay));
+    return bounded;
+}
 
 ActionFields EditorActionFields(const TActionEditorValues& values) {
     return ActionFields{KindFields(values), NumberValue(values.Delay)};
@@ -188,19 +250,22 @@ std::string ComposeEditorAction(const TActionEditorValues& values) {
     return ComposeAction(EditorActionFields(values));
 }
 
-std::optional<TActionEditorValues>
-LoadEditorAction(std::string_view action, const TActionEditorValues& values,
-                 const std::vector<std::string>& windowsMessages) {
+TActionEditorValues LoadEditorAction(std::string_view action, const TActionEditorValues& values,
+                                     const TEditorLists& lists) {
+    const std::string quoted = "The action \"" + std::string(action) + "\" cannot be edited";
     const std::optional<ActionFields> fields = ParseAction(action);
     if (!fields)
-        return std::nullopt;
+        throw std::runtime_error(quoted + ": it is of no kind the editor knows.");
     if (const std::vector<std::string> invalid = InvalidActionFields(*fields); !invalid.empty())
-        throw std::runtime_error("The action \"" + std::string(action) +
-                                 "\" cannot be edited: its fields " + JoinNames(invalid) +
+        throw std::runtime_error(quoted + ": its fields " + JoinNames(invalid) +
                                  " do not hold valid values.");
     TActionEditorValues loaded = values;
-    std::visit(Loader{loaded, windowsMessages}, fields->fields);
+    std::visit(Loader{loaded, lists.WindowsMessages}, fields->fields);
     loaded.Delay = *fields->delay.value;
+    // Accepted unchanged, the editor stores what its controls show.
+    if (const std::string shown = ComposeEditorAction(AsShown(loaded, lists)); shown != action)
+        throw std::runtime_error(quoted + " as it is: the editor would store it as \"" + shown +
+                                 "\".");
     return loaded;
 }
 

@@ -4,8 +4,8 @@
 // made from them and read into them only through the action-string codec.
 
 #include "engine/actions/ActionString.h"
+#include "ui/action/EditorLists.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,16 +79,77 @@ struct TActionEditorValues {
     bool operator==(const TActionEditorValues&) const = default;
 };
 
+// What the editor's lists and boxes can hold beside its fixed lists: the Windows messages, the
+// system keys of this platform, the mixer devices and the screen that positions lie on.
+struct TEditorLists {
+    std::vector<std::string> WindowsMessages;
+    int SystemKeys = 0;
+    std::vector<TMixerDeviceLines> Mixers;
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
+};
+
+// The ranges of the delay's box and of the acceleration's and the increment's bars.
+inline constexpr int kMaxActionDelay = 32767;
+inline constexpr int kMinBarStep = 1;
+inline constexpr int kMaxBarStep = 10;
+
+// A value of the editor, named by the control whose caption asks for it.
+enum class TEditorValue {
+    None,
+    SystemKey,
+    ParticularKeys,
+    Modifiers,
+    Click,
+    DoubleClick,
+    RelativeMove,
+    Acceleration,
+    AbsoluteMove,
+    TryWindow,
+    FileName,
+    Params,
+    Suspend,
+    WindowsMessage,
+    UserMessage,
+    WParam,
+    LParam,
+    Mixer,
+    Destination,
+    Line,
+    Volume,
+    Increment,
+    Shutdown,
+    WindowState,
+    OsdText,
+    Stream,
+    DataFile,
+    Delay,
+    DestinationWindow,
+    KeepActive,
+};
+
+// A number the chosen type stores, with the items or the range of the control that shows it:
+// out of a list's items the list shows nothing, out of a range a box or a bar shows its end.
+struct TBoundedValue {
+    TEditorValue Value;
+    int TActionEditorValues::*Field;
+    int Low;
+    int High;
+    bool List;
+};
+std::vector<TBoundedValue> BoundedValues(const TActionEditorValues& values,
+                                         const TEditorLists& lists);
+
 // The fields of the chosen type's action, and its action string.
 ActionFields EditorActionFields(const TActionEditorValues& values);
 std::string ComposeEditorAction(const TActionEditorValues& values);
 
 // The string's type and details over `values`; what the string does not name stays. A Windows
-// message is one of `windowsMessages` (letter case aside; the list's spelling is taken), any
-// other name a user message. Empty when `action` has no kind. Throws for a string whose fields
-// do not read, leaving `values` as they were.
-std::optional<TActionEditorValues>
-LoadEditorAction(std::string_view action, const TActionEditorValues& values,
-                 const std::vector<std::string>& windowsMessages);
+// message is a name of `lists` in its own spelling, any other name a user message. Throws,
+// leaving `values` as they were, for a string of no kind, one whose fields do not read, and one
+// that the editor cannot show as it is: a value out of its list or its range, or one that the
+// editor would store otherwise.
+TActionEditorValues LoadEditorAction(std::string_view action, const TActionEditorValues& values,
+                                     const TEditorLists& lists);
 
 } // namespace tav

@@ -9,6 +9,11 @@ namespace direct {
 constexpr std::string_view ActionFormCaption = "ActionForm.Caption";
 } // namespace direct
 
+namespace msg {
+constexpr std::string_view UserMessagesCut =
+    "The user message list is too long; only its first lines are offered: ";
+} // namespace msg
+
 namespace {
 
 constexpr std::string_view kProperties[] = {
@@ -64,8 +69,11 @@ constexpr std::string_view kProperties[] = {
 
 constexpr std::string_view kDirectKeys[] = {direct::ActionFormCaption};
 
+constexpr std::string_view kMessages[] = {msg::UserMessagesCut};
+
 } // namespace
 
-constexpr TFormTranslations ActionFormTranslations{"ActionForm", ",", kProperties, kDirectKeys, {}};
+constexpr TFormTranslations ActionFormTranslations{"ActionForm", ",", kProperties, kDirectKeys,
+                                                   kMessages};
 
 } // namespace tav

@@ -41,6 +41,12 @@ std::string Entry(const TTopWindow& window) {
     return window.Title + ", " + window.ClassName;
 }
 
+const TMixerDeviceLines* DeviceAt(std::span<const TMixerDeviceLines> devices, int mixer) {
+    return mixer >= 0 && static_cast<std::size_t>(mixer) < devices.size()
+               ? &devices[static_cast<std::size_t>(mixer)]
+               : nullptr;
+}
+
 } // namespace
 
 std::span<const std::uint32_t> SystemKeyParams(bool windowsNt) {
@@ -73,23 +79,6 @@ std::string WithoutOwnedIndent(std::string_view entry) {
     return std::string(entry);
 }
 
-std::vector<std::string> MixerDeviceNames(TAudioMixer& mixer) {
-    std::vector<std::string> names;
-    for (int device = 0; device < mixer.MixerCount(); ++device) {
-        mixer.SetMixerId(device);
-        names.push_back(mixer.ProductName());
-    }
-    return names;
-}
-
-std::vector<std::string> MixerDestinationNames(const TAudioMixer& mixer) {
-    std::vector<std::string> names;
-    const TMixerDestinations& destinations = mixer.Destinations();
-    for (int d = 0; d < destinations.GetCount(); ++d)
-        names.push_back(destinations.GetDestination(d)->Data().Name);
-    return names;
-}
-
 std::vector<std::string> MixerLineNames(const TAudioMixer& mixer, int destination) {
     const TMixerDestination* dest = mixer.Destinations().GetDestination(destination);
     if (dest == nullptr)
@@ -99,6 +88,35 @@ std::vector<std::string> MixerLineNames(const TAudioMixer& mixer, int destinatio
     for (int c = 0; c < connections.GetCount(); ++c)
         names.push_back(connections.GetConnection(c)->Data().Name);
     return names;
+}
+
+std::vector<TMixerDeviceLines> ReadMixerDevices(TAudioMixer& mixer) {
+    std::vector<TMixerDeviceLines> devices;
+    for (int device = 0; device < mixer.MixerCount(); ++device) {
+        mixer.SetMixerId(device);
+        TMixerDeviceLines lines{mixer.ProductName(), {}};
+        for (int d = 0; d < mixer.Destinations().GetCount(); ++d)
+            lines.Lines.push_back(MixerLineNames(mixer, d));
+        devices.push_back(std::move(lines));
+    }
+    return devices;
+}
+
+std::vector<std::string> DestinationsOf(std::span<const TMixerDeviceLines> devices, int mixer) {
+    std::vector<std::string> names;
+    if (const TMixerDeviceLines* device = DeviceAt(devices, mixer))
+        for (const std::vector<std::string>& lines : device->Lines)
+            names.push_back(lines.front());
+    return names;
+}
+
+std::vector<std::string> LinesOf(std::span<const TMixerDeviceLines> devices, int mixer,
+                                 int destination) {
+    const TMixerDeviceLines* device = DeviceAt(devices, mixer);
+    if (device == nullptr || destination < 0 ||
+        static_cast<std::size_t>(destination) >= device->Lines.size())
+        return {};
+    return device->Lines[static_cast<std::size_t>(destination)];
 }
 
 std::vector<std::string> MessageNames(std::span<const std::string> lines) {

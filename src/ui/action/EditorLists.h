@@ -30,13 +30,26 @@ std::vector<std::string> WindowListEntries(const std::vector<TTopWindow>& window
 // The window an entry chosen from the list names: an owned window's entry without its indent.
 std::string WithoutOwnedIndent(std::string_view entry);
 
-// Product names of the mixer devices; the mixer is left on the last one.
-std::vector<std::string> MixerDeviceNames(TAudioMixer& mixer);
-// The destination lines of the open device.
-std::vector<std::string> MixerDestinationNames(const TAudioMixer& mixer);
 // The destination's own name, then the names of its connections in order; empty when the open
 // device has no such destination.
 std::vector<std::string> MixerLineNames(const TAudioMixer& mixer, int destination);
+
+// What the editor lists of one mixer device: its product name and, for each destination, the
+// destination's own name followed by the names of its connections.
+struct TMixerDeviceLines {
+    std::string Name;
+    std::vector<std::vector<std::string>> Lines;
+    bool operator==(const TMixerDeviceLines&) const = default;
+};
+// The lists of every device, read once. The mixer is shared with the executor, which opens the
+// device of each volume action, so the editor's lists never come from the device open now. The
+// mixer is left on the last device.
+std::vector<TMixerDeviceLines> ReadMixerDevices(TAudioMixer& mixer);
+// The destinations of device `mixer`, and the lines of its destination `destination`; empty for
+// a device or a destination that is not there.
+std::vector<std::string> DestinationsOf(std::span<const TMixerDeviceLines> devices, int mixer);
+std::vector<std::string> LinesOf(std::span<const TMixerDeviceLines> devices, int mixer,
+                                 int destination);
 
 // The part before "=" of each line that has one.
 std::vector<std::string> MessageNames(std::span<const std::string> lines);

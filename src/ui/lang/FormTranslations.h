@@ -103,6 +103,8 @@ extern const std::string_view AddressPartRange;
 extern const std::string_view DeleteLayoutQuestion;
 extern const std::string_view DeleteLayoutQuestionEnd;
 extern const std::string_view DeleteLayout;
+// Action editor.
+extern const std::string_view UserMessagesCut;
 } // namespace msg
 
 } // namespace tav

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace tav;
 
 TEST(ActionReading, HexToIntGivesEveryCharacterAPlaceAndWrapsAt32Bits) {
@@ -78,6 +80,54 @@ TEST(ActionReading, TheProgramsMessageListsFindEveryNameOfBothListsOnce) {
     EXPECT_EQ(lists.MessageNumber("\xC9T\xC9"), "0401") << "letters of the code page fold too";
     EXPECT_EQ(lists.MessageNumber("WM_APP"), std::nullopt);
     EXPECT_EQ(TMessageLists(file.str() + ".none").MessageNumber("Play"), std::nullopt);
+}
+
+TEST(ActionReading, TheUsersListIsReadUpToItsBoundsAndItsNamesAreKeptShort) {
+    const test::TempPath file(".txt");
+    std::string lines;
+    for (std::size_t i = 0; i < kMaxUserMessageLines; ++i)
+        lines.append("M").append(std::to_string(i)).append("=0400,0,0\r\n");
+    test::WriteBytes(file.str(), lines);
+    EXPECT_EQ(TMessageLists(file.str()).UserMessages().size(), kMaxUserMessageLines);
+    EXPECT_FALSE(TMessageLists(file.str()).UserListCut());
+    test::WriteBytes(file.str(), lines + "Later=0401,0,0");
+    const TMessageLists more(file.str());
+    EXPECT_EQ(more.UserMessages().size(), kMaxUserMessageLines);
+    EXPECT_EQ(more.UserMessages().back(), "M999=0400,0,0");
+    EXPECT_TRUE(more.UserListCut());
+    EXPECT_EQ(more.UserListPath(), file.str());
+
+    const std::string longName = "LONG1_" + std::string(4994, 'N');
+    test::WriteBytes(file.str(), longName + "=0400,1,2\r\nNext=0401," +
+                                     std::string(kMaxUserMessageBytes, '0') + ",0\r\n");
+    const TMessageLists big(file.str());
+    const std::string kept = longName.substr(0, kMaxUserMessageName);
+    EXPECT_EQ(big.UserMessages(), std::vector<std::string>{kept + "=0400,1,2"})
+        << "a line the byte bound cuts is left out";
+    EXPECT_TRUE(big.UserListCut());
+    EXPECT_EQ(big.MessageNumber(kept), "0400");
+}
+
+TEST(ActionReading, TheWindowsListNamesEveryStandardMessageOnceAndSevenValuesTwice) {
+    const TMessageLists lists("");
+    std::map<std::string, std::vector<std::string>> names;
+    for (const std::string& line : lists.WindowsMessages())
+        names[line.substr(line.find('=') + 1)].push_back(line.substr(0, line.find('=')));
+    EXPECT_EQ(lists.WindowsMessages().size(), 207u);
+    std::map<std::string, std::vector<std::string>> shared;
+    for (const auto& [value, named] : names)
+        if (named.size() > 1)
+            shared[value] = named;
+    EXPECT_EQ(shared, (std::map<std::string, std::vector<std::string>>{
+                          {"001A", {"WM_SETTINGCHANGE", "WM_WININICHANGE"}},
+                          {"0100", {"WM_KEYDOWN", "WM_KEYFIRST"}},
+                          {"0109", {"WM_KEYLAST", "WM_UNICHAR"}},
+                          {"010F", {"WM_IME_COMPOSITION", "WM_IME_KEYLAST"}},
+                          {"0200", {"WM_MOUSEFIRST", "WM_MOUSEMOVE"}},
+                          {"03E0", {"WM_DDE_FIRST", "WM_DDE_INITIATE"}},
+                          {"03E8", {"WM_DDE_EXECUTE", "WM_DDE_LAST"}}}));
+    EXPECT_EQ(lists.MessageNumber("WM_DDE_POKE"), "03E7");
+    EXPECT_EQ(lists.MessageNumber("WM_IME_REQUEST"), "0288");
 }
 
 TEST(ActionReading, MessageNamesResolveThroughBothLists) {

@@ -2,6 +2,8 @@
 
 #include "ui/action/ActionEditorValues.h"
 
+#include "engine/actions/MessageLists.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -10,12 +12,20 @@ using namespace tav;
 
 namespace {
 
-const std::vector<std::string> kWindowsMessages = {"WM_CLOSE", "WM_KEYDOWN", "WM_USER"};
+const TEditorLists kLists = {{"WM_CLOSE", "WM_KEYDOWN", "WM_USER"},
+                             54,
+                             {{"Onboard", {{"Speakers", "CD", "Wave"}, {"Recording", "Mic"}}},
+                              {"Headset", {{"Phones", "Voice", "Chat"}}}},
+                             1280,
+                             1024};
 
 TActionEditorValues Load(std::string_view action, const TActionEditorValues& over = {}) {
-    const auto loaded = LoadEditorAction(action, over, kWindowsMessages);
-    EXPECT_TRUE(loaded.has_value()) << action;
-    return loaded.value_or(over);
+    try {
+        return LoadEditorAction(action, over, kLists);
+    } catch (const std::runtime_error& error) {
+        ADD_FAILURE() << error.what();
+        return over;
+    }
 }
 
 TEST(ActionEditorValues, EveryTypeWritesItsStringAndReadsItBack) {
@@ -88,13 +98,15 @@ TEST(ActionEditorValues, ShiftAndWindowsTogetherKeepTheWindowsKeyOnly) {
 TEST(ActionEditorValues, ReadingKeepsWhatTheStringDoesNotName) {
     TActionEditorValues shown;
     shown.Increment = 8;
+    shown.VolumeStep = 1;
     shown.OsdText = "Hello";
-    // Muting carries an increment that is not read.
+    // Muting carries an increment, shown so that it is stored again as it was.
     TActionEditorValues v = Load("\xA1Mixer\xA1"
                                  "0D:0C:1Vol:3Inc:2Delay:0",
                                  shown);
     EXPECT_TRUE(v.Mute);
-    EXPECT_EQ(v.Increment, 8);
+    EXPECT_EQ(v.Increment, 2);
+    EXPECT_EQ(v.VolumeStep, 1);
     EXPECT_EQ(v.OsdText, "Hello");
     v = Load("\xA1"
              "ExecuteProgram\xA1Try:Filename:a.exeParams:Suspend:NDelay:0",
@@ -103,9 +115,27 @@ TEST(ActionEditorValues, ReadingKeepsWhatTheStringDoesNotName) {
     EXPECT_EQ(v.Type, TActionType::ExecuteProgram);
 }
 
-TEST(ActionEditorValues, AMessageOfTheWindowsListTakesItsSpellingAnyOtherIsTheUsers) {
+TEST(ActionEditorValues, AStringChangesOnlyTheValuesItNames) {
+    TActionEditorValues shown;
+    shown.Modifiers = {true, false, true, false};
+    shown.Keys = "abc";
+    shown.Mixer = 1;
+    shown.OsdText = "Hello";
+    shown.DestinationWindow = "Player";
+    TActionEditorValues expected = shown;
+    expected.Type = TActionType::Miscellaneous;
+    expected.Misc = TMiscOption::WindowState;
+    expected.WindowStateCode = 2;
+    expected.Delay = 750;
+    EXPECT_EQ(Load("\xA1WindowState\xA1"
+                   "2Delay:750",
+                   shown),
+              expected);
+}
+
+TEST(ActionEditorValues, AMessageOfTheWindowsListInItsSpellingIsOneAnyOtherIsTheUsers) {
     TActionEditorValues v =
-        Load("\xA1PostMessage\xA1wm_keydownwParam:0lParam:0Delay:0DestWnd:KeepActive:N");
+        Load("\xA1PostMessage\xA1WM_KEYDOWNwParam:0lParam:0Delay:0DestWnd:KeepActive:N");
     EXPECT_TRUE(v.WindowsMessage);
     EXPECT_EQ(v.WindowsMessageName, "WM_KEYDOWN");
     v = Load("\xA1PostMessage\xA1"
@@ -114,17 +144,85 @@ TEST(ActionEditorValues, AMessageOfTheWindowsListTakesItsSpellingAnyOtherIsTheUs
     EXPECT_FALSE(v.WindowsMessage);
     EXPECT_EQ(v.UserMessageName, "Beep");
     EXPECT_EQ(v.WindowsMessageName, "WM_KEYDOWN");
+    // Shown as typed, it is stored again as it was.
+    v = Load("\xA1PostMessage\xA1wm_keydownwParam:0lParam:0Delay:0DestWnd:KeepActive:N", v);
+    EXPECT_FALSE(v.WindowsMessage);
+    EXPECT_EQ(v.UserMessageName, "wm_keydown");
 }
 
-TEST(ActionEditorValues, AStringThatDoesNotReadIsAnErrorAndNoKindIsNone) {
+TEST(ActionEditorValues, TheProgramsStandardMessagesLoadAsWindowsMessages) {
+    TEditorLists lists = kLists;
+    lists.WindowsMessages = MessageNames(TMessageLists("").WindowsMessages());
+    for (const std::string name : {"WM_SETTINGCHANGE", "WM_DDE_EXECUTE", "WM_CLOSE"}) {
+        const TActionEditorValues v = LoadEditorAction(
+            "\xA1PostMessage\xA1" + name + "wParam:0lParam:0Delay:0DestWnd:KeepActive:N", {},
+            lists);
+        EXPECT_TRUE(v.WindowsMessage) << name;
+        EXPECT_EQ(v.WindowsMessageName, name);
+    }
+}
+
+TEST(ActionEditorValues, AStringThatDoesNotReadOrIsOfNoKindIsAnError) {
     const TActionEditorValues v;
-    EXPECT_THROW(LoadEditorAction("\xA1Shutdown\xA1xDelay:0", v, kWindowsMessages),
-                 std::runtime_error);
+    EXPECT_THROW(LoadEditorAction("\xA1Shutdown\xA1xDelay:0", v, kLists), std::runtime_error);
     EXPECT_THROW(LoadEditorAction("\xA1MouseControl\xA1"
                                   "AbsMove:X1Y2",
-                                  v, kWindowsMessages),
+                                  v, kLists),
                  std::runtime_error);
-    EXPECT_EQ(LoadEditorAction("plain text", v, kWindowsMessages), std::nullopt);
+    EXPECT_THROW(LoadEditorAction("plain text", v, kLists), std::runtime_error);
+}
+
+// Shown, each would be stored otherwise: clamped, with nothing chosen, or as another action.
+TEST(ActionEditorValues, AStringTheEditorCannotShowAsItIsIsRefused) {
+    const std::string refused[] = {
+        "\xA1Mixer\xA1"
+        "0D:0C:1Vol:2Inc:5Delay:0", // changes nothing
+        "\xA1MouseControl\xA1"
+        "Delay:0", // no mouse action
+        "\xA1Shutdown\xA1"
+        "3Delay:32768",
+        "\xA1MouseControl\xA1"
+        "AbsMove:X1281Y0Delay:0",
+        "\xA1MouseControl\xA1"
+        "AbsMove:X0Y-1Delay:0",
+        "\xA1MouseControl\xA1RelMove:6Accel:0Delay:0",
+        "\xA1MouseControl\xA1RelMove:6Accel:11Delay:0",
+        "\xA1Mixer\xA1"
+        "0D:0C:1Vol:0Inc:11Delay:0",
+        "\xA1Mixer\xA1"
+        "2D:0C:0Vol:0Inc:5Delay:0",
+        "\xA1Mixer\xA1"
+        "0D:1C:2Vol:0Inc:5Delay:0",
+        "\xA1Mixer\xA1"
+        "1D:1C:0Vol:3Inc:5Delay:0",
+        "\xA1Shutdown\xA1"
+        "5Delay:0",
+        "\xA1WindowState\xA1"
+        "4Delay:0",
+        "\xA1SendKeys\xA1NNNE54Delay:0DestWnd:KeepActive:N",
+        "\xA1SendKeys\xA1NNNE09Delay:0DestWnd:KeepActive:N",
+        "\xA1SendKeys\xA1NNRNaDelay:0DestWnd:KeepActive:N",
+        "\xA1SendData\xA1"
+        "Delay:0",
+    };
+    TActionEditorValues shown;
+    shown.OsdText = "Shown before";
+    for (const std::string& action : refused)
+        EXPECT_THROW(LoadEditorAction(action, shown, kLists), std::runtime_error) << action;
+    const std::string ends[] = {
+        "\xA1Shutdown\xA1"
+        "4Delay:32767",
+        "\xA1MouseControl\xA1"
+        "AbsMove:X1280Y1024Delay:0",
+        "\xA1MouseControl\xA1RelMove:7Accel:10Delay:0",
+        "\xA1MouseControl\xA1"
+        "Click:8NDelay:0",
+        "\xA1Mixer\xA1"
+        "1D:0C:2Vol:3Inc:1Delay:0",
+        "\xA1SendKeys\xA1NNNE53Delay:0DestWnd:KeepActive:N",
+    };
+    for (const std::string& action : ends)
+        EXPECT_EQ(ComposeEditorAction(Load(action, shown)), action);
 }
 
 } // namespace

@@ -40,14 +40,23 @@ TEST(EditorLists, OwnedWindowsFollowTheirOwnerIndentedWhereverTheyLie) {
     EXPECT_EQ(WithoutOwnedIndent("  typed"), "  typed");
 }
 
-TEST(EditorLists, TheMixerListsAreThoseOfTheDeviceOpenNow) {
+TEST(EditorLists, EachDevicesListsAreItsOwnWhicheverDeviceTheMixerHasOpen) {
     TAudioMixer mixer(nullptr, std::make_unique<test::FakeMixerBackend>(test::TwoMixers()));
-    EXPECT_EQ(MixerDeviceNames(mixer), (std::vector<std::string>{"Onboard", "Headset"}));
-    EXPECT_EQ(MixerDestinationNames(mixer), std::vector<std::string>{"Phones"});
+    const std::vector<TMixerDeviceLines> devices = ReadMixerDevices(mixer);
+    ASSERT_EQ(devices.size(), 2u);
+    EXPECT_EQ(devices[1].Name, "Headset");
     mixer.SetMixerId(0);
-    EXPECT_EQ(MixerLineNames(mixer, 0), (std::vector<std::string>{"Speakers", "CD", "Wave"}));
-    EXPECT_EQ(MixerLineNames(mixer, 1), (std::vector<std::string>{"Recording", "Mic"}));
-    EXPECT_TRUE(MixerLineNames(mixer, 2).empty());
+    EXPECT_EQ(DestinationsOf(devices, 1), std::vector<std::string>{"Phones"});
+    EXPECT_EQ(LinesOf(devices, 1, 0), (std::vector<std::string>{"Phones", "Voice"}));
+    mixer.SetMixerId(1);
+    EXPECT_EQ(DestinationsOf(devices, 0), (std::vector<std::string>{"Speakers", "Recording"}));
+    EXPECT_EQ(LinesOf(devices, 0, 1), (std::vector<std::string>{"Recording", "Mic"}));
+    EXPECT_TRUE(LinesOf(devices, 1, 1).empty());
+    EXPECT_TRUE(LinesOf(devices, 0, -1).empty());
+    EXPECT_TRUE(DestinationsOf(devices, 2).empty());
+    // The captions of the actions list read the device open now.
+    EXPECT_EQ(MixerLineNames(mixer, 0), (std::vector<std::string>{"Phones", "Voice"}));
+    EXPECT_TRUE(MixerLineNames(mixer, 1).empty());
 }
 
 TEST(EditorLists, AUserMessagesParametersAreTheFieldsAfterItsMessage) {

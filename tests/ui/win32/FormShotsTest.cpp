@@ -331,7 +331,7 @@ TEST(ActionEditorDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
     };
     auto shoot = [&](const std::string& language) {
         for (const std::string& action : actions) {
-            ASSERT_TRUE(editor->LoadActionIntoDialog(action));
+            ASSERT_NO_THROW(editor->LoadActionIntoDialog(action));
             test::PumpFor(std::chrono::milliseconds(40));
             const std::string name =
                 "action-editor-" + editor->PanelsCtrl->ActivePage()->Name() + "-" + language;

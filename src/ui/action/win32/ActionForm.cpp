@@ -4,6 +4,7 @@
 
 #include "ui/action/win32/ArrowPictures.h"
 
+#include "framework/win32/Seams.h"
 #include "support/help/HelpContexts.h"
 #include "ui/action/EditorLists.h"
 #include "ui/lang/FormTranslations.h"
@@ -14,7 +15,6 @@ namespace tav {
 namespace {
 
 constexpr int kNumberWidth = 60;
-constexpr int kMaxDelay = 32767;
 constexpr int kDelayStep = 250;
 constexpr int kStreamDigits = 512;
 constexpr int kKeyNameLength = 256;
@@ -53,7 +53,7 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
     TAV_CREATE(DelayEdBx, {.Parent = OptionsGrpBx, .Width = kNumberWidth});
     TAV_CREATE(DelayUpDwn, {.Parent = OptionsGrpBx, .Associate = DelayEdBx});
     DelayTimeLbl->FocusControl = DelayEdBx;
-    DelayUpDwn->SetRange(0, kMaxDelay);
+    DelayUpDwn->SetRange(0, kMaxActionDelay);
     DelayUpDwn->Increment = kDelayStep;
     TAV_CREATE(DestinationWndLbl, {.Parent = OptionsGrpBx, .Caption = "Destination window:"});
     TAV_CREATE(DestinationWndCoBx,
@@ -88,6 +88,10 @@ TActionForm::TActionForm(TComponent* owner, TActionFormLinks links)
     // The type list starts on its first type, so Accept always has a page to check.
     SelectFirstItems();
     SetLanguageFile(LanguageFile());
+    // The list is read once, at the program's start, and the notice is given then.
+    if (links_.Messages.UserListCut())
+        ShowMessageBox(Lang->GetMessageText(msg::UserMessagesCut) + links_.Messages.UserListPath(),
+                       Application().Title(), MB_OK | MB_ICONEXCLAMATION);
     if (links_.CreationDone)
         links_.CreationDone(*this);
 }
@@ -147,7 +151,7 @@ void TActionForm::CreateMousePanel() {
     RelativeMoveCoBx->OnDrawItem = Handler(&TActionForm::RelativeMoveCoBxDrawItem);
     TAV_CREATE(AccelerationLbl, {.Parent = MouseMovePanel, .Caption = "Acceleration:"});
     TAV_CREATE(AccelBar, {.Parent = MouseMovePanel});
-    AccelBar->SetRange(1, 10);
+    AccelBar->SetRange(kMinBarStep, kMaxBarStep);
     AccelBar->SetPosition(5);
     SendMessageA(AccelBar->Handle(), TBM_SETLINESIZE, 0, 2);
     TAV_CREATE(MaxLbl, {.Parent = MouseMovePanel, .Caption = "Max."});
@@ -228,7 +232,7 @@ void TActionForm::CreateSoundPanel() {
     TAV_CREATE(VolumeCoBx, {.Parent = SoundPanel, .Items = {"Up", "Down"}});
     TAV_CREATE(IncrementLbl, {.Parent = SoundPanel, .Caption = "Increment:"});
     TAV_CREATE(VolIncrementBar, {.Parent = SoundPanel});
-    VolIncrementBar->SetRange(1, 10);
+    VolIncrementBar->SetRange(kMinBarStep, kMaxBarStep);
     VolIncrementBar->SetPosition(5);
     TAV_CREATE(MaxIncrementLbl, {.Parent = SoundPanel, .Caption = "Max."});
     // Alt+T is the type list's.
@@ -315,15 +319,22 @@ TBox TActionForm::PanelsLayout() {
 }
 
 void TActionForm::FillLists() {
-    StringList windowsNames = MessageNames(links_.Messages.WindowsMessages());
-    WinMsgCoBx->SetItems(windowsNames);
+    lists_.WindowsMessages = MessageNames(links_.Messages.WindowsMessages());
+    WinMsgCoBx->SetItems(lists_.WindowsMessages);
     UserMsgCoBx->SetItems(MessageNames(links_.Messages.UserMessages()));
     FillSystemKeys();
-    MixerCoBx->SetItems(MixerDeviceNames(links_.Mixer));
+    lists_.SystemKeys = SystemKeysCoBx->ItemCount();
+    lists_.Mixers = ReadMixerDevices(links_.Mixer);
+    StringList mixerNames;
+    for (const TMixerDeviceLines& device : lists_.Mixers)
+        mixerNames.push_back(device.Name);
+    MixerCoBx->SetItems(mixerNames);
     MixerCoBx->SetItemIndex(MixerCoBx->ItemCount() > 0 ? 0 : -1);
     MixerCoBxChange(nullptr);
-    XPosUpDown->SetRange(0, GetSystemMetrics(SM_CXSCREEN));
-    YPosUpDown->SetRange(0, GetSystemMetrics(SM_CYSCREEN));
+    lists_.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    lists_.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    XPosUpDown->SetRange(0, lists_.ScreenWidth);
+    YPosUpDown->SetRange(0, lists_.ScreenHeight);
 }
 
 void TActionForm::FillSystemKeys() {

@@ -16,6 +16,7 @@
 #include "framework/win32/Timer.h"
 #include "ui/action/ActionAccept.h"
 #include "ui/action/ActionEditorValues.h"
+#include "ui/action/EditorLists.h"
 #include "ui/lang/Lang.h"
 #include "ui/serialsettings/SerialDialogHost.h"
 
@@ -49,9 +50,9 @@ public:
     void ShowValues(const TActionEditorValues& values);
     // The action string of the chosen type; empty when no type is chosen.
     std::string ComposeAction() const;
-    // Shows the action and selects its type; false for a string of no kind. Throws for one
-    // whose fields do not read, changing nothing.
-    bool LoadActionIntoDialog(const std::string& action);
+    // Shows the action and selects its type. Throws, changing nothing, for a string that the
+    // editor cannot show as it is (LoadEditorAction).
+    void LoadActionIntoDialog(const std::string& action);
     // The texts of the editor's lists and options, as translated now, for the actions list's
     // captions.
     const ActionLabels& Labels() const { return labels_; }
@@ -212,13 +213,16 @@ private:
     // Enables the controls of every chosen option, and the destination window for the types
     // that address one.
     void UpdateOptions();
-    // The destination and line lists of the device `mixer`, then those of its destination.
+    // The destination and line lists of the device `mixer`, then those of its first destination;
+    // the mixer opens that device.
     void ShowMixer(int mixer);
     void ShowMixerLines(int destination);
     TControl* CaptionOf(TEditorValue value) const;
     std::string LanguageFile() const { return links_.LanguageFile ? links_.LanguageFile() : ""; }
 
     TActionFormLinks links_;
+    // What the editor's lists hold, as read when it was made.
+    TEditorLists lists_;
     TLabels labels_{*this};
 };
 

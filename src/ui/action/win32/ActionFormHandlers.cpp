@@ -39,12 +39,8 @@ std::string TActionForm::ComposeAction() const {
     return ComposeEditorAction(Values());
 }
 
-bool TActionForm::LoadActionIntoDialog(const std::string& action) {
-    const auto loaded = LoadEditorAction(action, Values(), WinMsgCoBx->Items());
-    if (!loaded)
-        return false;
-    ShowValues(*loaded);
-    return true;
+void TActionForm::LoadActionIntoDialog(const std::string& action) {
+    ShowValues(LoadEditorAction(action, Values(), lists_));
 }
 
 TActionEditorValues TActionForm::Values() const {
@@ -290,14 +286,13 @@ void TActionForm::DestCoBxChange(TObject*) {
 void TActionForm::ShowMixer(int mixer) {
     if (mixer >= 0 && mixer < links_.Mixer.MixerCount())
         links_.Mixer.SetMixerId(mixer);
-    DestCoBx->SetItems(links_.Mixer.MixerCount() > 0 ? MixerDestinationNames(links_.Mixer)
-                                                     : StringList{});
+    DestCoBx->SetItems(DestinationsOf(lists_.Mixers, mixer));
     DestCoBx->SetItemIndex(DestCoBx->ItemCount() > 0 ? 0 : -1);
     ShowMixerLines(DestCoBx->ItemIndex());
 }
 
 void TActionForm::ShowMixerLines(int destination) {
-    MixerLineCoBx->SetItems(MixerLineNames(links_.Mixer, destination));
+    MixerLineCoBx->SetItems(LinesOf(lists_.Mixers, MixerCoBx->ItemIndex(), destination));
     MixerLineCoBx->SetItemIndex(MixerLineCoBx->ItemCount() > 0 ? 0 : -1);
     VolumeCoBx->SetItemIndex(0);
     UpdateOptions();
@@ -330,16 +325,26 @@ TControl* TActionForm::CaptionOf(TEditorValue value) const {
         return SystemKeyRBtn;
     case TEditorValue::ParticularKeys:
         return ParticularKeyRBtn;
+    case TEditorValue::Modifiers:
+        return ModifyiersGrpBx;
     case TEditorValue::Click:
         return ClickRBtn;
+    case TEditorValue::DoubleClick:
+        return DoubleClickChBtn;
     case TEditorValue::RelativeMove:
         return RelativeMoveRBtn;
+    case TEditorValue::Acceleration:
+        return AccelerationLbl;
+    case TEditorValue::AbsoluteMove:
+        return AbsoluteMoveRBtn;
     case TEditorValue::TryWindow:
         return TryFirstChBx;
     case TEditorValue::FileName:
         return ExeNameLbl;
     case TEditorValue::Params:
         return ParamsLbl;
+    case TEditorValue::Suspend:
+        return EnterSuspendModeChBx;
     case TEditorValue::WindowsMessage:
         return WinMsgRBtn;
     case TEditorValue::UserMessage:
@@ -348,6 +353,16 @@ TControl* TActionForm::CaptionOf(TEditorValue value) const {
         return wParamLbl;
     case TEditorValue::LParam:
         return lParamLbl;
+    case TEditorValue::Mixer:
+        return MixerLbl;
+    case TEditorValue::Destination:
+        return DestLbl;
+    case TEditorValue::Line:
+        return MixerLineLbl;
+    case TEditorValue::Volume:
+        return VolumeRBtn;
+    case TEditorValue::Increment:
+        return IncrementLbl;
     case TEditorValue::Shutdown:
         return ShutDownRBtn;
     case TEditorValue::WindowState:
@@ -358,10 +373,12 @@ TControl* TActionForm::CaptionOf(TEditorValue value) const {
         return DataStreamRBtn;
     case TEditorValue::DataFile:
         return DataFileRBtn;
+    case TEditorValue::Delay:
+        return DelayTimeLbl;
     case TEditorValue::DestinationWindow:
         return DestinationWndLbl;
-    case TEditorValue::Volume:
-        return VolumeRBtn;
+    case TEditorValue::KeepActive:
+        return KeepActiveChBx;
     case TEditorValue::None:
         break;
     }
@@ -371,7 +388,7 @@ TControl* TActionForm::CaptionOf(TEditorValue value) const {
 void TActionForm::AcceptBtnClick(TObject*) {
     if (ActionTypeCoBx->ItemIndex() < 0)
         return;
-    const TAcceptCheck check = CheckAccept(Values(), MixerLineCoBx->ItemCount());
+    const TAcceptCheck check = CheckAccept(Values(), lists_);
     switch (check.Answer) {
     case TAcceptAnswer::Accept:
         ModalResult = mrOk;

@@ -8,7 +8,7 @@ std::optional<std::string> TActionDialogs::NewAction() {
     return Run(editor_());
 }
 
-// A string of no kind shows the editor as it was.
+// A string the editor cannot show as it is is refused with an error, before the editor shows.
 std::optional<std::string> TActionDialogs::Edit(const std::string& action) {
     TActionForm& editor = editor_();
     editor.LoadActionIntoDialog(action);

@@ -96,9 +96,9 @@ TEST_F(ActionFormTest, EveryKindComposedAcceptedAndShownAgainGivesTheSameString)
                   "\xA1OSD\xA1Good nightDelay:250", "\xA1SendData\xA1Stream:0D0ADelay:250"}));
     // Each shown again, after the editor showed another, comes back unchanged.
     for (const std::string& action : composed) {
-        ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Shutdown\xA1"
-                                               "4Delay:0"));
-        ASSERT_TRUE(form->LoadActionIntoDialog(action));
+        ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Shutdown\xA1"
+                                                   "4Delay:0"));
+        ASSERT_NO_THROW(form->LoadActionIntoDialog(action));
         EXPECT_EQ(form->ComposeAction(), action);
     }
     EXPECT_TRUE(boxes.empty());
@@ -184,18 +184,54 @@ TEST_F(ActionFormTest, AnOwnedWindowIsListedIndentedUnderItsOwnerAndLosesTheInde
 TEST_F(ActionFormTest, TheMixerListsAreFilledForTheStringsOwnMixerBeforeItsLinesAreChosen) {
     EXPECT_EQ(form->MixerCoBx->Items(), (StringList{"Onboard", "Headset"}));
     EXPECT_EQ(form->DestCoBx->Items(), (StringList{"Speakers", "Recording"}));
-    ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Mixer\xA1"
-                                           "1D:0C:1Vol:0Inc:3Delay:0"));
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Mixer\xA1"
+                                               "1D:0C:1Vol:0Inc:3Delay:0"));
     EXPECT_EQ(form->DestCoBx->Items(), StringList{"Phones"});
     EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Phones", "Voice"}));
     EXPECT_EQ(form->MixerLineCoBx->ItemIndex(), 1);
     EXPECT_EQ(form->Labels().MixerLineName(0, 1), "Voice");
     EXPECT_TRUE(form->VolumeCoBx->Enabled());
-    ASSERT_TRUE(form->LoadActionIntoDialog("\xA1Mixer\xA1"
-                                           "0D:1C:1Vol:1Inc:3Delay:0"));
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1Mixer\xA1"
+                                               "0D:1C:1Vol:1Inc:3Delay:0"));
     EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Recording", "Mic"}));
     EXPECT_EQ(form->ComposeAction(), "\xA1Mixer\xA1"
                                      "0D:1C:1Vol:1Inc:3Delay:0");
+}
+
+// The executor opens the device of every volume action on the mixer the editor shares.
+TEST_F(ActionFormTest, TheMixerListsFollowTheEditorsDeviceWhenTheExecutorOpensAnother) {
+    ChooseType(TActionType::Volume);
+    ASSERT_EQ(form->MixerCoBx->ItemIndex(), 0);
+    world.mixer.SetMixerId(1);
+    Choose(form->DestCoBx, 1);
+    EXPECT_EQ(form->MixerLineCoBx->Items(), (StringList{"Recording", "Mic"}));
+    Choose(form->MixerLineCoBx, 1);
+    EXPECT_EQ(Accept(), mrOk);
+    EXPECT_EQ(form->ComposeAction(), "\xA1Mixer\xA1"
+                                     "0D:1C:1Vol:0Inc:5Delay:0");
+}
+
+TEST_F(ActionFormTest, AnActionItCannotShowAsItIsIsRefusedAndOneItShowsComesBackAsItWas) {
+    ASSERT_NO_THROW(form->LoadActionIntoDialog("\xA1OSD\xA1HelloDelay:250"));
+    const TActionEditorValues before = form->Values();
+    for (const std::string action : {"\xA1Shutdown\xA1"
+                                     "3Delay:40000",
+                                     "\xA1MouseControl\xA1"
+                                     "AbsMove:X99999Y0Delay:0",
+                                     "\xA1Mixer\xA1"
+                                     "0D:0C:1Vol:2Inc:5Delay:0",
+                                     "\xA1MouseControl\xA1"
+                                     "Delay:0",
+                                     "\xA1Mixer\xA1"
+                                     "0D:0C:3Vol:0Inc:5Delay:0"}) {
+        EXPECT_THROW(form->LoadActionIntoDialog(action), std::runtime_error) << action;
+        EXPECT_EQ(form->Values(), before) << action;
+    }
+    const std::string mute = "\xA1Mixer\xA1"
+                             "1D:0C:1Vol:3Inc:2Delay:0";
+    form->LoadActionIntoDialog(mute);
+    EXPECT_EQ(Accept(), mrOk);
+    EXPECT_EQ(form->ComposeAction(), mute);
 }
 
 TEST_F(ActionFormTest, AcceptAsksForWhatIsMissingAndRefusesATextTheFormatWouldCut) {
@@ -206,8 +242,12 @@ TEST_F(ActionFormTest, AcceptAsksForWhatIsMissingAndRefusesATextTheFormatWouldCu
     ChooseType(TActionType::ExecuteProgram);
     form->FileNameEdBx->SetText("");
     EXPECT_EQ(Accept(), mrNone);
+    ChooseType(TActionType::Volume);
+    form->MixerLineCoBx->SetItemIndex(-1);
+    EXPECT_EQ(Accept(), mrNone);
     EXPECT_EQ(boxes, (std::vector<std::string>{"Action setup incomplete: Particular key(s)?",
-                                               "Action setup incomplete: Executable?"}));
+                                               "Action setup incomplete: Executable?",
+                                               "Action setup incomplete: Connection?"}));
 }
 
 TEST(ActionFormMixer, WithoutAMixerDeviceTheVolumePageIsEmptyAndAcceptCancels) {
@@ -222,6 +262,30 @@ TEST(ActionFormMixer, WithoutAMixerDeviceTheVolumePageIsEmptyAndAcceptCancels) {
     EXPECT_FALSE(form.VolumeRBtn->Enabled());
     form.AcceptBtn->Click();
     EXPECT_EQ(form.ModalResult, mrCancel);
+}
+
+TEST_F(ActionFormTest, ALongUserListIsCutWithANoticeAndItsLongNamesAreChosenShort) {
+    std::string list = "LONG0_" + std::string(519, 'N') + "=0400,1,2\r\nLONG1_" +
+                       std::string(4994, 'N') + "=0400,3,4\r\n";
+    for (int i = 0; i < 1000; ++i)
+        list.append("M").append(std::to_string(i)).append("=0401,0,0\r\n");
+    const std::string path = world.folder.Write("MyMsgList.txt", list);
+    const TMessageLists messages(path);
+    TActionForm editor(
+        nullptr, {world.mixer, messages, world.host.settings, world.host, {}, *world.pictures, {}});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(path), std::string::npos) << boxes[0];
+    ASSERT_EQ(editor.UserMsgCoBx->ItemCount(), 1000);
+    editor.ActionTypeCoBx->SetItemIndex(static_cast<int>(TActionType::PostMessage));
+    editor.ActionTypeCoBxClick(nullptr);
+    editor.UserMsgRBtn->SetChecked(true);
+    Choose(editor.UserMsgCoBx, 1);
+    EXPECT_EQ(editor.lParamEdBx->Text(), "4");
+    editor.ModalResult = mrNone;
+    editor.AcceptBtn->Click();
+    EXPECT_EQ(editor.ModalResult, mrOk);
+    EXPECT_EQ(editor.ComposeAction(), "\xA1PostMessage\xA1LONG1_" + std::string(122, 'N') +
+                                          "wParam:3lParam:4Delay:0DestWnd:KeepActive:N");
 }
 
 TEST_F(ActionFormTest, TheOutputPortIsWrittenOnlyWhenItsDialogIsAccepted) {
