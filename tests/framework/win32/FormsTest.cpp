@@ -227,9 +227,12 @@ TEST_F(FormsTest, NoticesAndReflectedNotificationsReachAControlOnlyWhenPerformed
     EXPECT_EQ(seen, (std::vector<UINT>{CM_FOCUSCHANGED, CN_COMMAND}));
 }
 
-TEST_F(FormsTest, ReleaseFreesTheFormAfterQueuedMessages) {
+TEST_F(FormsTest, ReleaseAloneFreesTheFormAfterQueuedMessages) {
     auto* dialog = test::NewLoadedForm(nullptr, "Dialog");
     HWND wnd = dialog->Handle();
+    PostMessageA(wnd, CM_RELEASE, 0, 0); // as any process may
+    Application().ProcessMessages();
+    ASSERT_TRUE(IsWindow(wnd));
     dialog->Release();
     EXPECT_TRUE(IsWindow(wnd));
     test::PumpFor(20ms);
