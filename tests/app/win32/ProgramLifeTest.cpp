@@ -101,6 +101,12 @@ struct ProgramLife : ::testing::Test {
             reply = AskPipe("cmd:GetCommands");
         return reply;
     }
+    // The main window of `program`, started on the stored configuration, once the pipe lists
+    // that configuration's command; none when either does not come.
+    static HWND AwaitLoaded(const ProgramProcess& program) {
+        HWND main = program.WaitForMainWindow();
+        return main != nullptr && AwaitCommands() == "Vol+\n" ? main : nullptr;
+    }
 };
 
 TEST_F(ProgramLife, ShowsTheLastConfigurationAndAnswersThePipeWithItsCommands) {
@@ -163,9 +169,8 @@ TEST_F(ProgramLife, ANewStartWaitsForTheSaveQuestionOfTheRunningOneAndEndsWhenIt
     test::TempPath file(".tvr");
     ASSERT_TRUE(StoreLastConfiguration(file));
     ProgramProcess first;
-    HWND main = first.WaitForMainWindow();
+    HWND main = AwaitLoaded(first);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(AwaitCommands(), "Vol+\n");
     HWND tree = nullptr; // the commands tree: the tree of the file's two nodes
     EnumChildWindows(
         main,
@@ -239,9 +244,8 @@ TEST_F(ProgramLife, FloodsOfAnyBytesOnTheInfoPortLeaveItAnsweringAtOnceAndItEnds
     Store("TCP/IP info send command", 1); // the info server runs, on port 4040
 
     ProgramProcess program;
-    HWND main = program.WaitForMainWindow();
+    HWND main = AwaitLoaded(program);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(AwaitCommands(), "Vol+\n");
 
     WSADATA wsa;
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
@@ -282,9 +286,8 @@ TEST_F(ProgramLife, ItsOwnMessageNumbersPostedByAnotherProcessLeaveItServingAndI
     test::TempPath file(".tvr");
     ASSERT_TRUE(StoreLastConfiguration(file));
     ProgramProcess program;
-    HWND main = program.WaitForMainWindow();
+    HWND main = AwaitLoaded(program);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(AwaitCommands(), "Vol+\n");
 
     // The theme manager's query and hand-over, the 9x driver's samples, the main window's tray
     // flash and save question, the sockets' notice; then the framework's notices and its
