@@ -93,10 +93,11 @@ bool TDriverOrigins::VxDFails(const char* text) {
     return false;
 }
 
-void TDriverOrigins::WMVxDData(const std::int16_t* samples) {
-    if (!vxdOpen_ || samples == nullptr)
+void TDriverOrigins::WMVxDData(std::uintptr_t address) {
+    std::vector<std::int16_t> samples(kVxDSamples);
+    if (!vxdOpen_ || !l_.VxD.ReadSamples(address, samples))
         return;
-    const std::vector<std::int32_t> runs = SampleRuns(std::span(samples, kVxDSamples));
+    const std::vector<std::int32_t> runs = SampleRuns(samples);
     l_.Codes.ReceiveWhole([&](TReceivedCode& code) { AppendValues(code, runs); }, DecimalLine);
 }
 

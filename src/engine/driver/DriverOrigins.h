@@ -37,10 +37,10 @@ public:
     // failed, after it has said why.
     bool OpenDriverReceiver(bool active);
 
-    // The 9x driver's message: `samples` points to its line samples. It is read only while
-    // the 9x origin is open; at any other time the message comes from someone else and its
-    // pointer means nothing here.
-    void WMVxDData(const std::int16_t* samples);
+    // The 9x driver's message: its line samples lie at `address`. It is taken only while the
+    // 9x origin is open, and its samples only when they can be read there: at any other time
+    // the message comes from someone else and its address means nothing here.
+    void WMVxDData(std::uintptr_t address);
 
 private:
     bool OpenDriverThread(bool active);

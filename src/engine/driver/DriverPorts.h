@@ -38,6 +38,9 @@ public:
     // driver refused it.
     virtual bool Control(std::uint32_t code, std::span<const std::uint8_t> input) = 0;
     virtual void Close() = 0;
+    // Copies the line samples that the driver's message places at `address`; false when
+    // nothing readable lies there (any process can post the message).
+    virtual bool ReadSamples(std::uintptr_t address, std::span<std::int16_t> samples) = 0;
 };
 
 // Which driver serves a driver-based receiver: the 9x one, none (NT before 5.0), or the

@@ -205,6 +205,8 @@ LRESULT CALLBACK TControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
     TControl* self = FromHandle(wnd);
     if (self == nullptr)
         return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (PerformedOnly(msg))
+        return 0;
     TMessage m{msg, wParam, lParam, 0};
     if (msg == WM_NCDESTROY) {
         // The last message: hand the window back to its class and forget it.

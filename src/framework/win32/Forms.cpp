@@ -242,6 +242,7 @@ void TForm::Close() {
 }
 
 void TForm::Release() {
+    released_ = true;
     PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }
 
@@ -452,7 +453,8 @@ void TForm::WndProc(TMessage& m) {
         }
         break;
     case CM_RELEASE:
-        delete this;
+        if (released_)
+            delete this;
         return;
     default:
         break;

@@ -143,6 +143,8 @@ private:
 
     TComponentRef<TMainMenu> menu_{this, [this] { ::SetMenu(Handle(), nullptr); }};
     bool modal_ = false;
+    // Release has asked for the form's end; no one else can.
+    bool released_ = false;
     TBorderStyle border_;
     UINT dpi_ = kDesignDpi;
     std::optional<TBox> layout_;

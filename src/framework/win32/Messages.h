@@ -54,4 +54,13 @@ constexpr UINT CM_RELEASE = CM_BASE + 4;
 // Performed on a form when one of its controls got the focus (WParam the TControl*).
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 5;
 
+// The notices and the reflected notifications carry the framework's own pointers and handles,
+// and any process may post any number to a window: they are performed on a control and never
+// taken from its window's messages. CM_RELEASE alone goes through the queue, and the form acts
+// on it only when it asked for it.
+constexpr bool PerformedOnly(UINT msg) {
+    return (msg >= CM_BASE && msg <= CM_FOCUSCHANGED && msg != CM_RELEASE) ||
+           (msg >= CN_BASE && msg <= CN_BASE + WM_CTLCOLORSTATIC);
+}
+
 } // namespace tav

@@ -1,7 +1,7 @@
 // The whole program under Wine: it shows its last configuration and answers the named pipe,
 // no remembered name holds up its start, a new start replaces a running one unless its user
-// keeps unsaved edits, it ends while a pipe client keeps calling, and a peer's flood on its
-// info port leaves it serving.
+// keeps unsaved edits, it ends while a pipe client keeps calling, and neither a peer's flood on
+// its info port nor the program's own message numbers posted by another process stop it serving.
 
 #include "ProgramProcess.h"
 
@@ -17,17 +17,50 @@
 #include <atomic>
 #include <random>
 #include <thread>
+#include <vector>
 
 using namespace tav;
 using tav::test::ProgramProcess;
 
 namespace {
 
-std::string AskPipe(const char* request) {
+// Every window of process `pid`: the top-level ones with all their descendants, and the
+// message-only ones.
+std::vector<HWND> ProcessWindows(DWORD pid) {
+    struct Walk {
+        DWORD pid;
+        std::vector<HWND> found;
+        void Take(HWND wnd) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if (owner == pid)
+                found.push_back(wnd);
+        }
+    } walk{pid, {}};
+    const WNDENUMPROC take = [](HWND wnd, LPARAM w) -> BOOL {
+        reinterpret_cast<Walk*>(w)->Take(wnd);
+        return TRUE;
+    };
+    EnumWindows(take, reinterpret_cast<LPARAM>(&walk));
+    for (HWND top : std::vector<HWND>(walk.found))
+        EnumChildWindows(top, take, reinterpret_cast<LPARAM>(&walk));
+    for (HWND wnd = nullptr; (wnd = FindWindowExA(HWND_MESSAGE, wnd, nullptr, nullptr));)
+        walk.Take(wnd);
+    return walk.found;
+}
+
+std::string ClassOf(HWND wnd) {
+    char name[64] = {};
+    GetClassNameA(wnd, name, sizeof name);
+    return name;
+}
+
+// The pipe's reply, waiting at most `limitMs` for the pipe to be free.
+std::string AskPipe(const char* request, DWORD limitMs = 2000) {
     char reply[1024] = {};
     DWORD got = 0;
     if (!CallNamedPipeA("\\\\.\\pipe\\TVRLPipe", const_cast<char*>(request),
-                        static_cast<DWORD>(strlen(request)), reply, sizeof reply, &got, 2000))
+                        static_cast<DWORD>(strlen(request)), reply, sizeof reply, &got, limitMs))
         return "(no answer)";
     return std::string(reply, got);
 }
@@ -67,6 +100,12 @@ struct ProgramLife : ::testing::Test {
         for (int i = 0; i < 50 && reply != "Vol+\n"; ++i, Sleep(100))
             reply = AskPipe("cmd:GetCommands");
         return reply;
+    }
+    // The main window of `program`, started on the stored configuration, once the pipe lists
+    // that configuration's command; none when either does not come.
+    static HWND AwaitLoaded(const ProgramProcess& program) {
+        HWND main = program.WaitForMainWindow();
+        return main != nullptr && AwaitCommands() == "Vol+\n" ? main : nullptr;
     }
 };
 
@@ -130,9 +169,8 @@ TEST_F(ProgramLife, ANewStartWaitsForTheSaveQuestionOfTheRunningOneAndEndsWhenIt
     test::TempPath file(".tvr");
     ASSERT_TRUE(StoreLastConfiguration(file));
     ProgramProcess first;
-    HWND main = first.WaitForMainWindow();
+    HWND main = AwaitLoaded(first);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(AwaitCommands(), "Vol+\n");
     HWND tree = nullptr; // the commands tree: the tree of the file's two nodes
     EnumChildWindows(
         main,
@@ -206,9 +244,8 @@ TEST_F(ProgramLife, FloodsOfAnyBytesOnTheInfoPortLeaveItAnsweringAtOnceAndItEnds
     Store("TCP/IP info send command", 1); // the info server runs, on port 4040
 
     ProgramProcess program;
-    HWND main = program.WaitForMainWindow();
+    HWND main = AwaitLoaded(program);
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(AwaitCommands(), "Vol+\n");
 
     WSADATA wsa;
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
@@ -236,6 +273,49 @@ TEST_F(ProgramLife, FloodsOfAnyBytesOnTheInfoPortLeaveItAnsweringAtOnceAndItEnds
         closesocket(s);
     }
     WSACleanup();
+    EXPECT_EQ(program.CloseAndWait(main), 0);
+}
+
+// The numbers that the program and its framework keep for themselves, posted by another process
+// with parameters that mean nothing there (0x10 is no pointer, no handle, no control and no
+// socket of the program's). The numbers of the application's range go to every window of the
+// program; those of the window-class range only to windows of the program's own classes (named
+// "Tav..."), since the system's controls give them meanings of their own. A new start's request
+// to end is left out: it ends the program, as it should.
+TEST_F(ProgramLife, ItsOwnMessageNumbersPostedByAnotherProcessLeaveItServingAndItEndsCleanly) {
+    test::TempPath file(".tvr");
+    ASSERT_TRUE(StoreLastConfiguration(file));
+    ProgramProcess program;
+    HWND main = AwaitLoaded(program);
+    ASSERT_NE(main, nullptr);
+
+    // The theme manager's query and hand-over, the 9x driver's samples, the main window's tray
+    // flash and save question, the sockets' notice; then the framework's notices and its
+    // reflected notifications.
+    std::vector<UINT> anyWindow = {0xB7D0, 0xBCB2, WM_APP + 0x21, WM_APP + 0x40, WM_APP + 0x41};
+    anyWindow.push_back(RegisterWindowMessageA("Tavrilo.SocketNotice"));
+    for (UINT notice = 0xB000; notice <= 0xB005; ++notice)
+        anyWindow.push_back(notice);
+    for (UINT reflected :
+         {WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL, WM_VSCROLL,
+          WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN, WM_CTLCOLORDLG,
+          WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC, WM_KEYDOWN, WM_SYSKEYDOWN})
+        anyWindow.push_back(0xBC00 + reflected);
+    // The keyboard hook's key, the TV application's two numbers, the tray icon's callback.
+    const std::vector<UINT> ownClasses = {WM_USER + 1, WM_USER + 2, 0xBBA, 0x800};
+
+    const std::vector<HWND> windows = ProcessWindows(program.info.dwProcessId);
+    ASSERT_GT(windows.size(), 10u);
+    for (HWND wnd : windows) {
+        const std::string kind = ClassOf(wnd);
+        for (UINT msg : anyWindow)
+            PostMessageA(wnd, msg, 0x10, 0x10);
+        if (kind.starts_with("Tav"))
+            for (UINT msg : ownClasses)
+                PostMessageA(wnd, msg, 0x10, 0x10);
+        // The request is served after every message posted before it.
+        ASSERT_EQ(AskPipe("cmd:GetCommands", 1000), "Vol+\n") << "after those to a " << kind;
+    }
     EXPECT_EQ(program.CloseAndWait(main), 0);
 }
 

@@ -17,17 +17,28 @@ struct FakeReader : IDriverReader {
     bool GetActive() const override { return active; }
 };
 
-// Records each control call and refuses the one whose code is `refused`.
+// Records each control call and refuses the one whose code is `refused`; holds one block of
+// samples at the address its message names.
 struct FakeVxD : IVxDDriver {
+    static constexpr std::uintptr_t kHeldAt = 0x80001000;
     bool present = true, open = false;
     std::uint32_t refused = 0;
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> calls;
+    std::vector<std::int16_t> held;
+    int reads = 0;
     bool Open() override { return open = present; }
     bool Control(std::uint32_t code, std::span<const std::uint8_t> input) override {
         calls.emplace_back(code, std::vector<std::uint8_t>(input.begin(), input.end()));
         return code != refused;
     }
     void Close() override { open = false; }
+    bool ReadSamples(std::uintptr_t address, std::span<std::int16_t> samples) override {
+        ++reads;
+        if (address != kHeldAt || held.size() != samples.size())
+            return false;
+        std::copy(held.begin(), held.end(), samples.begin());
+        return true;
+    }
 };
 
 struct DriverOrigins : ::testing::Test, SerialOriginWorld {
@@ -108,15 +119,20 @@ TEST_F(DriverOrigins, The9xDriverGetsTheWindowAndTheHardwareAndItsSamplesOnlyWhi
     std::vector<std::int16_t> samples(kVxDSamples, 1);
     samples[0] = samples[1] = samples[2] = samples[5] = samples[6] = 0;
     Learn(doc, *vol->Data(), {0, 2, 1, 1});
-    origins->WMVxDData(samples.data());
+    vxd.held = samples;
+    origins->WMVxDData(FakeVxD::kHeldAt);
     EXPECT_EQ(doc.LastFiredCommand, vol->Data());
+    // Any process may post the message: its address is read only through the driver, which
+    // finds nothing at an address of nothing.
+    doc.LastFiredCommand = nullptr;
+    origins->WMVxDData(0x10);
+    EXPECT_EQ(doc.LastFiredCommand, nullptr);
     EXPECT_EQ(SampleRuns(std::vector<std::int16_t>(kVxDSamples, -5)), std::vector<std::int32_t>{0});
 
     EXPECT_TRUE(origins->OpenDriverReceiver(false));
-    doc.LastFiredCommand = nullptr;
-    const std::int16_t stray[1] = {0}; // were it read, AddressSanitizer would stop the test
-    origins->WMVxDData(stray);
-    EXPECT_EQ(doc.LastFiredCommand, nullptr);
+    const int readsWhileOpen = vxd.reads;
+    origins->WMVxDData(FakeVxD::kHeldAt);
+    EXPECT_EQ(vxd.reads, readsWhileOpen);
 
     vxd.refused = kVxDHardwareCode;
     EXPECT_FALSE(origins->OpenDriverReceiver(true));

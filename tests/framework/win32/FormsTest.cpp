@@ -200,9 +200,39 @@ TEST_F(FormsTest, ClosingAFormAsksFirstAndHidesByDefault) {
     EXPECT_FALSE(form->Visible());
 }
 
-TEST_F(FormsTest, ReleaseFreesTheFormAfterQueuedMessages) {
+// Any process may post any number to a window: the framework's notices and reflected
+// notifications, which carry its own pointers, reach a control only when performed on it.
+TEST_F(FormsTest, NoticesAndReflectedNotificationsReachAControlOnlyWhenPerformed) {
+    auto* button = new TButton(form, form, "OkBtn");
+    std::vector<UINT> seen;
+    for (TControl* control : {static_cast<TControl*>(form), static_cast<TControl*>(button)}) {
+        control->WindowProc = [&seen, saved = control->WindowProc](TMessage& m) {
+            if (m.Msg >= CM_BASE && m.Msg <= CN_BASE + WM_CTLCOLORSTATIC)
+                seen.push_back(m.Msg); // and no further: their parameters would be read
+            else
+                saved(m);
+        };
+    }
+    for (UINT notice : {CM_CONTROLLISTCHANGE, CM_MOUSEENTER, CM_FOCUSCHANGED, CN_COMMAND, CN_NOTIFY,
+                        CN_DRAWITEM, CN_CTLCOLORBTN, CN_KEYDOWN}) {
+        for (HWND wnd : {form->Handle(), button->Handle()}) {
+            PostMessageA(wnd, notice, 0x10, 0x10);
+            SendMessageA(wnd, notice, 0x10, 0x10);
+        }
+    }
+    Application().ProcessMessages();
+    EXPECT_EQ(seen, std::vector<UINT>{});
+    form->Perform(CM_FOCUSCHANGED, reinterpret_cast<WPARAM>(button));
+    button->Perform(CN_COMMAND, MAKEWPARAM(0, BN_CLICKED));
+    EXPECT_EQ(seen, (std::vector<UINT>{CM_FOCUSCHANGED, CN_COMMAND}));
+}
+
+TEST_F(FormsTest, ReleaseAloneFreesTheFormAfterQueuedMessages) {
     auto* dialog = test::NewLoadedForm(nullptr, "Dialog");
     HWND wnd = dialog->Handle();
+    PostMessageA(wnd, CM_RELEASE, 0, 0); // as any process may
+    Application().ProcessMessages();
+    ASSERT_TRUE(IsWindow(wnd));
     dialog->Release();
     EXPECT_TRUE(IsWindow(wnd));
     test::PumpFor(20ms);

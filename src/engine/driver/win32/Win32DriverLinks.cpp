@@ -57,6 +57,14 @@ void TWin32VxDDriver::Close() {
     handle_ = INVALID_HANDLE_VALUE;
 }
 
+// A copy through the system, which refuses an address that holds nothing readable.
+bool TWin32VxDDriver::ReadSamples(std::uintptr_t address, std::span<std::int16_t> samples) {
+    SIZE_T read = 0;
+    return ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<LPCVOID>(address),
+                             samples.data(), samples.size_bytes(), &read) &&
+           read == samples.size_bytes();
+}
+
 TDriverPlatform RunningDriverPlatform() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;

@@ -26,6 +26,7 @@ public:
     bool Open() override;
     bool Control(std::uint32_t code, std::span<const std::uint8_t> input) override;
     void Close() override;
+    bool ReadSamples(std::uintptr_t address, std::span<std::int16_t> samples) override;
 
 private:
     std::string file_;

@@ -234,7 +234,7 @@ void TMainForm::WndProc(TMessage& m) {
         return;
     }
     if (m.Msg == kVxDDataMessage) {
-        driverOrigins_->WMVxDData(reinterpret_cast<const std::int16_t*>(m.LParam));
+        driverOrigins_->WMVxDData(static_cast<std::uintptr_t>(m.LParam));
         return;
     }
     if (m.Msg == EndInstanceMessage()) {

@@ -133,6 +133,9 @@ TGiveWay TMainForm::GiveWay(DWORD start) {
 }
 
 void TMainForm::AskGiveWay() {
+    // The request is ours only while a start waits on it: any process may post its number.
+    if (waitingStarts_.empty())
+        return;
     ShowWithMessages();
     const bool givesWay = files_.SaveQuery();
     std::vector<DWORD> starts;

@@ -46,6 +46,14 @@ TEST_F(MainFormTest, FileMenuItemsAreFoundByNameAndExitCloses) {
     EXPECT_FALSE(form->Visible()); // not the program's main form here: closing hides it
 }
 
+// The window asks itself about giving way only for a newer start that waits on the answer; any
+// process may post the number of that request.
+TEST_F(MainFormTest, ARequestToGiveWayThatNoStartWaitsOnEndsNothing) {
+    PostMessageA(form->Handle(), WM_APP + 0x41, 0x10, 0x10);
+    Application().ProcessMessages();
+    EXPECT_FALSE(Application().Terminated());
+}
+
 TEST_F(MainFormTest, OnlyTheReceiverPortKeepsDtrRaisedWhileOpen) {
     EXPECT_EQ(form->ComPort->FlowControl().ControlDTR(), TDTRFlowControl::dtrEnable);
     EXPECT_EQ(form->ComPort2->FlowControl().ControlDTR(), TDTRFlowControl::dtrDisable);
