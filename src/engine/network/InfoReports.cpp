@@ -3,6 +3,7 @@
 #include "engine/network/IpAddress.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tav {
 
@@ -21,10 +22,17 @@ void InfoServerConnect(const TSettings& settings, IServerPeers& infoServer,
         infoServer.Close(connection);
 }
 
-void ShowInfoText(const std::string& text, IOnScreenDisplay& osd) {
+bool TInfoText::Keep(const std::string& text) {
     // The display cuts its window to the outline of the glyphs: without one it has no shape.
-    if (std::any_of(text.begin(), text.end(), [](unsigned char c) { return c > ' '; }))
-        osd.Show(text);
+    if (std::none_of(text.begin(), text.end(), [](unsigned char c) { return c > ' '; }))
+        return false;
+    text_ = text;
+    return true;
+}
+
+void TInfoText::Show(IOnScreenDisplay& osd) {
+    if (!text_.empty())
+        osd.Show(std::exchange(text_, {}));
 }
 
 } // namespace tav

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <unordered_map>
 
 namespace tav {
@@ -49,6 +50,31 @@ std::string DottedAddress(const in_addr& address) {
 }
 
 constexpr int kChunkSize = 8192;
+constexpr int kMostChunksPerNotice = 16;
+
+// Reads what `socket` holds now, a chunk at a time, giving each to `take`, which answers
+// whether to go on (its handler may have closed the socket). A notice reads a few chunks at
+// most: the rest comes with the next one. At the peer's close (`toTheEnd`) no notice follows,
+// so everything is read. The connection's end when reading met it: 0 when the peer closed it,
+// else the error.
+template <typename Take> std::optional<int> ReadChunks(UINT_PTR socket, bool toTheEnd, Take take) {
+    char buffer[kChunkSize];
+    for (int chunks = 0; toTheEnd || chunks < kMostChunksPerNotice; ++chunks) {
+        const int n = recv(socket, buffer, sizeof(buffer), 0);
+        if (n > 0) {
+            if (!take(std::string(buffer, static_cast<std::size_t>(n))))
+                return std::nullopt;
+            continue;
+        }
+        const int error = n == 0 ? 0 : WSAGetLastError();
+        // A notice for a socket whose number was used again finds nothing to read.
+        if (error == WSAEWOULDBLOCK)
+            return std::nullopt;
+        return error;
+    }
+    return std::nullopt;
+}
+
 // Hands the system as much of the waiting text as it takes now. 0, or the error that broke
 // the connection; a full socket is none: the system tells FD_WRITE once it has room. A client
 // that still connects keeps its text until FD_CONNECT.
@@ -278,26 +304,20 @@ void TServerSocket::Accept() {
 }
 
 void TServerSocket::Receive(TConnectionId id, bool toTheEnd) {
-    char buffer[kChunkSize];
-    for (;;) {
+    const auto reading = [this, id] {
         const Connection* c = Find(id);
-        if (c == nullptr || c->Closing || c->Failure != 0)
-            return;
-        const UINT_PTR socket = c->Socket;
-        const int n = recv(socket, buffer, sizeof(buffer), 0);
-        if (n > 0) {
-            Fire(OnClientRead, this, id, std::string(buffer, static_cast<std::size_t>(n)));
-            // The handler may have closed the connection, stopped the server or freed it.
-            if (!toTheEnd || !Owns(this, socket))
-                return;
-            continue;
-        }
-        const int error = n == 0 ? 0 : WSAGetLastError();
-        // A notice for a socket whose number was used again finds nothing to read.
-        if (error != WSAEWOULDBLOCK)
-            Drop(id, error);
+        return c != nullptr && !c->Closing && c->Failure == 0;
+    };
+    if (!reading())
         return;
-    }
+    const UINT_PTR socket = Find(id)->Socket;
+    const std::optional<int> end = ReadChunks(socket, toTheEnd, [&](std::string text) {
+        Fire(OnClientRead, this, id, text);
+        // The handler may have closed the connection, stopped the server or freed it.
+        return Owns(this, socket) && reading();
+    });
+    if (end)
+        Drop(id, *end);
 }
 
 void TServerSocket::Drop(TConnectionId id, int error) {
@@ -404,20 +424,12 @@ void TClientSocket::SocketEvent(UINT_PTR socket, int event, int error) {
     }
     if (event != FD_READ && event != FD_CLOSE)
         return;
-    char buffer[kChunkSize];
-    for (;;) {
-        const int n = recv(socket, buffer, sizeof(buffer), 0);
-        if (n > 0) {
-            Fire(OnRead, this, std::string(buffer, static_cast<std::size_t>(n)));
-            if (event != FD_CLOSE || !Owns(this, socket) || failure_ != 0)
-                return;
-            continue;
-        }
-        const int failure = n == 0 ? 0 : WSAGetLastError();
-        if (failure != WSAEWOULDBLOCK)
-            Fail(failure);
-        return;
-    }
+    const std::optional<int> end = ReadChunks(socket, event == FD_CLOSE, [&](std::string text) {
+        Fire(OnRead, this, text);
+        return Owns(this, socket) && failure_ == 0;
+    });
+    if (end)
+        Fail(*end);
 }
 
 void TClientSocket::Fail(int error) {

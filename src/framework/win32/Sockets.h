@@ -8,7 +8,8 @@
 // Text goes out in order: what a peer's socket cannot take at once waits and goes when the
 // socket can be written again. A connection whose waiting text stays over its bound (a peer
 // that stopped reading) breaks with WSAENOBUFS, reported from the message loop like any other
-// error; closing a connection drops what still waits.
+// error; closing a connection drops what still waits. A notice reads what the socket holds, a
+// few chunks at most, so that a burst takes few notices and other messages keep their turn.
 
 #include "framework/Component.h"
 #include "framework/ConnectionId.h"

@@ -29,6 +29,10 @@ TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& s
                 .OnClientRead = Handler(&TTcpSockets::InfoServerSocketClientRead)});
     TAV_CREATE(InfoClientSocket,
                {.Host = kInfoHost, .OnRead = Handler(&TTcpSockets::InfoClientSocketRead)});
+    // A timer's tick comes only when no other message waits: after the burst has been read.
+    TAV_CREATE(
+        InfoTextTimer,
+        {.Interval = 1, .Enabled = false, .OnTimer = Handler(&TTcpSockets::InfoTextTimerTimer)});
 }
 
 bool TTcpSockets::OpenTCPControl(bool active) {
@@ -115,11 +119,21 @@ void TTcpSockets::InfoServerSocketClientConnect(TObject*, TConnectionId connecti
 }
 
 void TTcpSockets::InfoServerSocketClientRead(TObject*, TConnectionId, const std::string& text) {
-    ShowInfoText(text, osd_);
+    KeepInfoText(text);
 }
 
 void TTcpSockets::InfoClientSocketRead(TObject*, const std::string& text) {
-    ShowInfoText(text, osd_);
+    KeepInfoText(text);
+}
+
+void TTcpSockets::KeepInfoText(const std::string& text) {
+    if (infoText_.Keep(text))
+        InfoTextTimer->SetEnabled(true);
+}
+
+void TTcpSockets::InfoTextTimerTimer(TObject*) {
+    InfoTextTimer->SetEnabled(false);
+    infoText_.Show(osd_);
 }
 
 } // namespace tav

@@ -8,6 +8,7 @@
 #include "engine/recognition/CodeReceiver.h"
 #include "engine/settings/Settings.h"
 #include "framework/win32/Sockets.h"
+#include "framework/win32/Timer.h"
 
 #include <functional>
 
@@ -76,13 +77,18 @@ public:
     void InfoServerSocketClientRead(TObject* sender, TConnectionId connection,
                                     const std::string& text);
     void InfoClientSocketRead(TObject* sender, const std::string& text);
+    void InfoTextTimerTimer(TObject* sender);
 
     TServerSocket* CtrlServerSocket = nullptr;
     TClientSocket* CtrlClientSocket = nullptr;
     TServerSocket* InfoServerSocket = nullptr;
     TClientSocket* InfoClientSocket = nullptr;
+    // Shows the text the info sockets received, once a burst has been read.
+    TTimer* InfoTextTimer = nullptr;
 
 private:
+    void KeepInfoText(const std::string& text);
+
     const TSettings& settings_;
     TCodeReceiver& receiver_;
     IOnScreenDisplay& osd_;
@@ -96,6 +102,7 @@ private:
     TClientPeer infoClientPeer_{InfoClientSocket};
     TInfoReports reports_{infoServerPeers_, infoClientPeer_, ctrlServerPeers_};
     TControlServer ctrlServer_{settings_, receiver_, ctrlServerPeers_, reports_};
+    TInfoText infoText_;
 };
 
 } // namespace tav

@@ -205,6 +205,33 @@ TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) 
     EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"Hello"});
 }
 
+TEST_F(TcpSockets, ABurstOnTheInfoPortIsShownOnceWithTheTextThatCameLast) {
+    settings.SetBool("TCP/IP info send command", true);
+    sockets.ActivateInfoSockets();
+    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(sockets.InfoServerSocket->LocalPort()));
+    ASSERT_EQ(connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(
+        test::PumpUntil([&] { return sockets.InfoServerSocket->Connections().size() == 1; }, 3s));
+    // Several chunks, all there before the program reads the first.
+    std::string burst;
+    for (int i = 0; burst.size() < (32 << 10); ++i)
+        burst += "line " + std::to_string(i) + "\r\n";
+    burst += "the end";
+    ASSERT_EQ(send(s, burst.data(), static_cast<int>(burst.size()), 0),
+              static_cast<int>(burst.size()));
+    closesocket(s);
+
+    EXPECT_TRUE(test::PumpUntil(
+        [&] { return sockets.InfoServerSocket->Connections().empty() && !fake.osd.shown.empty(); },
+        3s));
+    ASSERT_EQ(fake.osd.shown.size(), 1u);
+    EXPECT_TRUE(burst.ends_with(fake.osd.shown[0]));
+}
+
 TEST_F(TcpSockets, TheInfoServerClosesAPeerOutsideTheAllowedAddressesWithoutAWord) {
     settings.SetBool("TCP/IP info send command", true);
     settings.SetStr("TCP/IP server IP", "10.0.0.0");
