@@ -3,7 +3,6 @@
 #include "engine/network/IpAddress.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace tav {
 
@@ -28,11 +27,6 @@ bool TInfoText::Keep(const std::string& text) {
         return false;
     text_ = text;
     return true;
-}
-
-void TInfoText::Show(IOnScreenDisplay& osd) {
-    if (!text_.empty())
-        osd.Show(std::exchange(text_, {}));
 }
 
 } // namespace tav

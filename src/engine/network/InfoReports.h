@@ -8,10 +8,10 @@
 // on the screen.
 
 #include "engine/network/SocketPeers.h"
-#include "engine/recognition/RecognitionPorts.h"
 #include "engine/settings/Settings.h"
 
 #include <string>
+#include <utility>
 
 namespace tav {
 
@@ -46,8 +46,8 @@ class TInfoText {
 public:
     // False when `text` is blank.
     bool Keep(const std::string& text);
-    // Shows the text kept last, once.
-    void Show(IOnScreenDisplay& osd);
+    // The text kept last, once; empty when none waits.
+    std::string Take() { return std::exchange(text_, {}); }
 
 private:
     std::string text_;

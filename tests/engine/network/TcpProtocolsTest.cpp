@@ -182,14 +182,12 @@ TEST_F(TcpProtocols, InfoTextShowsTheLastTextOfABurstOnceAndBlankTextShowsNothin
     TInfoText text;
     EXPECT_FALSE(text.Keep(" \r\n"));
     EXPECT_FALSE(text.Keep(""));
-    text.Show(fake.osd);
-    EXPECT_TRUE(fake.osd.shown.empty());
+    EXPECT_EQ(text.Take(), "");
     EXPECT_TRUE(text.Keep("Hello\r\n"));
     EXPECT_TRUE(text.Keep("World"));
     EXPECT_FALSE(text.Keep("\r\n"));
-    text.Show(fake.osd);
-    text.Show(fake.osd);
-    EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"World"});
+    EXPECT_EQ(text.Take(), "World");
+    EXPECT_EQ(text.Take(), "");
 }
 
 TEST_F(TcpProtocols, AStoredPortOutOfRangeFallsBackAndTheInfoTypeChoosesTheSocket) {

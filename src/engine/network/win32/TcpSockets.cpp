@@ -12,11 +12,13 @@ constexpr char kInfoHost[] = "localhost";
 } // namespace
 
 TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
-                         TCodeReceiver& receiver, IOnScreenDisplay& osd,
+                         TCodeReceiver& receiver,
+                         std::function<void(const std::string&)> showPeerText,
                          std::function<void()> closeOrigins,
                          std::function<void(const std::string&)> tellOpenFailure)
-    : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver), osd_(osd),
-      closeOrigins_(std::move(closeOrigins)), tellOpenFailure_(std::move(tellOpenFailure)) {
+    : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver),
+      showPeerText_(std::move(showPeerText)), closeOrigins_(std::move(closeOrigins)),
+      tellOpenFailure_(std::move(tellOpenFailure)) {
     TAV_CREATE(CtrlServerSocket,
                {.OnClientConnect = Handler(&TTcpSockets::CtrlServerSocketClientConnect),
                 .OnClientRead = Handler(&TTcpSockets::CtrlServerSocketClientRead),
@@ -133,7 +135,8 @@ void TTcpSockets::KeepInfoText(const std::string& text) {
 
 void TTcpSockets::InfoTextTimerTimer(TObject*) {
     InfoTextTimer->SetEnabled(false);
-    infoText_.Show(osd_);
+    if (const std::string text = infoText_.Take(); !text.empty())
+        showPeerText_(text);
 }
 
 } // namespace tav

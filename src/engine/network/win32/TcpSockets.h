@@ -41,11 +41,12 @@ private:
 
 class TTcpSockets : public TComponent {
 public:
-    // `closeOrigins` closes every input origin: the control client's failure ends them all.
-    // `tellOpenFailure` shows the user why the origin did not open. Every reference must
-    // outlive this object.
+    // `showPeerText` shows a peer's text on the screen. `closeOrigins` closes every input
+    // origin: the control client's failure ends them all. `tellOpenFailure` shows the user why
+    // the origin did not open. Every reference must outlive this object.
     TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
-                TCodeReceiver& receiver, IOnScreenDisplay& osd, std::function<void()> closeOrigins,
+                TCodeReceiver& receiver, std::function<void(const std::string&)> showPeerText,
+                std::function<void()> closeOrigins,
                 std::function<void(const std::string&)> tellOpenFailure);
 
     // The TCP origin's routine: opening starts the control client and the control server that
@@ -91,7 +92,7 @@ private:
 
     const TSettings& settings_;
     TCodeReceiver& receiver_;
-    IOnScreenDisplay& osd_;
+    std::function<void(const std::string&)> showPeerText_;
     std::function<void()> closeOrigins_;
     std::function<void(const std::string&)> tellOpenFailure_;
     // Why the control server last failed to listen.

@@ -59,13 +59,14 @@ struct TcpSockets : ::testing::Test {
     TRecognizer engine{doc, Ports()};
     FakeTimer endOfCode;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+    std::vector<std::string> peerText;
     int originsClosed = 0;
     std::vector<std::string> failures;
     TTcpSockets sockets{nullptr,
                         "Tcp",
                         settings,
                         receiver,
-                        fake.osd,
+                        [this](const std::string& text) { peerText.push_back(text); },
                         [this] { ++originsClosed; },
                         [this](const std::string& text) { failures.push_back(text); }};
     TCommandNode* remote = doc.AddRemote("R");
@@ -201,8 +202,8 @@ TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) 
     engine.FireCommand(*abc->Data());
     EXPECT_TRUE(peer.Reads("ABC\r\n"));
     peer.client.SendText("Hello");
-    EXPECT_TRUE(test::PumpUntil([&] { return !fake.osd.shown.empty(); }, 3s));
-    EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"Hello"});
+    EXPECT_TRUE(test::PumpUntil([&] { return !peerText.empty(); }, 3s));
+    EXPECT_EQ(peerText, std::vector<std::string>{"Hello"});
 }
 
 TEST_F(TcpSockets, ABurstOnTheInfoPortIsShownOnceWithTheTextThatCameLast) {
@@ -226,10 +227,9 @@ TEST_F(TcpSockets, ABurstOnTheInfoPortIsShownOnceWithTheTextThatCameLast) {
     closesocket(s);
 
     EXPECT_TRUE(test::PumpUntil(
-        [&] { return sockets.InfoServerSocket->Connections().empty() && !fake.osd.shown.empty(); },
-        3s));
-    ASSERT_EQ(fake.osd.shown.size(), 1u);
-    EXPECT_TRUE(burst.ends_with(fake.osd.shown[0]));
+        [&] { return sockets.InfoServerSocket->Connections().empty() && !peerText.empty(); }, 3s));
+    ASSERT_EQ(peerText.size(), 1u);
+    EXPECT_TRUE(burst.ends_with(peerText[0]));
 }
 
 TEST_F(TcpSockets, TheInfoServerClosesAPeerOutsideTheAllowedAddressesWithoutAWord) {
