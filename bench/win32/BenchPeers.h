@@ -21,33 +21,38 @@ inline void WriteInt(HKEY key, const char* name, DWORD value) {
     RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
-// The user's settings wait under `savedKey` while the run uses its own.
-inline void SaveUserSettings(const char* savedKey) {
-    HKEY saved = nullptr;
-    RegDeleteTreeA(HKEY_CURRENT_USER, savedKey);
-    HKEY user = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &user) != ERROR_SUCCESS)
+// Moves the settings under `from` to `to`, replacing what was there.
+inline void MoveSettings(const char* from, const char* to) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, to);
+    HKEY source = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS)
         return;
-    RegCreateKeyExA(HKEY_CURRENT_USER, savedKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &saved,
+    HKEY target = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
                     nullptr);
-    RegCopyTreeA(user, nullptr, saved);
-    RegCloseKey(saved);
-    RegCloseKey(user);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    RegCopyTreeA(source, nullptr, target);
+    RegCloseKey(target);
+    RegCloseKey(source);
+    RegDeleteTreeA(HKEY_CURRENT_USER, from);
 }
 
+// The user's settings wait under `savedKey` while the run uses its own.
+inline void SaveUserSettings(const char* savedKey) {
+    MoveSettings(kSettingsKey, savedKey);
+}
 inline void RestoreUserSettings(const char* savedKey) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-    HKEY saved = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, savedKey, 0, KEY_READ, &saved) != ERROR_SUCCESS)
-        return;
-    HKEY user = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
+    MoveSettings(savedKey, kSettingsKey);
+}
+
+// The run's settings, to be closed by the caller: the program starts beside whatever other
+// instance runs, without its splash screen.
+inline HKEY CreateRunSettings() {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                     nullptr);
-    RegCopyTreeA(saved, nullptr, user);
-    RegCloseKey(user);
-    RegCloseKey(saved);
-    RegDeleteTreeA(HKEY_CURRENT_USER, savedKey);
+    WriteBool(key, "Hide splashscreen", true);
+    WriteBool(key, "Multiple instances", true);
+    return key;
 }
 
 // A port nobody listens on now.

@@ -21,13 +21,9 @@ using namespace tav::bench;
 
 constexpr char kSavedSettingsKey[] = "Software\\Tavrilo.info-burst-bench";
 
-// The info server on `port` as the one peer socket, beside whatever other instance runs.
+// The info server on `port` as the one peer socket.
 void StoreSettings(int port) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    WriteBool(key, "Hide splashscreen", true);
-    WriteBool(key, "Multiple instances", true);
+    const HKEY key = CreateRunSettings();
     WriteBool(key, "TCP/IP info send command", true);
     WriteInt(key, "TCP/IP info type", 0);
     WriteInt(key, "TCP/IP info port", static_cast<DWORD>(port));

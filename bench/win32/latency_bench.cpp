@@ -87,13 +87,9 @@ int RunReference(int port) {
 // The program's settings and document for the run.
 
 // Starts in the tray (where fired commands run their actions) with the TCP control server as
-// its one origin, beside whatever other instance runs.
+// its one origin.
 void StoreSettings(int port) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    WriteBool(key, "Hide splashscreen", true);
-    WriteBool(key, "Multiple instances", true);
+    const HKEY key = CreateRunSettings();
     WriteBool(key, "Load minimized", true);
     WriteBool(key, "Origin enabled", true);
     WriteBool(key, "Use serial port", false);
