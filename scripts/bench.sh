@@ -19,3 +19,4 @@ setup_wine_env
 wine "$WINDOWS_BUILD/bin/program_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe" "${BENCH_REPETITIONS:-5}"
 wine "$WINDOWS_BUILD/bin/pipe_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe"
 wine "$WINDOWS_BUILD/bin/latency_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe"
+wine "$WINDOWS_BUILD/bin/info_burst_bench.exe" "$WINDOWS_BUILD/bin/Tavrilo.exe"

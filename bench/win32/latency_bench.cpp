@@ -9,7 +9,7 @@
 
 #include "engine/config/ConfigFile.h"
 
-#include "BenchProgram.h"
+#include "BenchPeers.h"
 
 #include <winsock2.h>
 
@@ -23,10 +23,9 @@
 
 namespace {
 
-using tav::bench::Now;
+using namespace tav::bench;
 
 constexpr char kTargetTitle[] = "TavriloLatencyTarget";
-constexpr char kSettingsKey[] = "Software\\Tavrilo";
 constexpr char kSavedSettingsKey[] = "Software\\Tavrilo.latency-bench";
 constexpr char kLine[] = "PING\r\n";
 // Far beyond the recognition time-out, so that every line is recognised.
@@ -87,22 +86,10 @@ int RunReference(int port) {
 // ------------------------------------------------------------------------------------------
 // The program's settings and document for the run.
 
-void WriteBool(HKEY key, const char* name, bool value) {
-    const DWORD data = value ? 1 : 0;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
-}
-void WriteInt(HKEY key, const char* name, DWORD value) {
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
 // Starts in the tray (where fired commands run their actions) with the TCP control server as
-// its one origin, beside whatever other instance runs.
+// its one origin.
 void StoreSettings(int port) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    WriteBool(key, "Hide splashscreen", true);
-    WriteBool(key, "Multiple instances", true);
+    const HKEY key = CreateRunSettings();
     WriteBool(key, "Load minimized", true);
     WriteBool(key, "Origin enabled", true);
     WriteBool(key, "Use serial port", false);
@@ -112,35 +99,6 @@ void StoreSettings(int port) {
     WriteInt(key, "TCP/IP info port", 0);
     WriteInt(key, "Recognition time out", 100);
     RegCloseKey(key);
-}
-
-// The user's settings wait under another name while the run uses its own.
-void SaveUserSettings() {
-    HKEY saved = nullptr;
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSavedSettingsKey);
-    HKEY user = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &user) != ERROR_SUCCESS)
-        return;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSavedSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &saved, nullptr);
-    RegCopyTreeA(user, nullptr, saved);
-    RegCloseKey(saved);
-    RegCloseKey(user);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-}
-
-void RestoreUserSettings() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
-    HKEY saved = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSavedSettingsKey, 0, KEY_READ, &saved) != ERROR_SUCCESS)
-        return;
-    HKEY user = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
-                    nullptr);
-    RegCopyTreeA(saved, nullptr, user);
-    RegCloseKey(user);
-    RegCloseKey(saved);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSavedSettingsKey);
 }
 
 // One remote with one command learned from the line; a default-layout item fired by it whose
@@ -162,38 +120,6 @@ bool WriteDocument(const std::string& file) {
 
 // ------------------------------------------------------------------------------------------
 // The measuring side.
-
-// A port nobody listens on now.
-int FreePort() {
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    int size = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
-    closesocket(s);
-    return ntohs(address.sin_port);
-}
-
-// Connects within `limitMs` (the peer may still be starting); INVALID_SOCKET when it did not.
-SOCKET ConnectTo(int port, double limitMs) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    for (const double start = Now(); Now() - start < limitMs; Sleep(50)) {
-        const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        if (connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            BOOL noDelay = TRUE;
-            setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay),
-                       sizeof noDelay);
-            return s;
-        }
-        closesocket(s);
-    }
-    return INVALID_SOCKET;
-}
 
 // Throws away what the peer sent (the program's echo and replies).
 void Drain(SOCKET s) {
@@ -265,7 +191,7 @@ int Measure(const char* program, int lines) {
     }
     const int programPort = FreePort();
     const int referencePort = FreePort() == programPort ? programPort + 1 : FreePort();
-    SaveUserSettings();
+    SaveUserSettings(kSavedSettingsKey);
     StoreSettings(programPort);
 
     char self[MAX_PATH] = {};
@@ -314,11 +240,10 @@ int Measure(const char* program, int lines) {
     if (toReference != INVALID_SOCKET)
         closesocket(toReference); // the reference ends with its connection
     if (started) {
-        tav::bench::EndProcess(programInfo,
-                               tav::bench::FindProgramWindow(programInfo.dwProcessId, false));
-        tav::bench::EndProcess(referenceInfo, nullptr);
+        EndProcess(programInfo, FindProgramWindow(programInfo.dwProcessId, false));
+        EndProcess(referenceInfo, nullptr);
     }
-    RestoreUserSettings();
+    RestoreUserSettings(kSavedSettingsKey);
     DeleteFileA(file.c_str());
     DeleteFileA((file + ".bak").c_str());
     DestroyWindow(target);

@@ -21,10 +21,12 @@ void InfoServerConnect(const TSettings& settings, IServerPeers& infoServer,
         infoServer.Close(connection);
 }
 
-void ShowInfoText(const std::string& text, IOnScreenDisplay& osd) {
+bool TInfoText::Keep(const std::string& text) {
     // The display cuts its window to the outline of the glyphs: without one it has no shape.
-    if (std::any_of(text.begin(), text.end(), [](unsigned char c) { return c > ' '; }))
-        osd.Show(text);
+    if (std::none_of(text.begin(), text.end(), [](unsigned char c) { return c > ' '; }))
+        return false;
+    text_ = text;
+    return true;
 }
 
 } // namespace tav

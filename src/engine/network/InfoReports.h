@@ -8,10 +8,10 @@
 // on the screen.
 
 #include "engine/network/SocketPeers.h"
-#include "engine/recognition/RecognitionPorts.h"
 #include "engine/settings/Settings.h"
 
 #include <string>
+#include <utility>
 
 namespace tav {
 
@@ -38,7 +38,19 @@ private:
 void InfoServerConnect(const TSettings& settings, IServerPeers& infoServer,
                        TConnectionId connection, const std::string& address);
 
-// Text received on an info socket, whole; a blank text (nothing to draw) shows nothing.
-void ShowInfoText(const std::string& text, IOnScreenDisplay& osd);
+// Text received on the info sockets, each chunk whole. A peer's burst arrives in many chunks,
+// and shaping the display for each kept the program busy for the whole burst: the chunk that
+// came last replaces the others, and the display shows it once the burst has been read. A blank
+// chunk (nothing to draw) replaces nothing.
+class TInfoText {
+public:
+    // False when `text` is blank.
+    bool Keep(const std::string& text);
+    // The text kept last, once; empty when none waits.
+    std::string Take() { return std::exchange(text_, {}); }
+
+private:
+    std::string text_;
+};
 
 } // namespace tav

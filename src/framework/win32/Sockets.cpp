@@ -7,6 +7,8 @@
 #include <ws2tcpip.h>
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <unordered_map>
 
 namespace tav {
@@ -48,6 +50,66 @@ std::string DottedAddress(const in_addr& address) {
 }
 
 constexpr int kChunkSize = 8192;
+constexpr int kMostChunksPerNotice = 16;
+
+// Reads what `socket` holds now, a chunk at a time, giving each to `take`, which answers
+// whether to go on (its handler may have closed the socket). A notice reads a few chunks at
+// most: the rest comes with the next one. At the peer's close (`toTheEnd`) no notice follows,
+// so everything is read. The connection's end when reading met it: 0 when the peer closed it,
+// else the error.
+template <typename Take> std::optional<int> ReadChunks(UINT_PTR socket, bool toTheEnd, Take take) {
+    char buffer[kChunkSize];
+    for (int chunks = 0; toTheEnd || chunks < kMostChunksPerNotice; ++chunks) {
+        const int n = recv(socket, buffer, sizeof(buffer), 0);
+        if (n > 0) {
+            if (!take(std::string(buffer, static_cast<std::size_t>(n))))
+                return std::nullopt;
+            continue;
+        }
+        const int error = n == 0 ? 0 : WSAGetLastError();
+        // A notice for a socket whose number was used again finds nothing to read.
+        if (error == WSAEWOULDBLOCK)
+            return std::nullopt;
+        return error;
+    }
+    return std::nullopt;
+}
+
+// Hands the system as much of the waiting text as it takes now. 0, or the error that broke
+// the connection; a full socket is none: the system tells FD_WRITE once it has room. A client
+// that still connects keeps its text until FD_CONNECT.
+int SendWaiting(UINT_PTR socket, TUnsentBytes& unsent) {
+    while (!unsent.Waiting().empty()) {
+        const std::string_view waiting = unsent.Waiting();
+        const int n = send(socket, waiting.data(),
+                           static_cast<int>(std::min<std::size_t>(waiting.size(), INT_MAX)), 0);
+        if (n == SOCKET_ERROR) {
+            const int error = WSAGetLastError();
+            return error == WSAEWOULDBLOCK || error == WSAENOTCONN ? 0 : error;
+        }
+        unsent.Sent(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+// `text` after the text that waits. 0, or the error that broke the connection.
+int SendAfterWaiting(UINT_PTR socket, TUnsentBytes& unsent, std::string_view text) {
+    // Text waits only while the system has no room, and it tells when it has: until then a
+    // send would only be refused.
+    const bool full = !unsent.Waiting().empty();
+    unsent.Keep(text);
+    if (!full)
+        if (const int error = SendWaiting(socket, unsent); error != 0)
+            return error;
+    return unsent.OverBound() ? WSAENOBUFS : 0;
+}
+
+// A socket that broke while sending is dropped from the message loop, never inside the send:
+// the sender may be in a handler of that very socket. The notice carries no error, so that a
+// socket that took the number since finds only a call to send what waits.
+void PostWriteNotice(UINT_PTR socket) {
+    PostMessageA(Application().Handle(), SocketMessage(), socket, WSAMAKESELECTREPLY(FD_WRITE, 0));
+}
 
 } // namespace
 
@@ -169,11 +231,15 @@ std::string TServerSocket::RemoteAddress(TConnectionId connection) const {
 }
 
 bool TServerSocket::SendText(TConnectionId connection, const std::string& text) {
-    const Connection* c = Find(connection);
-    if (c == nullptr)
+    Connection* c = Find(connection);
+    if (c == nullptr || c->Failure != 0)
         return false;
-    return text.empty() || send(c->Socket, text.data(), static_cast<int>(text.size()), 0) ==
-                               static_cast<int>(text.size());
+    c->Failure = SendAfterWaiting(c->Socket, c->Unsent, text);
+    if (c->Failure == 0)
+        return true;
+    c->Unsent.Clear();
+    PostWriteNotice(c->Socket);
+    return false;
 }
 
 void TServerSocket::Disconnect(TConnectionId connection) {
@@ -204,8 +270,18 @@ void TServerSocket::SocketEvent(UINT_PTR socket, int event, int error) {
     const TConnectionId id = it->Id;
     if (error != 0)
         Drop(id, error);
+    else if (event == FD_WRITE)
+        SendWaiting(id);
     else if (event == FD_READ || event == FD_CLOSE)
         Receive(id, event == FD_CLOSE);
+}
+
+void TServerSocket::SendWaiting(TConnectionId id) {
+    Connection* c = Find(id);
+    if (c->Failure == 0)
+        c->Failure = tav::SendWaiting(c->Socket, c->Unsent);
+    if (c->Failure != 0)
+        Drop(id, c->Failure);
 }
 
 void TServerSocket::Accept() {
@@ -218,7 +294,7 @@ void TServerSocket::Accept() {
             Fire(OnClientError, this, kNoConnection, error);
         return;
     }
-    if (!Watch(s, FD_READ | FD_CLOSE)) {
+    if (!Watch(s, FD_READ | FD_WRITE | FD_CLOSE)) {
         closesocket(s);
         return;
     }
@@ -228,26 +304,20 @@ void TServerSocket::Accept() {
 }
 
 void TServerSocket::Receive(TConnectionId id, bool toTheEnd) {
-    char buffer[kChunkSize];
-    for (;;) {
+    const auto reading = [this, id] {
         const Connection* c = Find(id);
-        if (c == nullptr || c->Closing)
-            return;
-        const UINT_PTR socket = c->Socket;
-        const int n = recv(socket, buffer, sizeof(buffer), 0);
-        if (n > 0) {
-            Fire(OnClientRead, this, id, std::string(buffer, static_cast<std::size_t>(n)));
-            // The handler may have closed the connection, stopped the server or freed it.
-            if (!toTheEnd || !Owns(this, socket))
-                return;
-            continue;
-        }
-        const int error = n == 0 ? 0 : WSAGetLastError();
-        // A notice for a socket whose number was used again finds nothing to read.
-        if (error != WSAEWOULDBLOCK)
-            Drop(id, error);
+        return c != nullptr && !c->Closing && c->Failure == 0;
+    };
+    if (!reading())
         return;
-    }
+    const UINT_PTR socket = Find(id)->Socket;
+    const std::optional<int> end = ReadChunks(socket, toTheEnd, [&](std::string text) {
+        Fire(OnClientRead, this, id, text);
+        // The handler may have closed the connection, stopped the server or freed it.
+        return Owns(this, socket) && reading();
+    });
+    if (end)
+        Drop(id, *end);
 }
 
 void TServerSocket::Drop(TConnectionId id, int error) {
@@ -263,10 +333,14 @@ void TServerSocket::Drop(TConnectionId id, int error) {
     Disconnect(id);
 }
 
-const TServerSocket::Connection* TServerSocket::Find(TConnectionId id) const {
+TServerSocket::Connection* TServerSocket::Find(TConnectionId id) {
     const auto it = std::find_if(connections_.begin(), connections_.end(),
                                  [id](const Connection& c) { return c.Id == id; });
     return it != connections_.end() ? &*it : nullptr;
+}
+
+const TServerSocket::Connection* TServerSocket::Find(TConnectionId id) const {
+    return const_cast<TServerSocket*>(this)->Find(id);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -293,10 +367,12 @@ void TClientSocket::SetActive(bool active) {
     if (!active) {
         CloseWatched(socket_);
         socket_ = kNone;
+        unsent_.Clear();
+        failure_ = 0;
         return;
     }
     const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET || !Watch(s, FD_CONNECT | FD_READ | FD_CLOSE)) {
+    if (s == INVALID_SOCKET || !Watch(s, FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE)) {
         const int error = WSAGetLastError();
         if (s != INVALID_SOCKET)
             closesocket(s);
@@ -326,33 +402,34 @@ void TClientSocket::SetActive(bool active) {
 }
 
 bool TClientSocket::SendText(const std::string& text) {
-    if (!Active())
+    if (!Active() || failure_ != 0)
         return false;
-    return text.empty() || send(socket_, text.data(), static_cast<int>(text.size()), 0) ==
-                               static_cast<int>(text.size());
+    failure_ = SendAfterWaiting(socket_, unsent_, text);
+    if (failure_ == 0)
+        return true;
+    unsent_.Clear();
+    PostWriteNotice(socket_);
+    return false;
 }
 
 void TClientSocket::SocketEvent(UINT_PTR socket, int event, int error) {
+    if (error == 0 && (event == FD_CONNECT || event == FD_WRITE)) {
+        if (failure_ == 0)
+            failure_ = SendWaiting(socket_, unsent_);
+        error = failure_;
+    }
     if (error != 0) {
         Fail(error);
         return;
     }
     if (event != FD_READ && event != FD_CLOSE)
         return;
-    char buffer[kChunkSize];
-    for (;;) {
-        const int n = recv(socket, buffer, sizeof(buffer), 0);
-        if (n > 0) {
-            Fire(OnRead, this, std::string(buffer, static_cast<std::size_t>(n)));
-            if (event != FD_CLOSE || !Owns(this, socket))
-                return;
-            continue;
-        }
-        const int failure = n == 0 ? 0 : WSAGetLastError();
-        if (failure != WSAEWOULDBLOCK)
-            Fail(failure);
-        return;
-    }
+    const std::optional<int> end = ReadChunks(socket, event == FD_CLOSE, [&](std::string text) {
+        Fire(OnRead, this, text);
+        return Owns(this, socket) && failure_ == 0;
+    });
+    if (end)
+        Fail(*end);
 }
 
 void TClientSocket::Fail(int error) {

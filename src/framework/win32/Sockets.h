@@ -5,11 +5,15 @@
 // never used twice; a client socket connects to a host and port. Socket errors are reported to
 // the error event and go no further: no exception, no message box.
 //
-// Text is sent at once: what the peer's socket cannot take (a peer that stopped reading) is
-// dropped rather than queued without end.
+// Text goes out in order: what a peer's socket cannot take at once waits and goes when the
+// socket can be written again. A connection whose waiting text stays over its bound (a peer
+// that stopped reading) breaks with WSAENOBUFS, reported from the message loop like any other
+// error; closing a connection drops what still waits. A notice reads what the socket holds, a
+// few chunks at most, so that a burst takes few notices and other messages keep their turn.
 
 #include "framework/Component.h"
 #include "framework/ConnectionId.h"
+#include "framework/UnsentBytes.h"
 
 #include <windows.h>
 
@@ -80,7 +84,7 @@ public:
     std::vector<TConnectionId> Connections() const;
     // The peer's dotted address; empty when the connection has gone.
     std::string RemoteAddress(TConnectionId connection) const;
-    // False when the connection has gone or did not take the whole text.
+    // False when the connection has gone or broke; true when the text went or waits to go.
     bool SendText(TConnectionId connection, const std::string& text);
     // Fires the disconnect event, then closes the connection; nothing when it has gone.
     void Disconnect(TConnectionId connection);
@@ -98,6 +102,10 @@ private:
         std::string Address;
         // Its disconnect event runs: it is closed when the event ends.
         bool Closing = false;
+        TUnsentBytes Unsent;
+        // The error that broke it while sending; it is dropped by the next notice, since the
+        // sender may be inside a handler of this very connection.
+        int Failure = 0;
     };
     void SocketEvent(UINT_PTR socket, int event, int error) override;
     void Accept();
@@ -105,6 +113,9 @@ private:
     // peer closed it or an error broke it.
     void Receive(TConnectionId id, bool toTheEnd);
     void Drop(TConnectionId id, int error);
+    // Sends what waits, at FD_WRITE; a connection that broke meanwhile is dropped.
+    void SendWaiting(TConnectionId id);
+    Connection* Find(TConnectionId id);
     const Connection* Find(TConnectionId id) const;
 
     int port_ = 0;
@@ -141,7 +152,8 @@ public:
     int Port() const { return port_; }
     void SetPort(int port) { port_ = port; }
 
-    // False when not connected or the text was not taken whole.
+    // False when inactive or broken; true when the text went or waits to go, also while the
+    // socket still connects.
     bool SendText(const std::string& text);
 
     TClientReadEvent OnRead;
@@ -155,6 +167,9 @@ private:
     std::string host_;
     int port_ = 0;
     UINT_PTR socket_ = kNone;
+    TUnsentBytes unsent_;
+    // As a server's connection's Failure.
+    int failure_ = 0;
 };
 
 } // namespace tav

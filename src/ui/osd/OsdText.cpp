@@ -6,6 +6,10 @@ namespace tav {
 
 namespace {
 constexpr std::int32_t kMaxShowTime = 32767;
+// Readable, and small enough that the shape of kMostOsdCharacters of the widest glyphs stays
+// within what the window system takes.
+constexpr std::int32_t kMinFontSize = 8;
+constexpr std::int32_t kMaxFontSize = 40;
 } // namespace
 
 std::string OsdDrawnText(std::string_view text) {
@@ -40,7 +44,7 @@ TOsdPlace CentredPlace(int screenWidth, int screenHeight, int width, int height)
 TOsdStyle ReadOsdStyle(const TSettings& s) {
     TOsdStyle style;
     style.Font.Name = s.Str("OSD font name");
-    style.Font.Size = s.Int("OSD font size");
+    style.Font.Size = std::clamp(s.Int("OSD font size"), kMinFontSize, kMaxFontSize);
     style.Font.Bold = s.Bool("OSD font bold");
     style.Font.Italic = s.Bool("OSD font italic");
     style.Font.Underline = s.Bool("OSD font underline");

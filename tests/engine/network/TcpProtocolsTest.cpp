@@ -178,11 +178,16 @@ TEST_F(TcpProtocols, TheControlClientsChunkIsEchoedAndIsOneCodeCutToTheBuffer) {
     EXPECT_EQ(controlClient.received, "ABC\n" + std::string(1500, 'x'));
 }
 
-TEST_F(TcpProtocols, BlankInfoTextShowsNothing) {
-    ShowInfoText(" \r\n", fake.osd);
-    ShowInfoText("", fake.osd);
-    ShowInfoText("Hello\r\n", fake.osd);
-    EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"Hello\r\n"});
+TEST_F(TcpProtocols, InfoTextShowsTheLastTextOfABurstOnceAndBlankTextShowsNothing) {
+    TInfoText text;
+    EXPECT_FALSE(text.Keep(" \r\n"));
+    EXPECT_FALSE(text.Keep(""));
+    EXPECT_EQ(text.Take(), "");
+    EXPECT_TRUE(text.Keep("Hello\r\n"));
+    EXPECT_TRUE(text.Keep("World"));
+    EXPECT_FALSE(text.Keep("\r\n"));
+    EXPECT_EQ(text.Take(), "World");
+    EXPECT_EQ(text.Take(), "");
 }
 
 TEST_F(TcpProtocols, AStoredPortOutOfRangeFallsBackAndTheInfoTypeChoosesTheSocket) {

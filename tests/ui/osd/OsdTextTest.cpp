@@ -1,5 +1,7 @@
 #include "ui/osd/OsdText.h"
 
+#include "engine/settings/FakeSettingsStore.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,4 +36,18 @@ TEST(OsdDrawnText, APeersFloodIsCutToAFewLinesOfAFewCharactersAndAShortTextStays
     EXPECT_EQ(OsdDrawnText(std::string(64 << 10, 'A')), std::string(kMostOsdCharacters, 'A'));
     // CR LF is one line end, as are a lone CR and a lone LF.
     EXPECT_EQ(OsdDrawnText("1\r\n2\r3\n4\n\n6\r\n7\r\n8\r\n9"), "1\r\n2\r3\n4\n\n6\r\n7\r\n8");
+}
+
+TEST(ReadOsdStyle, TheFontSizeIsKeptToAReadableRangeWhere255CharactersCanBeShaped) {
+    test::FakeSettingsStore store;
+    TSettings settings{store};
+    const auto sizeOf = [&](std::int32_t stored) {
+        settings.SetInt("OSD font size", stored);
+        return ReadOsdStyle(settings).Font.Size;
+    };
+    EXPECT_EQ(sizeOf(28), 28);
+    EXPECT_EQ(sizeOf(48), 40);
+    EXPECT_EQ(sizeOf(INT32_MAX), 40);
+    EXPECT_EQ(sizeOf(0), 8);
+    EXPECT_EQ(sizeOf(-12), 8);
 }

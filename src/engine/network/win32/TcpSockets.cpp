@@ -12,11 +12,13 @@ constexpr char kInfoHost[] = "localhost";
 } // namespace
 
 TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
-                         TCodeReceiver& receiver, IOnScreenDisplay& osd,
+                         TCodeReceiver& receiver,
+                         std::function<void(const std::string&)> showPeerText,
                          std::function<void()> closeOrigins,
                          std::function<void(const std::string&)> tellOpenFailure)
-    : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver), osd_(osd),
-      closeOrigins_(std::move(closeOrigins)), tellOpenFailure_(std::move(tellOpenFailure)) {
+    : TComponent(owner, std::move(name)), settings_(settings), receiver_(receiver),
+      showPeerText_(std::move(showPeerText)), closeOrigins_(std::move(closeOrigins)),
+      tellOpenFailure_(std::move(tellOpenFailure)) {
     TAV_CREATE(CtrlServerSocket,
                {.OnClientConnect = Handler(&TTcpSockets::CtrlServerSocketClientConnect),
                 .OnClientRead = Handler(&TTcpSockets::CtrlServerSocketClientRead),
@@ -29,6 +31,10 @@ TTcpSockets::TTcpSockets(TComponent* owner, std::string name, const TSettings& s
                 .OnClientRead = Handler(&TTcpSockets::InfoServerSocketClientRead)});
     TAV_CREATE(InfoClientSocket,
                {.Host = kInfoHost, .OnRead = Handler(&TTcpSockets::InfoClientSocketRead)});
+    // A timer's tick comes only when no other message waits: after the burst has been read.
+    TAV_CREATE(
+        InfoTextTimer,
+        {.Interval = 1, .Enabled = false, .OnTimer = Handler(&TTcpSockets::InfoTextTimerTimer)});
 }
 
 bool TTcpSockets::OpenTCPControl(bool active) {
@@ -115,11 +121,22 @@ void TTcpSockets::InfoServerSocketClientConnect(TObject*, TConnectionId connecti
 }
 
 void TTcpSockets::InfoServerSocketClientRead(TObject*, TConnectionId, const std::string& text) {
-    ShowInfoText(text, osd_);
+    KeepInfoText(text);
 }
 
 void TTcpSockets::InfoClientSocketRead(TObject*, const std::string& text) {
-    ShowInfoText(text, osd_);
+    KeepInfoText(text);
+}
+
+void TTcpSockets::KeepInfoText(const std::string& text) {
+    if (infoText_.Keep(text))
+        InfoTextTimer->SetEnabled(true);
+}
+
+void TTcpSockets::InfoTextTimerTimer(TObject*) {
+    InfoTextTimer->SetEnabled(false);
+    if (const std::string text = infoText_.Take(); !text.empty())
+        showPeerText_(text);
 }
 
 } // namespace tav

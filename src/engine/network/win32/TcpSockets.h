@@ -8,6 +8,7 @@
 #include "engine/recognition/CodeReceiver.h"
 #include "engine/settings/Settings.h"
 #include "framework/win32/Sockets.h"
+#include "framework/win32/Timer.h"
 
 #include <functional>
 
@@ -40,11 +41,12 @@ private:
 
 class TTcpSockets : public TComponent {
 public:
-    // `closeOrigins` closes every input origin: the control client's failure ends them all.
-    // `tellOpenFailure` shows the user why the origin did not open. Every reference must
-    // outlive this object.
+    // `showPeerText` shows a peer's text on the screen. `closeOrigins` closes every input
+    // origin: the control client's failure ends them all. `tellOpenFailure` shows the user why
+    // the origin did not open. Every reference must outlive this object.
     TTcpSockets(TComponent* owner, std::string name, const TSettings& settings,
-                TCodeReceiver& receiver, IOnScreenDisplay& osd, std::function<void()> closeOrigins,
+                TCodeReceiver& receiver, std::function<void(const std::string&)> showPeerText,
+                std::function<void()> closeOrigins,
                 std::function<void(const std::string&)> tellOpenFailure);
 
     // The TCP origin's routine: opening starts the control client and the control server that
@@ -76,16 +78,21 @@ public:
     void InfoServerSocketClientRead(TObject* sender, TConnectionId connection,
                                     const std::string& text);
     void InfoClientSocketRead(TObject* sender, const std::string& text);
+    void InfoTextTimerTimer(TObject* sender);
 
     TServerSocket* CtrlServerSocket = nullptr;
     TClientSocket* CtrlClientSocket = nullptr;
     TServerSocket* InfoServerSocket = nullptr;
     TClientSocket* InfoClientSocket = nullptr;
+    // Shows the text the info sockets received, once a burst has been read.
+    TTimer* InfoTextTimer = nullptr;
 
 private:
+    void KeepInfoText(const std::string& text);
+
     const TSettings& settings_;
     TCodeReceiver& receiver_;
-    IOnScreenDisplay& osd_;
+    std::function<void(const std::string&)> showPeerText_;
     std::function<void()> closeOrigins_;
     std::function<void(const std::string&)> tellOpenFailure_;
     // Why the control server last failed to listen.
@@ -96,6 +103,7 @@ private:
     TClientPeer infoClientPeer_{InfoClientSocket};
     TInfoReports reports_{infoServerPeers_, infoClientPeer_, ctrlServerPeers_};
     TControlServer ctrlServer_{settings_, receiver_, ctrlServerPeers_, reports_};
+    TInfoText infoText_;
 };
 
 } // namespace tav

@@ -43,7 +43,8 @@ void TMainForm::TestOriginMenuClick(TObject*) {
 
 void TMainForm::CreateRemotePeers() {
     TcpSockets = new TTcpSockets(
-        this, "TcpSockets", settings_, road_->Receiver(), *Osd,
+        this, "TcpSockets", settings_, road_->Receiver(),
+        [this](const std::string& text) { Osd->ShowPeerText(text); },
         [this] { road_->Origins().StartOrigins(false); },
         [this](const std::string& text) {
             SerialMessageBox(text, Translate(std::string(msg::InitializationResult)),

@@ -2,6 +2,9 @@
 
 #include "framework/win32/Seams.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tav {
 
 namespace {
@@ -61,13 +64,22 @@ void ReleaseDisplayClass() {
 }
 
 // Wine hands a window's shape to the X server in one request, which holds at most 32,767
-// rectangles; a larger shape hangs or ends the program. The text bound keeps the glyphs of
-// ordinary fonts far below it; this keeps any font below it too.
+// rectangles; a larger shape hangs or ends the program. The text bound and the font sizes keep
+// the glyphs of ordinary fonts below it; a text over it is drawn smaller.
 constexpr DWORD kMostShapeRectangles = 30000;
 
 DWORD RectangleCount(HRGN region) {
     const DWORD size = GetRegionData(region, 0, nullptr);
     return size > sizeof(RGNDATAHEADER) ? (size - sizeof(RGNDATAHEADER)) / sizeof(RECT) : 0;
+}
+
+HFONT CreateOsdFont(const TOsdFont& font, int size) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic,
+                       font.Underline, font.StrikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.Name.c_str());
 }
 
 // A device context of the window with the display's font selected; both given back at the end.
@@ -120,13 +132,7 @@ TOnScreenDisplay::~TOnScreenDisplay() {
 
 void TOnScreenDisplay::ApplyStyle(const TOsdStyle& style) {
     if (font_ == nullptr || !(style.Font == fontMade_)) {
-        HDC screen = GetDC(nullptr);
-        const int height = -MulDiv(style.Font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
-        HFONT font = CreateFontA(height, 0, 0, 0, style.Font.Bold ? FW_BOLD : FW_NORMAL,
-                                 style.Font.Italic, style.Font.Underline, style.Font.StrikeOut,
-                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                 DEFAULT_QUALITY, DEFAULT_PITCH, style.Font.Name.c_str());
+        HFONT font = CreateOsdFont(style.Font, style.Font.Size);
         if (font != nullptr) {
             if (font_ != nullptr)
                 DeleteObject(font_);
@@ -163,7 +169,41 @@ HRGN TOnScreenDisplay::GlyphRegion(HDC dc, const std::string& text, RECT& box) {
     return PathToRegion(dc);
 }
 
+HRGN TOnScreenDisplay::FittingShape(HDC dc, const std::string& text, const TOsdFont& font,
+                                    RECT& box, DWORD& error) {
+    HRGN region = GlyphRegion(dc, text, box);
+    error = GetLastError();
+    int size = font.Size;
+    while (region != nullptr && RectangleCount(region) > kMostShapeRectangles) {
+        // The count grows about in step with the size; a tenth to spare, since it does not fall
+        // quite as fast.
+        const auto fitting = static_cast<int>(std::int64_t{size} * kMostShapeRectangles * 9 / 10 /
+                                              RectangleCount(region));
+        DeleteObject(region);
+        region = nullptr;
+        error = ERROR_NOT_ENOUGH_MEMORY;
+        size = std::min(size - 1, fitting);
+        HFONT smaller = size > 0 ? CreateOsdFont(font, size) : nullptr;
+        if (smaller == nullptr)
+            break;
+        const HGDIOBJ previous = SelectObject(dc, smaller);
+        region = GlyphRegion(dc, text, box);
+        error = GetLastError();
+        SelectObject(dc, previous);
+        DeleteObject(smaller);
+    }
+    return region;
+}
+
 void TOnScreenDisplay::ShowOSD(const std::string& text) {
+    Draw(text, true);
+}
+
+void TOnScreenDisplay::ShowPeerText(const std::string& text) {
+    Draw(text, false);
+}
+
+void TOnScreenDisplay::Draw(const std::string& text, bool tellFailure) {
     BOOL saverRunning = FALSE;
     if (SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0) && saverRunning)
         MessageBeep(0);
@@ -187,15 +227,9 @@ void TOnScreenDisplay::ShowOSD(const std::string& text) {
     DWORD error = 0;
     {
         TFontDc dc(window_, font_);
-        region = GlyphRegion(dc.Get(), drawn, box);
-        error = GetLastError();
+        region = FittingShape(dc.Get(), drawn, style.Font, box, error);
         screenWidth = GetDeviceCaps(dc.Get(), HORZRES);
         screenHeight = GetDeviceCaps(dc.Get(), VERTRES);
-    }
-    if (region != nullptr && RectangleCount(region) > kMostShapeRectangles) {
-        DeleteObject(region);
-        region = nullptr;
-        error = ERROR_NOT_ENOUGH_MEMORY;
     }
     // The shape first: shown before it, the window would flash as a rectangle. The window owns
     // a region it took; one it did not take is still ours.
@@ -205,10 +239,11 @@ void TOnScreenDisplay::ShowOSD(const std::string& text) {
         region = nullptr;
     }
     if (region == nullptr) {
-        if (!regionErrorShown_)
+        if (tellFailure && !regionErrorShown_) {
             errors_.ShowError("The on-screen display could not shape the text \"" + drawn +
                               "\" (system error " + std::to_string(error) + ").");
-        regionErrorShown_ = true;
+            regionErrorShown_ = true;
+        }
         return;
     }
     regionErrorShown_ = false;

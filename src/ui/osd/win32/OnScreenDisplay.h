@@ -20,13 +20,17 @@ class TOnScreenDisplay : public TComponent, public IOnScreenDisplay, public IAct
 public:
     // Makes the hidden window "OSDWindow" of class "OSDClass", owned by `ownerWindow`. A failed
     // registration is told in a message box and the display goes on without showing. `errors`
-    // hears once of a text that could not be shaped.
+    // hears once of a text of the program's that could not be shaped.
     TOnScreenDisplay(TComponent* owner, const TSettings& settings, IErrorReporter& errors,
                      HWND ownerWindow = nullptr);
     ~TOnScreenDisplay() override;
 
-    // Shows the text at once, replacing any text shown, for the full display time.
+    // Shows the text at once, replacing any text shown, for the full display time. A shape
+    // with more rectangles than the window system takes is made again at a smaller size.
     void ShowOSD(const std::string& text) override;
+    // The same for a peer's text, of which a failure is told to nobody: a peer must not put
+    // messages on the user's screen.
+    void ShowPeerText(const std::string& text);
     // Hides the display and forgets the suffix.
     void OSDShowTimerTimer(TObject* sender);
 
@@ -43,8 +47,14 @@ protected:
     virtual HRGN GlyphRegion(HDC dc, const std::string& text, RECT& box);
 
 private:
+    void Draw(const std::string& text, bool tellFailure);
     // The font and the brush follow the settings.
     void ApplyStyle(const TOsdStyle& style);
+    // The outline of `text` with the font selected into `dc`, which is `font`, or at a smaller
+    // size of it where that has too many rectangles. None, with the error in `error`, when no
+    // size gives a shape.
+    HRGN FittingShape(HDC dc, const std::string& text, const TOsdFont& font, RECT& box,
+                      DWORD& error);
 
     const TSettings& settings_;
     IErrorReporter& errors_;

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <winsock2.h>
+
+#include <atomic>
+#include <thread>
+
 using namespace tav;
 using namespace tav::testing;
 using namespace std::chrono_literals;
@@ -54,13 +59,14 @@ struct TcpSockets : ::testing::Test {
     TRecognizer engine{doc, Ports()};
     FakeTimer endOfCode;
     TCodeReceiver receiver{doc, engine, endOfCode, fake.timer, [](unsigned) {}};
+    std::vector<std::string> peerText;
     int originsClosed = 0;
     std::vector<std::string> failures;
     TTcpSockets sockets{nullptr,
                         "Tcp",
                         settings,
                         receiver,
-                        fake.osd,
+                        [this](const std::string& text) { peerText.push_back(text); },
                         [this] { ++originsClosed; },
                         [this](const std::string& text) { failures.push_back(text); }};
     TCommandNode* remote = doc.AddRemote("R");
@@ -102,6 +108,87 @@ TEST_F(TcpSockets, TheControlServerGreetsEchoesAndDispatchesALineSentInTwoChunks
     EXPECT_TRUE(test::PumpUntil([&] { return !peer.client.Active(); }, 3s));
 }
 
+namespace {
+
+// A peer with a small receive window that sends every line before it reads anything, on a
+// thread of its own since it blocks. What it read is in `read` once it is `done`.
+struct FloodingPeer {
+    std::string read;
+    std::atomic<std::size_t> readSize{0};
+    std::atomic<bool> done{false};
+    std::thread thread;
+
+    FloodingPeer(int port, std::string lines)
+        : thread([this, port, lines = std::move(lines)] { Run(port, lines); }) {}
+    ~FloodingPeer() { thread.join(); }
+
+    void Run(int port, const std::string& lines) {
+        const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        const int window = 4096;
+        // Bounds every wait, so the thread ends whatever the program does.
+        const DWORD limitMs = 20000;
+        setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&window), sizeof window);
+        setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limitMs),
+                   sizeof limitMs);
+        setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limitMs),
+                   sizeof limitMs);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<u_short>(port));
+        if (connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+            send(s, lines.data(), static_cast<int>(lines.size()), 0) ==
+                static_cast<int>(lines.size())) {
+            char buffer[8192];
+            for (int n; (n = recv(s, buffer, sizeof buffer, 0)) > 0;) {
+                read.append(buffer, static_cast<std::size_t>(n));
+                readSize = read.size();
+            }
+        }
+        closesocket(s);
+        done = true;
+    }
+};
+
+} // namespace
+
+TEST_F(TcpSockets, AClientThatReadsOnlyAfterSendingGetsEveryEchoAndEveryAnswerInOrder) {
+    settings.SetBool("TCP/IP server enabled", true);
+    ASSERT_TRUE(sockets.OpenTCPControl(true));
+    constexpr int kLines = 100000;
+    std::string lines;
+    for (int i = 0; i < kLines; ++i) {
+        std::string line = "line " + std::to_string(i) + " ";
+        lines += line + std::string(99 - line.size(), '.') + "\n";
+    }
+    const std::string ok = "TVRL: cmd ok\r\n";
+    FloodingPeer peer(sockets.CtrlServerSocket->LocalPort(), lines);
+    const std::size_t whole = 13 + lines.size() + kLines * ok.size();
+    ASSERT_TRUE(test::PumpUntil([&] { return peer.readSize >= whole || peer.done; }, 60s));
+    // Its reading ends with the server's farewell.
+    sockets.OpenTCPControl(false);
+    ASSERT_TRUE(test::PumpUntil([&] { return peer.done.load(); }, 30s));
+
+    const std::string bye = "TVRL: bye\r\n";
+    ASSERT_EQ(peer.read.substr(0, 13), "TVRL: ready\r\n");
+    ASSERT_TRUE(peer.read.ends_with(bye)) << "read " << peer.read.size() << " of " << whole;
+    std::string echoed;
+    std::size_t answers = 0;
+    std::size_t linesEchoed = 0;
+    for (std::size_t at = 13; at < peer.read.size() - bye.size();) {
+        if (peer.read.compare(at, ok.size(), ok) == 0) {
+            ++answers;
+            ASSERT_LE(answers, linesEchoed) << "each answer follows its line's echo";
+            at += ok.size();
+            continue;
+        }
+        linesEchoed += peer.read[at] == '\n';
+        echoed += peer.read[at++];
+    }
+    EXPECT_EQ(answers, static_cast<std::size_t>(kLines));
+    EXPECT_TRUE(echoed == lines) << "echoed " << echoed.size() << " of " << lines.size();
+}
+
 TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) {
     sockets.ActivateInfoSockets();
     EXPECT_FALSE(sockets.InfoServerSocket->Active()) << "no part of the info line is chosen";
@@ -115,8 +202,34 @@ TEST_F(TcpSockets, TheInfoServerCarriesEachFiredCommandAndShowsWhatItsPeersSay) 
     engine.FireCommand(*abc->Data());
     EXPECT_TRUE(peer.Reads("ABC\r\n"));
     peer.client.SendText("Hello");
-    EXPECT_TRUE(test::PumpUntil([&] { return !fake.osd.shown.empty(); }, 3s));
-    EXPECT_EQ(fake.osd.shown, std::vector<std::string>{"Hello"});
+    EXPECT_TRUE(test::PumpUntil([&] { return !peerText.empty(); }, 3s));
+    EXPECT_EQ(peerText, std::vector<std::string>{"Hello"});
+}
+
+TEST_F(TcpSockets, ABurstOnTheInfoPortIsShownOnceWithTheTextThatCameLast) {
+    settings.SetBool("TCP/IP info send command", true);
+    sockets.ActivateInfoSockets();
+    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(sockets.InfoServerSocket->LocalPort()));
+    ASSERT_EQ(connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(
+        test::PumpUntil([&] { return sockets.InfoServerSocket->Connections().size() == 1; }, 3s));
+    // Several chunks, all there before the program reads the first.
+    std::string burst;
+    for (int i = 0; burst.size() < (32 << 10); ++i)
+        burst += "line " + std::to_string(i) + "\r\n";
+    burst += "the end";
+    ASSERT_EQ(send(s, burst.data(), static_cast<int>(burst.size()), 0),
+              static_cast<int>(burst.size()));
+    closesocket(s);
+
+    EXPECT_TRUE(test::PumpUntil(
+        [&] { return sockets.InfoServerSocket->Connections().empty() && !peerText.empty(); }, 3s));
+    ASSERT_EQ(peerText.size(), 1u);
+    EXPECT_TRUE(burst.ends_with(peerText[0]));
 }
 
 TEST_F(TcpSockets, TheInfoServerClosesAPeerOutsideTheAllowedAddressesWithoutAWord) {

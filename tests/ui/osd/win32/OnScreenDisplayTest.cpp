@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -141,23 +142,28 @@ TEST_F(OnScreenDisplay, TheDisplayHidesAfterItsTimeAndForgetsTheSuffix) {
 
 namespace {
 
-// Makes no region while `fail` is set, or the one `shape` makes while that is set; notes the
-// font each text is drawn with and the region it made last.
+// Makes no region while `fail` is set, or the one `shape` makes for the font's height in pixels
+// while that is set; notes the font each text is drawn with, its height, and the region it made
+// last.
 struct WatchedDisplay : TOnScreenDisplay {
     using TOnScreenDisplay::TOnScreenDisplay;
     bool fail = false;
-    std::function<HRGN()> shape;
+    std::function<HRGN(int height)> shape;
     HRGN made = nullptr;
     std::vector<HGDIOBJ> fonts;
+    std::vector<int> heights;
     HRGN GlyphRegion(HDC dc, const std::string& text, RECT& box) override {
         fonts.push_back(GetCurrentObject(dc, OBJ_FONT));
+        LOGFONTA font{};
+        GetObjectA(fonts.back(), sizeof font, &font);
+        heights.push_back(std::abs(font.lfHeight));
         if (fail) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return nullptr;
         }
         if (!shape)
             return made = TOnScreenDisplay::GlyphRegion(dc, text, box);
-        made = shape();
+        made = shape(heights.back());
         GetRgnBox(made, &box);
         return made;
     }
@@ -175,6 +181,14 @@ HRGN Comb(int height) {
     }
     points.push_back({800 + height, height + 1});
     return CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE);
+}
+
+DWORD Rectangles(HWND window) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(window, region);
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    DeleteObject(region);
+    return (size - sizeof(RGNDATAHEADER)) / sizeof(RECT);
 }
 
 } // namespace
@@ -238,14 +252,14 @@ TEST(OnScreenDisplayClass, TheClassBrushGoesWithTheLastDisplay) {
 
 TEST_F(OnScreenDisplay, AShapeTooComplexForTheWindowSystemIsFreedAndReportedNotShown) {
     WatchedDisplay shapes(nullptr, settings, errors);
-    shapes.shape = [] { return Comb(200); };
+    shapes.shape = [](int) { return Comb(200); };
     shapes.ShowOSD("Comb");
     test::PumpFor(100ms);
     EXPECT_FALSE(IsWindowVisible(shapes.Handle()));
     EXPECT_EQ(GetObjectType(shapes.made), 0u);
     EXPECT_EQ(errors.shown.size(), 1u);
 
-    shapes.shape = [] { return Comb(10); };
+    shapes.shape = [](int) { return Comb(10); };
     shapes.ShowOSD("Comb");
     EXPECT_TRUE(IsWindowVisible(shapes.Handle())) << "a shape the window system takes shows";
 }
@@ -254,10 +268,38 @@ TEST_F(OnScreenDisplay, AShapeTheWindowDidNotTakeIsFreedAndReported) {
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     WatchedDisplay shapes(nullptr, settings, errors, owner);
-    shapes.shape = [] { return CreateRectRgn(0, 0, 50, 20); };
+    shapes.shape = [](int) { return CreateRectRgn(0, 0, 50, 20); };
     DestroyWindow(owner); // and the display's window with it
     ASSERT_FALSE(IsWindow(shapes.Handle()));
     shapes.ShowOSD("Gone");
     EXPECT_EQ(GetObjectType(shapes.made), 0u);
     EXPECT_EQ(errors.shown.size(), 1u);
+}
+
+TEST_F(OnScreenDisplay, AShapeOverWhatTheWindowSystemTakesIsMadeAgainAtASizeThatFits) {
+    WatchedDisplay shapes(nullptr, settings, errors);
+    settings.SetInt("OSD font size", 40);
+    // Too many rectangles for a font higher than 40 pixels, such as one of 40 points.
+    shapes.shape = [](int height) { return Comb(height > 40 ? 200 : 10); };
+    shapes.ShowOSD("Comb");
+    EXPECT_TRUE(IsWindowVisible(shapes.Handle()));
+    EXPECT_TRUE(errors.shown.empty());
+    ASSERT_EQ(shapes.heights.size(), 2u);
+    EXPECT_LT(shapes.heights[1], shapes.heights[0]);
+    EXPECT_LE(Rectangles(shapes.Handle()), 30000u);
+}
+
+TEST_F(OnScreenDisplay, APeersTextShowsWithinWhatTheWindowSystemTakesAndNeverRaisesAMessage) {
+    settings.SetInt("OSD font size", 48);
+    osd.ShowPeerText(std::string(255, '@'));
+    EXPECT_TRUE(Visible());
+    EXPECT_LE(Rectangles(Window()), 30000u);
+
+    WatchedDisplay shapes(nullptr, settings, errors);
+    shapes.fail = true;
+    shapes.ShowPeerText("Peer");
+    EXPECT_TRUE(errors.shown.empty());
+    shapes.ShowOSD("Own");
+    EXPECT_EQ(errors.shown.size(), 1u) << "the program's own text is told";
+    EXPECT_EQ(boxes, 0);
 }
