@@ -131,6 +131,10 @@ TEST_F(SettingsDialog, AnOriginBoxStopsTheOriginsAndAMouseClickOnTheKeyboardOffe
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(host.originStops, 3);
     EXPECT_TRUE(dialog.AverWndBtn->Enabled());
+    // Any mouse button released over the checked box asks.
+    boxAnswer = IDNO;
+    SendMessageA(dialog.AverChBx->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(boxes.size(), 2u);
 }
 
 TEST_F(SettingsDialog, ThePasswordIsStoredEncipheredAndAnEmptyOneRemovesTheProtection) {
