@@ -3,7 +3,18 @@
 #include "engine/settings/SettingsTable.h"
 #include "framework/Text.h"
 
+#include <algorithm>
+
 namespace tav {
+
+namespace {
+
+std::string_view DefaultText(std::string_view name) {
+    const TSettingDef* def = FindSettingDef(name);
+    return def != nullptr ? def->DefaultStr : std::string_view{};
+}
+
+} // namespace
 
 std::array<std::string, 4> SplitAddress(std::string_view text) {
     std::array<std::string, 4> parts;
@@ -26,6 +37,13 @@ bool ValidAddressPart(std::string_view part) {
     return TryStrToInt(part).value_or(256) <= 255;
 }
 
+std::array<std::string, 4> StoredAddressParts(const TSettings& settings, std::string_view name) {
+    const auto parts = SplitAddress(settings.Str(name));
+    if (std::all_of(parts.begin(), parts.end(), ValidAddressPart))
+        return parts;
+    return SplitAddress(DefaultText(name));
+}
+
 std::optional<std::uint32_t> IPToInt(std::string_view text) {
     std::uint32_t result = 0;
     for (const std::string& piece : SplitAddress(text)) {
@@ -44,8 +62,7 @@ std::optional<std::uint32_t> IPToInt(std::string_view text) {
 std::uint32_t StoredAddress(const TSettings& settings, std::string_view name) {
     if (const auto stored = IPToInt(settings.Str(name)))
         return *stored;
-    const TSettingDef* def = FindSettingDef(name);
-    return def != nullptr ? IPToInt(def->DefaultStr).value_or(0) : 0;
+    return IPToInt(DefaultText(name)).value_or(0);
 }
 
 bool AllowedPeer(const TSettings& settings, std::string_view address) {

@@ -19,6 +19,10 @@ std::array<std::string, 4> SplitAddress(std::string_view text);
 // What an address field may hold: nothing (it counts 0), or a decimal number from 0 to 255.
 bool ValidAddressPart(std::string_view part);
 
+// The stored address or mask named `name` in the four fields that show it; when a part is not
+// one a field may hold, the whole value counts as the setting's default.
+std::array<std::string, 4> StoredAddressParts(const TSettings& settings, std::string_view name);
+
 // "192.168.0.1" to 0xC0A80001, the first part in the highest byte, the parts as SplitAddress
 // cuts them; an empty part counts 0 ("10.1" is 0x0A000001). None when a part is not a number or
 // lies outside 0..255.

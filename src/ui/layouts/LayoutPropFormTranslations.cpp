@@ -19,9 +19,12 @@ constexpr std::string_view kProperties[] = {
 
 constexpr std::string_view kDirectKeys[] = {direct::LayoutPropFormCaption};
 
+// The main window's text, which this dialog tells in its own language too.
+const std::string_view kMessages[] = {msg::EmptyName};
+
 } // namespace
 
-constexpr TFormTranslations LayoutPropFormTranslations{
-    "LayoutPropForm", ",", kProperties, kDirectKeys, {}};
+constexpr TFormTranslations LayoutPropFormTranslations{"LayoutPropForm", ",", kProperties,
+                                                       kDirectKeys, kMessages};
 
 } // namespace tav

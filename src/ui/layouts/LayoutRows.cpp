@@ -1,5 +1,7 @@
 #include "ui/layouts/LayoutRows.h"
 
+#include "engine/document/Names.h"
+
 #include <algorithm>
 #include <unordered_set>
 
@@ -18,12 +20,16 @@ TLayoutRows::TLayoutRows(TDocument& doc) : doc_(doc) {
         rows_.push_back({{layout->Name, layout->WndTitle, layout->Application}, layout.get()});
 }
 
-void TLayoutRows::Append(TLayoutTexts texts) {
+bool TLayoutRows::Append(TLayoutTexts texts) {
+    if (IsEmptyName(texts.Name))
+        return false;
     rows_.push_back({std::move(texts), nullptr});
+    return true;
 }
 
 bool TLayoutRows::Replace(int row, TLayoutTexts texts) {
-    if (!LayoutRowEditable(row) || static_cast<std::size_t>(row) >= rows_.size())
+    if (!LayoutRowEditable(row) || static_cast<std::size_t>(row) >= rows_.size() ||
+        IsEmptyName(texts.Name))
         return false;
     rows_[static_cast<std::size_t>(row)].Texts = std::move(texts);
     return true;

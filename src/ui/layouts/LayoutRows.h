@@ -42,8 +42,10 @@ public:
     explicit TLayoutRows(TDocument& doc);
 
     const std::vector<TLayoutRow>& Rows() const { return rows_; }
-    void Append(TLayoutTexts texts);
-    // False for the first row and for a row that is not there.
+    // A layout is chosen by its name in the main window: texts with an empty name (see
+    // IsEmptyName) are refused, and false tells so.
+    bool Append(TLayoutTexts texts);
+    // False also for the first row and for a row that is not there.
     bool Replace(int row, TLayoutTexts texts);
     // A row of its own is removed without a question; a row with a layout is removed, with its
     // layout from the document, only when `confirm` says yes and the document still has that

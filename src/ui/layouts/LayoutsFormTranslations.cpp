@@ -32,8 +32,9 @@ constexpr std::string_view kDirectKeys[] = {
     direct::LayoutsFormCaption, direct::LayoutsFormColumn0Caption,
     direct::LayoutsFormColumn1Caption, direct::LayoutsFormColumn2Caption};
 
-constexpr std::string_view kMessages[] = {msg::DeleteLayoutQuestion, msg::DeleteLayoutQuestionEnd,
-                                          msg::DeleteLayout};
+// The last is the main window's text, which this dialog tells in its own language too.
+const std::string_view kMessages[] = {msg::DeleteLayoutQuestion, msg::DeleteLayoutQuestionEnd,
+                                      msg::DeleteLayout, msg::EmptyName};
 
 } // namespace
 

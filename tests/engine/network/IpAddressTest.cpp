@@ -22,6 +22,19 @@ TEST(IpAddress, ADamagedStoredMaskFallsBackToItsDefaultNeverToLettingEveryoneIn)
     EXPECT_EQ(StoredAddress(settings, "TCP/IP server IP"), 0xC0A80007u);
 }
 
+TEST(IpAddress, AStoredAddressTheFieldsCannotHoldIsShownAsItsDefault) {
+    using Parts = std::array<std::string, 4>;
+    test::FakeSettingsStore store;
+    TSettings settings(store);
+    settings.SetStr("TCP/IP server IP", "1000.0.0.1");
+    EXPECT_EQ(StoredAddressParts(settings, "TCP/IP server IP"), (Parts{"127", "0", "0", "0"}));
+    settings.SetStr("TCP/IP server filter", "255.255. 255.0");
+    EXPECT_EQ(StoredAddressParts(settings, "TCP/IP server filter"),
+              (Parts{"255", "255", "255", "0"}));
+    settings.SetStr("TCP/IP server IP", "10.1");
+    EXPECT_EQ(StoredAddressParts(settings, "TCP/IP server IP"), (Parts{"10", "", "", "1"}));
+}
+
 TEST(IpAddress, AnAddressSplitsIntoTheFieldsItIsShownAndCheckedIn) {
     using Parts = std::array<std::string, 4>;
     EXPECT_EQ(SplitAddress("192.168.0.1"), (Parts{"192", "168", "0", "1"}));

@@ -73,19 +73,31 @@ TEST_F(LayoutRows, NoKeepsTheLayoutARowOfItsOwnGoesUnaskedAndTheFirstRowStays) {
 TEST_F(LayoutRows, AcceptKeepsEachLayoutInItsPlaceAndAppendsNewOnesInRowOrder) {
     TAction* item = doc.AddAction(player, "item");
     TLayoutRows rows(doc);
-    rows.Append({"", "", ""});
+    rows.Append({"Mail", "", ""});
     rows.Append({"Calc", "Calculator", "SciCalc"});
     EXPECT_TRUE(rows.Replace(1, {"Player", "Media; Player", "WMPlayerApp"}));
     // Nothing reaches the document before Accept.
     EXPECT_EQ(player->WndTitle, "Media");
     rows.Accept();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Default", "Player", "Editor", "", "Calc"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Default", "Player", "Editor", "Mail", "Calc"}));
     EXPECT_EQ(doc.Layouts()[1].get(), player);
     EXPECT_EQ(player->WndTitle, "Media; Player");
     EXPECT_EQ(player->Application, "WMPlayerApp");
     EXPECT_EQ(item->Layout, player);
     EXPECT_EQ(doc.Layouts()[4]->Application, "SciCalc");
     EXPECT_TRUE(doc.Layouts()[4]->Actions.empty());
+}
+
+// The main window's layout box would show a blank entry that no one can tell apart.
+TEST_F(LayoutRows, AnEmptyNameIsRefusedForANewRowAndForAnEditedOne) {
+    TLayoutRows rows(doc);
+    EXPECT_FALSE(rows.Append({"", "Untitled", "Notepad"}));
+    EXPECT_FALSE(rows.Append({" \t", "", ""}));
+    EXPECT_FALSE(rows.Replace(1, {"", "Media", "WMP"}));
+    ASSERT_EQ(rows.Rows().size(), 3u);
+    EXPECT_EQ(rows.Rows()[1].Texts, (TLayoutTexts{"Player", "Media", "WMP"}));
+    rows.Accept();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Default", "Player", "Editor"}));
 }
 
 TEST_F(LayoutRows, ALayoutGoneWhileTheQuestionWasOpenIsNeitherDeletedAgainNorBroughtBack) {

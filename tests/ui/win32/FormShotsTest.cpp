@@ -1,6 +1,9 @@
 // Pictures of the forms, in English and with texts 40 % longer, at the DPI the run has (96, and
-// 144 in the dpi144 run), to look at before a form is called done.
+// 144 in the dpi144 run), to look at before a form is called done. Each look is also checked:
+// nothing in it is clipped, the texts a dialog reads straight from the file included, and a
+// dialog that its texts make as wide as it is grows with the longer ones.
 
+#include "Clipping.h"
 #include "LongerTexts.h"
 #include "SampleDialog.h"
 #include "framework/win32/Pump.h"
@@ -30,6 +33,23 @@ using namespace tav;
 
 namespace {
 
+// Saves the picture of the form as it shows now, and checks that nothing in it is clipped.
+void Shoot(TForm& form, const std::string& name) {
+    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+    test::ExpectNothingClipped(form, name);
+}
+
+void ShowAndShoot(TForm& form, const std::string& name) {
+    form.Show();
+    test::PumpFor(std::chrono::milliseconds(40));
+    Shoot(form, name);
+}
+
+// A dialog is measured from its texts: the one with the longer texts is wider.
+void ExpectWider(const TForm& longer, const TForm& english, const std::string& name) {
+    EXPECT_GT(longer.ClientWidth(), english.ClientWidth()) << name << " does not grow";
+}
+
 TEST(SampleDialogDpi, PagesAreSavedAsPicturesInEnglishAndWithLongerTexts) {
     test::TSampleSettings settings;
     test::TSampleDialog dialog(nullptr, settings);
@@ -41,7 +61,7 @@ TEST(SampleDialogDpi, PagesAreSavedAsPicturesInEnglishAndWithLongerTexts) {
             test::PumpFor(std::chrono::milliseconds(40));
             const std::string name =
                 "sample-dialog-" + dialog.PageCtl->Page(page)->Name() + "-" + language;
-            EXPECT_NO_THROW(test::SaveScreenshot(dialog.Handle(), name)) << name;
+            Shoot(dialog, name);
         }
     };
     const int englishWidth = dialog.ClientWidth();
@@ -108,7 +128,7 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
             form.ActionPageCtrl->SetActivePage(page);
             test::PumpFor(std::chrono::milliseconds(40));
             const std::string name = "main-window-" + page->Name() + "-" + language;
-            EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+            Shoot(form, name);
         }
     };
     shoot("english");
@@ -121,12 +141,6 @@ TEST(MainWindowDpi, IsSavedAsAPictureInEnglishAndWithLongerTexts) {
 } // namespace
 
 namespace {
-
-void ShowAndShoot(TForm& form, const std::string& name) {
-    form.Show();
-    test::PumpFor(std::chrono::milliseconds(40));
-    EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
-}
 
 // A direct-read line of the language file, 40 % longer than `english`.
 std::string LongerDirect(std::string_view key, const std::string& english) {
@@ -178,6 +192,7 @@ TEST(SmallDialogsDpi, OriginTestDialogIsSavedInEnglishAndWithLongerTexts) {
                           LongerDirect(direct::TestOriginFormCaption, english.Caption()));
     TTestOriginForm longer(nullptr, origins(), {}, file);
     shoot(longer, "origin-test-longer");
+    ExpectWider(longer, english, "origin test");
 }
 
 } // namespace
@@ -249,6 +264,7 @@ TEST(PortDialogsDpi, TheSerialDialogOfEachPortIsSavedInEnglishAndWithLongerTexts
                                                     direct::SerialSettingsFormCaption));
         longer.PortKind = look.Kind;
         ShowAndShoot(longer, std::string(look.Name) + "-longer");
+        ExpectWider(longer, english, look.Name);
     }
 }
 
@@ -263,6 +279,7 @@ TEST(PortDialogsDpi, TheTcpDialogIsSavedInEnglishAndWithLongerTexts) {
                             LongerDialogFile(folder, english, TCPSettingsFormTranslations,
                                              direct::TCPSettingsFormCaption));
     ShowAndShoot(longer, "tcp-dialog-longer");
+    ExpectWider(longer, english, "TCP/IP dialog");
 }
 
 } // namespace
@@ -287,7 +304,7 @@ TEST(SettingsDialogDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
             test::PumpFor(std::chrono::milliseconds(40));
             const std::string name =
                 "settings-" + form.PageCtrl->Page(page)->Name() + "-" + language;
-            EXPECT_NO_THROW(test::SaveScreenshot(form.Handle(), name)) << name;
+            Shoot(form, name);
         }
     };
     const TSettingsFormPlaces places{program.Path().string(), "\\NoAppEvents"};
@@ -335,7 +352,7 @@ TEST(ActionEditorDpi, EveryPageIsSavedInEnglishAndWithLongerTexts) {
             test::PumpFor(std::chrono::milliseconds(40));
             const std::string name =
                 "action-editor-" + editor->PanelsCtrl->ActivePage()->Name() + "-" + language;
-            EXPECT_NO_THROW(test::SaveScreenshot(editor->Handle(), name)) << name;
+            Shoot(*editor, name);
         }
     };
     shoot("english");

@@ -3,6 +3,7 @@
 // every page, and no caption is clipped, in English and with texts 40 % longer. A new form
 // joins by one line in kForms.
 
+#include "Clipping.h"
 #include "LongerTexts.h"
 #include "SampleDialog.h"
 #include "framework/Text.h"
@@ -31,6 +32,9 @@
 #include <set>
 
 using namespace tav;
+using tav::test::CollectControls;
+using tav::test::ShownControls;
+using tav::test::ShowsMnemonic;
 
 namespace {
 
@@ -157,22 +161,6 @@ bool ServedDirectly(const TFormTranslations& table, std::string_view key) {
            table.DirectKeys.end();
 }
 
-void CollectControls(TControl* parent, std::vector<TControl*>& out) {
-    for (TControl* c : parent->Controls()) {
-        out.push_back(c);
-        CollectControls(c, out);
-    }
-}
-
-std::vector<TControl*> ShownControls(TForm& form) {
-    std::vector<TControl*> all, shown;
-    CollectControls(&form, all);
-    for (TControl* c : all)
-        if (IsWindowVisible(c->Handle()))
-            shown.push_back(c);
-    return shown;
-}
-
 // Every way the form can look: each page of each page control in turn (one look without).
 void ForEachPage(TForm& form, const std::function<void(const std::string& page)>& check) {
     std::vector<TControl*> all;
@@ -192,27 +180,6 @@ void ForEachPage(TForm& form, const std::function<void(const std::string& page)>
         check(form.Name());
 }
 
-bool ShowsMnemonic(const TControl* c) {
-    return dynamic_cast<const TLabel*>(c) || dynamic_cast<const TButton*>(c) ||
-           dynamic_cast<const TButtonControl*>(c) || dynamic_cast<const TGroupBox*>(c) ||
-           dynamic_cast<const TRadioGroup*>(c);
-}
-
-// The room a caption has inside its control, in pixels.
-int CaptionRoom(const TControl* c, int clientWidth) {
-    if (dynamic_cast<const TButtonControl*>(c))
-        return clientWidth - c->ToPixels(kCheckMarkSpace);
-    if (dynamic_cast<const TButton*>(c))
-        return clientWidth - c->ToPixels(6);
-    if (dynamic_cast<const TGroupBox*>(c) || dynamic_cast<const TRadioGroup*>(c))
-        return clientWidth - c->ToPixels(2 * kGroupPadding);
-    return clientWidth;
-}
-
-HFONT FontOf(const TControl* c) {
-    return reinterpret_cast<HFONT>(SendMessageA(c->Handle(), WM_GETFONT, 0, 0));
-}
-
 // The form shown; the suite named ...Dpi runs at 96 and at 144 DPI, the one named ...Keys alone
 // (it follows the keyboard focus).
 struct ShownForm : ::testing::TestWithParam<FormEntry> {
@@ -228,32 +195,7 @@ struct ShownForm : ::testing::TestWithParam<FormEntry> {
 struct FormsContractDpi : ShownForm {
     void ExpectNothingClipped(const std::string& language) {
         ForEachPage(*form, [&](const std::string& page) {
-            for (TControl* c : ShownControls(*form)) {
-                RECT client{}, inParent{};
-                GetClientRect(c->Handle(), &client);
-                GetWindowRect(c->Handle(), &inParent);
-                MapWindowPoints(HWND_DESKTOP, GetParent(c->Handle()),
-                                reinterpret_cast<POINT*>(&inParent), 2);
-                RECT parent{};
-                GetClientRect(GetParent(c->Handle()), &parent);
-                const std::string where = language + ", page " + page + ": " + c->Name();
-                EXPECT_TRUE(inParent.left >= 0 && inParent.top >= 0 &&
-                            inParent.right <= parent.right && inParent.bottom <= parent.bottom)
-                    << where << " reaches out of its parent";
-                if (auto* pages = dynamic_cast<TPageControl*>(c))
-                    for (int i = 0; i < pages->PageCount(); ++i) {
-                        RECT tab{};
-                        SendMessageA(c->Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i),
-                                     reinterpret_cast<LPARAM>(&tab));
-                        EXPECT_LE(tab.right, client.right) << where << " hides a tab";
-                    }
-                if (!ShowsMnemonic(c) || c->Caption().empty())
-                    continue;
-                const TSize text = TextExtent(FontOf(c), c->Caption());
-                EXPECT_LE(text.Width, CaptionRoom(c, client.right))
-                    << where << " clips \"" << c->Caption() << "\"";
-                EXPECT_LE(text.Height, client.bottom) << where << " is lower than its text";
-            }
+            test::ExpectNothingClipped(*form, language + ", page " + page);
         });
     }
 };

@@ -1,5 +1,7 @@
 #include "ui/layouts/win32/LayoutPropForm.h"
 
+#include "engine/document/Names.h"
+#include "framework/win32/Seams.h"
 #include "ui/lang/FormTranslations.h"
 #include "ui/lang/win32/DialogLanguage.h"
 
@@ -18,8 +20,10 @@ TLayoutPropForm::TLayoutPropForm(TComponent* owner, std::string languageFile)
     TAV_CREATE(WinTitleEdBx, {.Parent = this, .Width = 220});
     TAV_CREATE(ClassNameLbl, {.Parent = this, .Caption = "Name of the class:"});
     TAV_CREATE(ClassNameEdBx, {.Parent = this, .Width = 220});
-    TAV_CREATE(AcceptBtn,
-               {.Parent = this, .Caption = "&Accept", .ModalResult = mrOk, .Default = true});
+    TAV_CREATE(AcceptBtn, {.Parent = this,
+                           .Caption = "&Accept",
+                           .Default = true,
+                           .OnClick = Handler(&TLayoutPropForm::AcceptBtnClick)});
     TAV_CREATE(CancelBtn,
                {.Parent = this, .Caption = "Cancel", .ModalResult = mrCancel, .Cancel = true});
     Lang = CreateFormLanguage(this, LayoutPropFormTranslations);
@@ -37,6 +41,15 @@ void TLayoutPropForm::FormShow(TObject*) {
     ShowInLanguage(*this, *Lang, languageFile_, direct::LayoutPropFormCaption);
 }
 
+void TLayoutPropForm::AcceptBtnClick(TObject*) {
+    if (IsEmptyName(LayoutNameEdBx->Text())) {
+        RefuseEmptyLayoutName(*this, *Lang);
+        FocusByKeyboard(LayoutNameEdBx);
+        return;
+    }
+    ModalResult = mrOk;
+}
+
 void TLayoutPropForm::ShowTexts(const TLayoutTexts& texts) {
     LayoutNameEdBx->SetText(texts.Name);
     WinTitleEdBx->SetText(texts.WndTitle);
@@ -45,6 +58,10 @@ void TLayoutPropForm::ShowTexts(const TLayoutTexts& texts) {
 
 TLayoutTexts TLayoutPropForm::Texts() const {
     return {LayoutNameEdBx->Text(), WinTitleEdBx->Text(), ClassNameEdBx->Text()};
+}
+
+void RefuseEmptyLayoutName(TForm& form, TLanguage& lang) {
+    ShowMessageBox(lang.GetMessageText(msg::EmptyName), form.Caption(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool EditLayoutTexts(const std::string& languageFile, TLayoutTexts& texts) {

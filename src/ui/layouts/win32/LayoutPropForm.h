@@ -1,6 +1,7 @@
 #pragma once
 // The layout properties dialog: a layout's name, window title and class name, as a row of the
-// layouts dialog holds them. No field is checked: an empty name is a name too.
+// layouts dialog holds them. Accept refuses an empty name and keeps the dialog open; title and
+// class may be empty.
 
 #include "framework/win32/Forms.h"
 #include "framework/win32/StdCtrls.h"
@@ -17,6 +18,7 @@ public:
     TLayoutPropForm(TComponent* owner, std::string languageFile);
 
     void FormShow(TObject* sender);
+    void AcceptBtnClick(TObject* sender);
     void ShowTexts(const TLayoutTexts& texts);
     TLayoutTexts Texts() const;
 
@@ -33,6 +35,9 @@ public:
 private:
     std::string languageFile_;
 };
+
+// Tells the user of `form` that a layout needs a name, in the language of `lang`.
+void RefuseEmptyLayoutName(TForm& form, TLanguage& lang);
 
 // Runs the dialog modally on `texts`; true, with the texts as entered, on Accept.
 bool EditLayoutTexts(const std::string& languageFile, TLayoutTexts& texts);

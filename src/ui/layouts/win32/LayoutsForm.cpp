@@ -169,16 +169,17 @@ void TLayoutsForm::AddBtnClick(TObject*) {
     if (node == nullptr)
         return;
     const TTreeNode* root = node->Parent() != nullptr ? node->Parent() : node;
-    rows_.Append(LayoutTextsOf(*WindowOfNode(root), *WindowOfNode(node)));
+    if (!rows_.Append(LayoutTextsOf(*WindowOfNode(root), *WindowOfNode(node)))) {
+        RefuseEmptyLayoutName(*this, *Lang);
+        return;
+    }
     ShowRows(LayoutList->ItemIndex());
 }
 
 void TLayoutsForm::NewLayoutBtnClick(TObject*) {
     TLayoutTexts texts{kNewLayoutName, "", ""};
-    if (!EditLayoutTexts(languageFile_, texts))
-        return;
-    rows_.Append(std::move(texts));
-    ShowRows(LayoutList->ItemIndex());
+    if (EditLayoutTexts(languageFile_, texts) && rows_.Append(std::move(texts)))
+        ShowRows(LayoutList->ItemIndex());
 }
 
 void TLayoutsForm::PropLayoutBtnClick(TObject*) {

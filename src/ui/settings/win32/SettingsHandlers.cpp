@@ -38,11 +38,9 @@ void TSettingsForm::OriginChBxClick(TObject* sender) {
     host_.StopOrigins();
 }
 
-// Only a click with the mouse offers the presets; the space bar checks the box and asks nothing.
-void TSettingsForm::KeyboardChBxMouseUp(TObject* sender, TMouseButton button, TShiftState, int,
-                                        int) {
-    if (button != TMouseButton::Left)
-        return;
+// The release of any mouse button over a checked box offers the presets; the space bar checks
+// the box and asks nothing.
+void TSettingsForm::KeyboardChBxMouseUp(TObject* sender, TMouseButton, TShiftState, int, int) {
     if (sender == KeyboardChBx && KeyboardChBx->Checked())
         OfferDefaults(KeyboardChBx, "Multimedia Keyboard");
     else if (sender == AverChBx && AverChBx->Checked())

@@ -94,8 +94,8 @@ TTCPSettingsForm::TTCPSettingsForm(TComponent* owner, TSettings& settings, std::
     ClientPortUpDwn->SetPosition(StoredPort(settings_, "TCP/IP client port"));
     ClientHostEdBx->SetText(settings_.Str("TCP/IP client host"));
     ServerPortUpDwn->SetPosition(StoredPort(settings_, "TCP/IP server port"));
-    const auto address = SplitAddress(settings_.Str("TCP/IP server IP"));
-    const auto filter = SplitAddress(settings_.Str("TCP/IP server filter"));
+    const auto address = StoredAddressParts(settings_, "TCP/IP server IP");
+    const auto filter = StoredAddressParts(settings_, "TCP/IP server filter");
     for (std::size_t i = 0; i < address.size(); ++i) {
         AddressEdits()[i]->SetText(address[i]);
         FilterEdits()[i]->SetText(filter[i]);
@@ -174,15 +174,24 @@ void TTCPSettingsForm::ClientPortEdBxKeyPress(TObject*, char& key) {
 // An address part out of range would make the stored address useless to the server: the
 // dialog stays open on that field.
 void TTCPSettingsForm::AcceptBtnClick(TObject*) {
+    if (TAlignEdit* wrong = WrongAddressField()) {
+        ShowMessageBox(Lang->GetMessageText(msg::AddressPartRange), Caption(),
+                       MB_OK | MB_ICONEXCLAMATION);
+        FocusByKeyboard(wrong);
+        return;
+    }
+    ModalResult = mrOk;
+}
+
+// The fields count only while the server is on: the user cannot reach them otherwise.
+TAlignEdit* TTCPSettingsForm::WrongAddressField() const {
+    if (!ServerChBx->Checked())
+        return nullptr;
     for (const TAddressEdits& edits : {AddressEdits(), FilterEdits()})
         for (TAlignEdit* field : edits)
-            if (!ValidAddressPart(field->Text())) {
-                ShowMessageBox(Lang->GetMessageText(msg::AddressPartRange), Caption(),
-                               MB_OK | MB_ICONEXCLAMATION);
-                FocusByKeyboard(field);
-                return;
-            }
-    ModalResult = mrOk;
+            if (!ValidAddressPart(field->Text()))
+                return field;
+    return nullptr;
 }
 
 std::string TTCPSettingsForm::ServerIP() const {

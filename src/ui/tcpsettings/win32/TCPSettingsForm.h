@@ -1,7 +1,8 @@
 #pragma once
 // The TCP/IP dialog: the control client's host and port, the control server's port and the
 // address and mask its clients must match. The two enabling boxes are stored at once; the opener
-// takes the other values over after Accept, which the dialog allows only with valid addresses.
+// takes the other values over after Accept, which the dialog allows only with valid addresses
+// while the server is on. A stored address the fields cannot hold is shown as its default.
 
 #include "engine/settings/Settings.h"
 #include "framework/win32/ComCtrls.h"
@@ -70,6 +71,8 @@ private:
     TAddressEdits FilterEdits() const {
         return {FilterIP1EdBx, FilterIP2EdBx, FilterIP3EdBx, FilterIP4EdBx};
     }
+    // The first address field in use whose text is no address part, or none.
+    TAlignEdit* WrongAddressField() const;
     // The four fields of `panel` with a dot between each two.
     TBox AddressLayout(TPanel* panel, const TAddressEdits& edits, const std::string& name);
 

@@ -121,6 +121,32 @@ TEST_F(LayoutsDialog, AddTakesTitleAndClassFromTheWindowWhateverItsTitleHolds) {
     EXPECT_EQ(doc.Layouts()[2]->WndTitle, "Reports; 2026");
 }
 
+TEST_F(LayoutsDialog, ALayoutWithAnEmptyNameIsRefusedFromTheDialogAndFromAWindow) {
+    windows.Make("  ", true);
+    TLayoutsForm form(nullptr, doc, "");
+    form.Show();
+    std::vector<std::string> refusals;
+    TSeamScope box(MessageBoxSeam(), [&](const std::string& text, const std::string&, UINT) {
+        refusals.push_back(text);
+        return IDOK;
+    });
+    TForm::ModalHook = [](TForm& shown) {
+        auto& props = dynamic_cast<TLayoutPropForm&>(shown);
+        props.Show();
+        props.LayoutNameEdBx->SetText("");
+        props.AcceptBtn->Click();
+        EXPECT_EQ(props.ActiveControl(), props.LayoutNameEdBx);
+        // Still open: the user gives up.
+        return props.ModalResult == mrNone ? static_cast<int>(mrCancel) : props.ModalResult;
+    };
+    form.NewLayoutBtn->Click();
+    TForm::ModalHook = nullptr;
+    form.AppsTreeList->SetSelected(NodeWithText(*form.AppsTreeList, "  ; " + windows.ClassName));
+    form.AddBtn->Click();
+    EXPECT_EQ(refusals, std::vector<std::string>(2, "A name cannot be empty."));
+    EXPECT_EQ(form.LayoutList->ItemCount(), 1);
+}
+
 // The main window opens the dialog from its menu; the dialogs are answered here.
 struct MainWindowLayouts : ::testing::Test {
     test::MainFormKey key;

@@ -131,6 +131,10 @@ TEST_F(SettingsDialog, AnOriginBoxStopsTheOriginsAndAMouseClickOnTheKeyboardOffe
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(host.originStops, 3);
     EXPECT_TRUE(dialog.AverWndBtn->Enabled());
+    // Any mouse button released over the checked box asks.
+    boxAnswer = IDNO;
+    SendMessageA(dialog.AverChBx->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(boxes.size(), 2u);
 }
 
 TEST_F(SettingsDialog, ThePasswordIsStoredEncipheredAndAnEmptyOneRemovesTheProtection) {
@@ -173,7 +177,11 @@ TEST_F(SettingsDialog, ALanguageIsListedByItsNameAndChoosingItTranslatesTheProgr
     program.Write("Lang/pt.br.lng", "[Translations]\r\nSettingsForm.GeneralTab.Caption=Geral\r\n"
                                     "SettingsForm.Caption=Configura\xE7\xF5"
                                     "es\r\n"
-                                    "SettingsForm.SoundsList.Columns[0].Caption=Nome\r\n");
+                                    "SettingsForm.SoundsList.Columns[0].Caption=Nome\r\n"
+                                    "SettingsForm.AverWndBtn.Caption=&Janela...\r\n"
+                                    "SettingsForm.BrowseLogBtn.Caption=Procurar...\r\n"
+                                    "SettingsForm.CommandsDataCoBx.Items=Todos,Reconhecidos,"
+                                    "Desconhecidos\r\n");
     TSettingsForm& dialog = Open();
     ASSERT_EQ(dialog.LangCoBx->Items(), (StringList{"english", "pt.br"}));
     EXPECT_EQ(dialog.LangCoBx->Text(), "english");
@@ -185,6 +193,11 @@ TEST_F(SettingsDialog, ALanguageIsListedByItsNameAndChoosingItTranslatesTheProgr
     EXPECT_EQ(dialog.Caption(), "Configura\xE7\xF5"
                                 "es");
     EXPECT_EQ(dialog.SoundsList->ColumnCaption(0), "Nome");
+    // Hidden or without words, they are texts of the dialog all the same.
+    EXPECT_EQ(dialog.AverWndBtn->Caption(), "&Janela...");
+    EXPECT_EQ(dialog.BrowseLogBtn->Caption(), "Procurar...");
+    EXPECT_EQ(dialog.CommandsDataCoBx->Items(),
+              (StringList{"Todos", "Reconhecidos", "Desconhecidos"}));
     EXPECT_EQ(*store.StringAt("Language"), "pt.br");
     // A language whose file went meanwhile is not taken.
     std::filesystem::remove(program.Path() / "Lang" / "english.lng");

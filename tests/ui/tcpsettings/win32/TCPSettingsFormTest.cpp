@@ -70,6 +70,24 @@ TEST_F(TCPSettings, AcceptRefusesAnAddressPartAbove255AndStaysOpen) {
     EXPECT_EQ(boxes.size(), 1u);
 }
 
+TEST_F(TCPSettings, WithTheServerOffADamagedStoredAddressNeitherShowsNorStopsAccept) {
+    settings.SetStr("TCP/IP server IP", "1000.0.0.1");
+    TTCPSettingsForm form(nullptr, settings, "");
+    form.Show();
+    EXPECT_EQ(form.ServerIP(), "127.0.0.0") << "the stored value is kept to its range";
+    form.ClientPortEdBx->SetText("9000");
+    // The fields the user cannot reach count for nothing, whatever they hold.
+    form.FilterIP4EdBx->SetText("999");
+    int boxes = 0;
+    TSeamScope box(MessageBoxSeam(), [&](const std::string&, const std::string&, UINT) {
+        ++boxes;
+        return IDOK;
+    });
+    form.AcceptBtn->Click();
+    EXPECT_EQ(form.ModalResult, mrOk);
+    EXPECT_EQ(boxes, 0);
+}
+
 // Each character to the field that has the focus when it comes.
 void Type(const std::string& text) {
     for (char c : text) {
