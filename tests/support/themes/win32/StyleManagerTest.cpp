@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace tav;
@@ -141,6 +142,38 @@ TEST_F(StyleManagerTest, AManagerBecomingMainTakesEveryControlFromTheOldOneAlsoW
     delete form;
     form = nullptr;
     EXPECT_EQ(second->TakenOverCount(), 0);
+}
+
+// What the main window's end of loading does, and a hand-over: every control is released and
+// taken over again. A procedure installed over the manager's stays where it is.
+TEST_F(StyleManagerTest, ProceduresOverTakenOverControlsOutliveTheirReleaseAndAHandOver) {
+    MakeForm();
+    std::vector<std::string> seen;
+    for (TControl* c : std::vector<TControl*>{form, check})
+        c->HookWindowProc([&seen, c](TMessage& m, const TWndMethod& below) {
+            if (m.Msg == WM_APP)
+                seen.push_back(c->Name());
+            below(m);
+        });
+    const auto ping = [&] {
+        seen.clear();
+        form->Perform(WM_APP);
+        check->Perform(WM_APP);
+        return seen;
+    };
+    const std::vector<std::string> both{"Themed", "Check"};
+    manager->CollectForms();
+    EXPECT_EQ(ping(), both);
+    EXPECT_TRUE(manager->TakenOver(check));
+    {
+        TStyleManager second(&Application(), "StyleManager2");
+        second.BecomeMainManager();
+        EXPECT_EQ(ping(), both);
+        EXPECT_TRUE(second.TakenOver(check));
+    }
+    EXPECT_EQ(ping(), both) << "the old manager took them over again";
+    delete form;
+    form = nullptr;
 }
 
 TEST_F(StyleManagerTest, ADesktopThemeChangeReachesEveryTakenOverControlAndHandlesOpenAgain) {
