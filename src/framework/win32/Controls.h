@@ -102,6 +102,12 @@ public:
     // Every message of the window arrives here. Replace it to take the window over; keep the
     // previous value to pass messages on.
     TWndMethod WindowProc;
+    // Puts `proc` over WindowProc: it gets each message with the procedure below it. Unhooking
+    // takes out this procedure alone, also from under those installed after it.
+    TWndProcHook HookWindowProc(TChainedWndProc proc) {
+        return TWndProcHook::Install(WindowProc, std::move(proc));
+    }
+    void UnhookWindowProc(const TWndProcHook& hook) { hook.Remove(WindowProc); }
     // Sends a message through WindowProc and returns its result.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
     // The window's own procedure (the class's), bypassing the framework.

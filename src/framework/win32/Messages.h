@@ -2,6 +2,8 @@
 // The message record that travels through a control's replaceable window procedure, and the
 // framework's own message numbers.
 
+#include "framework/ProcChain.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -17,6 +19,9 @@ struct TMessage {
 
 // A control's window procedure as the framework sees it.
 using TWndMethod = std::function<void(TMessage&)>;
+// A procedure put over a control's window procedure, and its installer's hold on it.
+using TChainedWndProc = TChainedProc<TMessage>;
+using TWndProcHook = TProcHook<TMessage>;
 
 // Notifications a parent receives about a child (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
 // WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL, WM_VSCROLL) are reflected to the child as

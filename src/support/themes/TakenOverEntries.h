@@ -1,7 +1,7 @@
 #pragma once
-// The controls of one class that the theme manager took over, each with what it saved of the
-// control (its previous window procedure). Kept sorted by the control's address as entries
-// come, so a lookup is a binary search, and the last control found answers at once: a
+// The controls of one class that the theme manager took over, each with what it keeps of the
+// control (its hold on its procedure in the control's chain). Kept sorted by the control's address
+// as entries come, so a lookup is a binary search, and the last control found answers at once: a
 // replacement procedure looks its control up on every message.
 
 #include <algorithm>

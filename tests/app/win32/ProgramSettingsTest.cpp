@@ -3,6 +3,7 @@
 #include "ProgramProcess.h"
 
 #include "engine/settings/win32/RegistryStore.h"
+#include "framework/win32/Screenshot.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -43,6 +44,26 @@ TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesI
     HWND launch = test::FindDescendant(dialog, "Button", "Launch on Windows &startup");
     ASSERT_NE(launch, nullptr);
     EXPECT_TRUE(IsWindowVisible(launch)) << "the General page shows";
+    // Styled, with the common controls of the program's manifest: the page and the check boxes
+    // on it show the tab's pane, not the dialog face.
+    HWND sheet = launch;
+    while (sheet != nullptr && GetParent(sheet) != pages)
+        sheet = GetParent(sheet);
+    ASSERT_NE(sheet, nullptr);
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    test::SaveScreenshot(dialog, "program-settings-general");
+    const test::RgbImage shot = test::CaptureClientArea(dialog);
+    const auto colourAt = [&](HWND wnd, POINT p) {
+        MapWindowPoints(wnd, dialog, &p, 1);
+        return test::PixelAt(shot, p);
+    };
+    RECT page{}, box{};
+    GetClientRect(sheet, &page);
+    GetClientRect(launch, &box);
+    const COLORREF blank = colourAt(sheet, {page.right / 2, page.bottom - 8});
+    EXPECT_NE(blank, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(colourAt(launch, {box.right - 2, box.bottom / 2}), blank);
     HWND accept = test::FindDescendant(dialog, "Button", "&Accept");
     ASSERT_NE(accept, nullptr);
     SendMessageA(accept, BM_CLICK, 0, 0);

@@ -68,6 +68,14 @@ RgbImage CaptureClientArea(HWND window) {
     return image;
 }
 
+COLORREF PixelAt(const RgbImage& image, POINT p) {
+    if (p.x < 0 || p.y < 0 || static_cast<std::uint32_t>(p.x) >= image.width)
+        throw std::out_of_range("screenshot: no such pixel");
+    const std::size_t at = (static_cast<std::size_t>(p.y) * image.width + p.x) * 3;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(image.rgb.at(i)); };
+    return RGB(byte(at), byte(at + 1), byte(at + 2));
+}
+
 std::string SaveScreenshot(HWND window, const std::string& name) {
     const std::string png = EncodePng(CaptureClientArea(window));
     int dpi = 0;

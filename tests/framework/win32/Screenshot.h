@@ -13,6 +13,9 @@ namespace tav::test {
 // and come out black. Throws std::runtime_error when there is nothing to capture.
 RgbImage CaptureClientArea(HWND window);
 
+// The colour at `p` of a captured client area; throws std::out_of_range outside it.
+COLORREF PixelAt(const RgbImage& image, POINT p);
+
 // Saves the client area as "<name>-<dpi>dpi.png" in TAVRILO_SCREENSHOT_DIR, so the 96 and
 // 144 DPI runs of one test keep apart, and returns the file's path. Throws std::runtime_error
 // when the capture or the file fails.

@@ -55,6 +55,9 @@ TStyleManager::TStyleManager(TComponent* owner, std::string name)
     };
     for (const auto& [kind, proc] : procs)
         lists_.push_back(std::make_unique<TTakenOverWindowList>(*this, kind, proc));
+    // The service object watches the application window before this manager does: a theme
+    // change reaching the window has been taken in when the manager hears of it.
+    GetThemeServices();
     hookId_ = Application().HookMainWindow([this](TMessage& m) { return MainWindowHook(m); });
     bool isMain = false;
     {
@@ -128,9 +131,10 @@ void TStyleManager::SetOptions(TStyleOptions options) {
     ux::SetThemeAppProperties(options_ & kThemeAppPropertyBits);
     if (Loading())
         return;
-    UpdateThemeState();
-    BroadcastThemeChange();
+    // The application window's notice has the service object and this manager take the change
+    // in; then every control hears of it, once.
     SendMessageA(Application().Handle(), WM_THEMECHANGED, 0, 0);
+    BroadcastThemeChange();
     for (TForm* form : Application().Forms())
         RedrawWindow(form->Handle(), nullptr, nullptr, kRedrawAll);
 }
@@ -262,9 +266,8 @@ void TStyleManager::ApplyTransparencyOptions(TForm* form) {
 }
 
 void TStyleManager::UpdateThemeState() {
-    TThemeServices& services = GetThemeServices();
-    services.RefreshThemeState();
-    if (services.LibraryLoaded())
+    // The service object has read its own state from the same notice.
+    if (GetThemeServices().LibraryLoaded())
         options_ = (options_ & ~kThemeAppPropertyBits) |
                    (ux::GetThemeAppProperties() & kThemeAppPropertyBits);
 }
@@ -341,9 +344,9 @@ bool TStyleManager::MainWindowHook(TMessage& m) {
         }
     }
     TakeOverPendingForms();
+    // The desktop tells every window of a theme change itself.
     if (m.Msg == WM_THEMECHANGED) {
         UpdateThemeState();
-        BroadcastThemeChange();
         FireThemeChange();
     }
     return false;

@@ -71,6 +71,7 @@ public:
     void CollectForms(TForm* form = nullptr);
     void ReleaseAllControls();
     void ApplyTransparencyOptions(TForm* form);
+    // Takes the theme-property options from the application's theme properties.
     void UpdateThemeState();
     // Every form and every windowed control in it hears of a theme change.
     void BroadcastThemeChange();

@@ -21,22 +21,23 @@ TTakenOverWindowList::~TTakenOverWindowList() {
 
 int TTakenOverWindowList::AddControl(TControl* control) {
     if (control == nullptr || control->Handle() == nullptr ||
-        KindOfControl(*control) != handledKind_ || !entries_.Add(control, control->WindowProc))
+        KindOfControl(*control) != handledKind_ || entries_.Find(control).has_value())
         return -1;
     // Bound to the control; the main manager of the moment handles it, through this list.
-    control->WindowProc = [this, control](TMessage& m) {
+    entries_.Add(control, control->HookWindowProc([this, control](TMessage& m, const TWndMethod&) {
         TStyleManager* manager = MainStyleManager();
         ((manager != nullptr ? manager : &owner_)->*proc_)(*this, *control, m);
-    };
+    }));
     return static_cast<int>(*entries_.Find(control));
 }
 
 void TTakenOverWindowList::RemoveControl(TControl* control) {
-    std::optional<TWndMethod> saved = entries_.Remove(control);
-    if (!saved)
+    std::optional<TWndProcHook> hook = entries_.Remove(control);
+    if (!hook)
         return;
     // The replacement may be running this very message: it touches nothing of its own after.
-    control->WindowProc = std::move(*saved);
+    // Procedures installed over it since stay.
+    control->UnhookWindowProc(*hook);
     for (TControl* child : control->Controls())
         owner_.HandleControlChange(child, false);
 }
@@ -53,12 +54,12 @@ bool TTakenOverWindowList::FindControl(const TControl* control, int* index) {
 }
 
 void TTakenOverWindowList::CallSaved(TControl& control, TMessage& m) {
-    TWndMethod* saved = entries_.SavedFor(&control);
+    const TWndProcHook* saved = entries_.SavedFor(&control);
     if (saved == nullptr)
         return;
     // A copy: the entries may move while the message is handled.
-    const TWndMethod proc = *saved;
-    proc(m);
+    const TWndProcHook hook = *saved;
+    hook.CallBelow(m);
     // The framework destroys a control's window only with the control.
     if (m.Msg == WM_DESTROY)
         RemoveControl(&control);

@@ -1,6 +1,6 @@
 #pragma once
 // The controls of one class whose window procedure the theme manager replaced, each with the
-// procedure it had before.
+// manager's procedure in the control's chain, which passes messages on to what lies below it.
 
 #include "framework/win32/Controls.h"
 #include "support/themes/ControlKinds.h"
@@ -29,12 +29,13 @@ public:
     // Installs the replacement into `control`; -1 when the control is of another kind or in
     // the list already.
     int AddControl(TControl* control);
-    // Gives the control its saved procedure back and releases its children.
+    // Takes the manager's procedure out of the control's chain and releases its children.
     void RemoveControl(TControl* control);
     // Drops the entry of a control that no longer exists, touching nothing of it.
     void ForgetControl(const void* control);
     bool FindControl(const TControl* control, int* index = nullptr);
-    // The saved procedure handles the message; a control that is not listed gets nothing.
+    // The procedure below the manager's handles the message; a control that is not listed gets
+    // nothing.
     // A control whose window goes leaves the list.
     void CallSaved(TControl& control, TMessage& message);
     void Clear();
@@ -45,7 +46,7 @@ private:
     TStyleManager& owner_;
     TControlKind handledKind_;
     TReplacementProc proc_;
-    TTakenOverEntries<TControl, TWndMethod> entries_;
+    TTakenOverEntries<TControl, TWndProcHook> entries_;
 };
 
 } // namespace tav::themes

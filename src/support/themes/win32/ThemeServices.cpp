@@ -1,32 +1,14 @@
 #include "support/themes/win32/ThemeServices.h"
 
 #include "framework/win32/Forms.h"
+#include "support/themes/win32/LoadedCommonControls.h"
 #include "support/themes/win32/UxTheme.h"
-
-#include <shlwapi.h>
 
 namespace tav::themes {
 namespace {
 
 // Styled controls need the common controls of version 6.0 or later.
 constexpr DWORD kFirstStyledComCtl = 0x60000;
-
-// The version of the common-controls library this process uses: its loaded module's own
-// answer, not the file's.
-DWORD LoadedComCtlVersion() {
-    HMODULE comctl = GetModuleHandleA("comctl32.dll");
-    if (comctl == nullptr)
-        return 0;
-    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
-        reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
-    if (getVersion == nullptr)
-        return 0;
-    DLLVERSIONINFO info{};
-    info.cbSize = sizeof info;
-    if (FAILED(getVersion(&info)))
-        return 0;
-    return (info.dwMajorVersion << 16) | (info.dwMinorVersion & 0xFFFF);
-}
 
 TThemeServices* g_services = nullptr;
 

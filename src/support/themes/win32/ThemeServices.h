@@ -22,8 +22,8 @@ class TControl;
 
 namespace tav::themes {
 
-// The common-controls library's version as major << 16 | minor, as the loaded module's
-// DllGetVersion reports it; tests set another.
+// The common-controls library's version as major << 16 | minor, by default that of the loaded
+// module (LoadedComCtlVersion); tests set another.
 using ComCtlVersionFn = std::function<DWORD()>;
 TSeam<ComCtlVersionFn>& ComCtlVersionSeam();
 

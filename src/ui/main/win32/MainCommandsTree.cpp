@@ -71,12 +71,12 @@ void TMainForm::CreateCommandsTree() {
     // The node a mouse press or a drag is about is selected before the tree acts on it: the
     // context menu, which the tree opens from inside its handling of the right button, and the
     // drag then act on that node.
-    CommandsTree->WindowProc = [this, previous = CommandsTree->WindowProc](TMessage& m) {
+    CommandsTree->HookWindowProc([this](TMessage& m, const TWndMethod& below) {
         if (CanFireEvents())
             if (const auto node = NodeToSelect(*CommandsTree, m))
                 CommandsTree->SetSelected(*node);
-        previous(m);
-    };
+        below(m);
+    });
 }
 
 TCommandNode* TMainForm::TargetNode(TObject* sender) const {

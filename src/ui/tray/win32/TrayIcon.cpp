@@ -60,23 +60,6 @@ TSeam<ShellNotifyIconFn>& ShellNotifyIconSeam() {
     return seam;
 }
 
-// Stands in the owner's window procedure. A procedure installed over it later keeps calling it
-// after the tray icon is gone, so it then only passes messages on.
-struct TTrayIcon::TOwnerHook {
-    std::shared_ptr<TTrayIcon*> tray;
-    TWndMethod previous;
-    void operator()(TMessage& m) const {
-        // A handler may free the tray icon and with it this hook: keep what is needed here.
-        const std::shared_ptr<TTrayIcon*> self = tray;
-        const TWndMethod next = previous;
-        if (*self != nullptr)
-            (*self)->OwnerWindowProc(m);
-        next(m);
-        if (*self != nullptr)
-            (*self)->OwnerWindowDone(m);
-    }
-};
-
 TTrayIcon::TTrayIcon(TComponent* owner, std::string name)
     : TComponent(owner, std::move(name)), self_(std::make_shared<TTrayIcon*>(this)) {
     static const bool registered = [] {
@@ -113,7 +96,14 @@ TTrayIcon::TTrayIcon(TComponent* owner, std::string name)
     appHook_ = Application().HookMainWindow([this](TMessage& m) { return AppWindowProc(m); });
     if (auto* control = dynamic_cast<TControl*>(owner)) {
         ownerWindow_ = control;
-        control->WindowProc = TOwnerHook{self_, control->WindowProc};
+        // A handler may free the tray icon; an owner being destroyed keeps the procedure.
+        ownerHook_ = control->HookWindowProc([self = self_](TMessage& m, const TWndMethod& below) {
+            if (*self != nullptr)
+                (*self)->OwnerWindowProc(m);
+            below(m);
+            if (*self != nullptr)
+                (*self)->OwnerWindowDone(m);
+        });
     }
 }
 
@@ -129,17 +119,12 @@ TTrayIcon::~TTrayIcon() {
     ReplaceIcon(nullptr);
 }
 
-// Put back only when the owner still has this hook on top; otherwise the hook stays, passing
-// messages on. An owner being destroyed has already lost its window procedure.
+// Procedures installed over this one stay. An owner being destroyed has already lost its window
+// procedure.
 void TTrayIcon::RestoreOwnerWindow() {
     TControl* owner = ownerWindow_;
-    if (owner == nullptr || owner->Destroying())
-        return;
-    const TOwnerHook* hook = owner->WindowProc.target<TOwnerHook>();
-    if (hook == nullptr || hook->tray != self_)
-        return;
-    TWndMethod previous = hook->previous;
-    owner->WindowProc = std::move(previous);
+    if (owner != nullptr && !owner->Destroying())
+        owner->UnhookWindowProc(ownerHook_);
 }
 
 void TTrayIcon::ApplyArgs(Args& a) {

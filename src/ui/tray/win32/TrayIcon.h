@@ -126,7 +126,6 @@ public:
     void GoToTray();
 
 private:
-    struct TOwnerHook;
     static LRESULT CALLBACK IconWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void MouseNotification(UINT mouseMessage);
     void DoubleClickNotification();
@@ -156,6 +155,8 @@ private:
     // Made at the first call that does not wait.
     std::unique_ptr<TTrayShellCalls> shellCalls_;
     int appHook_ = 0;
+    // This component's procedure over the owner's window procedure.
+    TWndProcHook ownerHook_;
     // Points at this component while it lives; the owner's window procedure and a popup that
     // runs message loops check it.
     std::shared_ptr<TTrayIcon*> self_;

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace tav;
@@ -20,7 +22,12 @@ using namespace tav::themes;
 namespace {
 
 struct StyleManagerTest : ::testing::Test {
-    TSeamScope<ComCtlVersionFn> version{ComCtlVersionSeam(), [] { return DWORD{0x60000}; }};
+    // How often the styles' state was read.
+    int stateReads = 0;
+    TSeamScope<ComCtlVersionFn> version{ComCtlVersionSeam(), [this] {
+                                            ++stateReads;
+                                            return DWORD{0x60000};
+                                        }};
     std::unique_ptr<TStyleManager> manager;
     TForm* form = nullptr;
 
@@ -43,6 +50,22 @@ struct StyleManagerTest : ::testing::Test {
         edit = new TEdit(form, sheet, "Edit");
         test::PumpFor(std::chrono::milliseconds(20));
     }
+    // How often each control of the form heard of a theme change while `change` ran.
+    std::string TimesTold(const std::function<void()>& change) {
+        std::vector<TControl*> told;
+        manager->OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
+            if (m.Msg == WM_THEMECHANGED)
+                told.push_back(c);
+        };
+        change();
+        manager->OnControlMessage = nullptr;
+        std::string text;
+        for (TControl* c : std::vector<TControl*>{form, pages, sheet, group, check, label, edit})
+            text += c->Name() + ":" + std::to_string(std::count(told.begin(), told.end(), c)) + " ";
+        return text;
+    }
+    static constexpr const char* kOnceEach =
+        "Themed:1 Pages:1 Sheet:1 Group:1 Check:1 Caption:1 Edit:1 ";
     TPageControl* pages = nullptr;
     TTabSheet* sheet = nullptr;
     TGroupBox* group = nullptr;
@@ -143,27 +166,75 @@ TEST_F(StyleManagerTest, AManagerBecomingMainTakesEveryControlFromTheOldOneAlsoW
     EXPECT_EQ(second->TakenOverCount(), 0);
 }
 
-TEST_F(StyleManagerTest, ADesktopThemeChangeReachesEveryTakenOverControlAndHandlesOpenAgain) {
+// What the main window's end of loading does, and a hand-over: every control is released and
+// taken over again. A procedure installed over the manager's stays where it is.
+TEST_F(StyleManagerTest, ProceduresOverTakenOverControlsOutliveTheirReleaseAndAHandOver) {
+    MakeForm();
+    std::vector<std::string> seen;
+    for (TControl* c : std::vector<TControl*>{form, check})
+        c->HookWindowProc([&seen, c](TMessage& m, const TWndMethod& below) {
+            if (m.Msg == WM_APP)
+                seen.push_back(c->Name());
+            below(m);
+        });
+    const auto ping = [&] {
+        seen.clear();
+        form->Perform(WM_APP);
+        check->Perform(WM_APP);
+        return seen;
+    };
+    const std::vector<std::string> both{"Themed", "Check"};
+    manager->CollectForms();
+    EXPECT_EQ(ping(), both);
+    EXPECT_TRUE(manager->TakenOver(check));
+    {
+        TStyleManager second(&Application(), "StyleManager2");
+        second.BecomeMainManager();
+        EXPECT_EQ(ping(), both);
+        EXPECT_TRUE(second.TakenOver(check));
+    }
+    EXPECT_EQ(ping(), both) << "the old manager took them over again";
+    delete form;
+    form = nullptr;
+}
+
+TEST_F(StyleManagerTest, ADesktopThemeChangeIsTakenInOnceAndHandlesOpenAgain) {
     MakeForm();
     form->Show();
     UpdateWindow(form->Handle());
     TThemeServices& services = GetThemeServices();
     ASSERT_NE(services.Theme(tcButton), nullptr);
-    std::vector<TControl*> told;
-    manager->OnControlMessage = [&](TStyleManager*, TControl* c, TMessage& m, bool&) {
-        if (m.Msg == WM_THEMECHANGED)
-            told.push_back(c);
-    };
     int changes = 0;
     manager->OnThemeChange = [&](TObject*) { ++changes; };
-    SendMessageA(Application().Handle(), WM_THEMECHANGED, 0, 0);
+    stateReads = 0;
+    // As the desktop does: every window hears of it, the application's first.
+    const std::string told = TimesTold([&] {
+        SendMessageA(Application().Handle(), WM_THEMECHANGED, 0, 0);
+        SendMessageA(form->Handle(), WM_THEMECHANGED, 0, 0);
+        EnumChildWindows(
+            form->Handle(),
+            [](HWND wnd, LPARAM) { return SendMessageA(wnd, WM_THEMECHANGED, 0, 0), TRUE; }, 0);
+    });
+    EXPECT_EQ(told, kOnceEach) << "the desktop's notices alone";
+    EXPECT_EQ(stateReads, 1);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(services.CachedTheme(tcButton), nullptr) << "closed at the change";
-    for (TControl* c : std::vector<TControl*>{form, pages, sheet, group, check, label, edit})
-        EXPECT_EQ(std::count(told.begin(), told.end(), c), 1) << c->Name();
     RedrawWindow(form->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_NE(services.CachedTheme(tcButton), nullptr) << "the group box opened it to paint";
+}
+
+TEST_F(StyleManagerTest, NewOptionsAreTakenInOnceAndEveryControlHearsOfThemOnce) {
+    MakeForm();
+    int changes = 0;
+    manager->OnThemeChange = [&](TObject*) { ++changes; };
+    stateReads = 0;
+    EXPECT_EQ(TimesTold([&] {
+                  manager->SetOptions(manager->Options() | Option(soAlternateTabSheetDraw));
+              }),
+              kOnceEach);
+    EXPECT_EQ(stateReads, 1);
+    EXPECT_EQ(changes, 1);
 }
 
 } // namespace

@@ -42,12 +42,6 @@ struct ThemedSettingsDpi : ::testing::Test {
     }
 };
 
-COLORREF PixelAt(const test::RgbImage& image, POINT p) {
-    const std::size_t at = (static_cast<std::size_t>(p.y) * image.width + p.x) * 3;
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(image.rgb.at(i)); };
-    return RGB(byte(at), byte(at + 1), byte(at + 2));
-}
-
 // A point of `control`'s client area in its form's client area.
 POINT InForm(TControl& control, POINT p) {
     MapWindowPoints(control.Handle(), control.ParentForm()->Handle(), &p, 1);
@@ -85,9 +79,9 @@ Backgrounds BackgroundsOf(TSettingsForm& form, const test::RgbImage& image) {
     const POINT blank{sheet.right / 2, sheet.bottom - 8};
     POINT inPages = blank;
     MapWindowPoints(form.GeneralTab->Handle(), form.PageCtrl->Handle(), &inPages, 1);
-    return {PixelAt(image, InForm(*form.GeneralTab, blank)),
-            PixelAt(image, InForm(*form.LaunchChBx, {check.right - 2, check.bottom / 2})),
-            PixelAt(image, InForm(*form.LanguageLbl, {label.right - 1, 1})),
+    return {test::PixelAt(image, InForm(*form.GeneralTab, blank)),
+            test::PixelAt(image, InForm(*form.LaunchChBx, {check.right - 2, check.bottom / 2})),
+            test::PixelAt(image, InForm(*form.LanguageLbl, {label.right - 1, 1})),
             PaneAt(*form.PageCtrl, inPages)};
 }
 

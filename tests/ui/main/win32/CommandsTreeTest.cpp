@@ -97,6 +97,23 @@ TEST_F(CommandsTreeTest, ThePopupCopiesTheMenuWithTheClickedNodesStatesAndNeverG
     EXPECT_TRUE(form->SaveMenu->Enabled());
 }
 
+TEST_F(CommandsTreeTest, DeleteFromThePopupAsksAboutAndDeletesTheClickedCommand) {
+    Select(volUp);
+    choose = [&] { return CommandOf("DeleteMenuCopy"); };
+    RightClick(power);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Are you sure you want to delete the command 'Power'?");
+    EXPECT_EQ(Shown(), "TV; Vol+; Vol-;Radio;");
+}
+
+// Windows' own activation puts the focus on the form itself; the tree that had it gets it back.
+TEST_F(CommandsTreeTest, ActivatingTheWindowAgainGivesTheFocusBackToTheTree) {
+    form->CommandsTree->SetFocus();
+    SetFocus(form->Handle());
+    SendMessageA(form->Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    EXPECT_TRUE(form->CommandsTree->Focused());
+}
+
 TEST_F(CommandsTreeTest, APromptOutlivesNoChoiceOfNode) {
     // Each prompt is answered after a fired code selected another node.
     Select(volUp);
