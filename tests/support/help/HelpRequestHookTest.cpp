@@ -26,6 +26,7 @@ struct FakeSlot : IHelpEventSlot {
 
 struct FakeViewer : IHtmlHelpViewer {
     bool installed = true;
+    bool opens = true;                 // the control shows the file
     std::vector<std::string> programs; // what the Windows folder holds
     std::vector<std::pair<std::string, int>> shown;
     std::vector<std::string> opened;
@@ -33,8 +34,9 @@ struct FakeViewer : IHtmlHelpViewer {
     int closes = 0;
 
     bool Installed() const override { return installed; }
-    void ShowContext(const std::string& path, int context) override {
+    bool ShowContext(const std::string& path, int context) override {
         shown.emplace_back(path, context);
+        return opens;
     }
     void CloseAll() override { ++closes; }
     std::string WindowsFolder() const override { return "C:\\WINDOWS"; }
@@ -103,6 +105,15 @@ TEST(HelpRequestHook, AMissingViewerIsToldInTheUsersLanguage) {
     EXPECT_TRUE(viewer.shown.empty());
     EXPECT_EQ(viewer.errors,
               std::vector<std::string>{"<MS Html Help is not installed on this PC.>"});
+}
+
+TEST(HelpRequestHook, AHelpFileTheViewerCannotOpenIsTold) {
+    FakeSlot slot;
+    FakeViewer viewer;
+    viewer.opens = false;
+    THelpRequestHook hook(kFile, "", THelpViewerKind::HtmlHelp, slot, viewer);
+    EXPECT_EQ(hook.ShowHelpContext(1012), THelpResult::NotOpened);
+    EXPECT_EQ(viewer.errors, std::vector<std::string>{"<Unknown error returned by HHHelpContext>"});
 }
 
 TEST(HelpRequestHook, TheHelpProgramsOfTheWindowsFolderGetTheContextOnTheirCommandLine) {
