@@ -74,4 +74,33 @@ TEST(ListView, AColumnStaysAtLeastItsMinimumWideWhateverSetsItsWidth) {
     EXPECT_NE(width(1), list->ToPixels(20));
 }
 
+TEST(ListView, AColumnKeepsTheWidthItWasDraggedToAtAnotherDpi) {
+    TForm form(nullptr, "TestForm");
+    form.Loaded();
+    auto* list = new TListView(&form, &form, "SoundsList");
+    list->AddColumn("Sound", 100);
+    list->AddColumn("File", 100);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list->Handle(), LVM_GETHEADER, 0, 0));
+    auto width = [&](int column) {
+        return static_cast<int>(SendMessageA(list->Handle(), LVM_GETCOLUMNWIDTH, column, 0));
+    };
+    HDITEMA dragged{};
+    dragged.mask = HDI_WIDTH;
+    dragged.cxy = list->ToPixels(170);
+    SendMessageA(header, HDM_SETITEMA, 0, reinterpret_cast<LPARAM>(&dragged));
+    // As a list's owner sizes a column to its rows: straight to the list.
+    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 1, list->ToPixels(60));
+    EXPECT_EQ(list->ColumnWidth(0), 170);
+    EXPECT_EQ(list->ColumnWidth(1), 60);
+
+    const UINT after = form.FormDpi() == 96 ? 144 : 96;
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(after, after),
+                 reinterpret_cast<LPARAM>(&window));
+    ASSERT_EQ(list->Dpi(), after);
+    EXPECT_NEAR(width(0), list->ToPixels(170), 1);
+    EXPECT_NEAR(width(1), list->ToPixels(60), 1);
+}
+
 } // namespace
