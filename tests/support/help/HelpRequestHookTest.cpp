@@ -96,24 +96,19 @@ TEST(HelpRequestHook, AnEventKeptBeyondTheHooksLifeNoLongerReachesIt) {
     EXPECT_TRUE(viewer.shown.empty());
 }
 
-TEST(HelpRequestHook, AMissingViewerIsToldInTheUsersLanguage) {
+TEST(HelpRequestHook, AMissingViewerOrAFileItCannotShowIsToldInTheUsersLanguage) {
     FakeSlot slot;
     FakeViewer viewer;
-    viewer.installed = false;
     THelpRequestHook hook(kFile, "", THelpViewerKind::HtmlHelp, slot, viewer);
+    viewer.installed = false;
     EXPECT_EQ(hook.ShowHelpContext(1012), THelpResult::NotInstalled);
     EXPECT_TRUE(viewer.shown.empty());
-    EXPECT_EQ(viewer.errors,
-              std::vector<std::string>{"<MS Html Help is not installed on this PC.>"});
-}
-
-TEST(HelpRequestHook, AHelpFileTheViewerCannotOpenIsTold) {
-    FakeSlot slot;
-    FakeViewer viewer;
-    viewer.opens = false;
-    THelpRequestHook hook(kFile, "", THelpViewerKind::HtmlHelp, slot, viewer);
+    viewer.installed = true;
+    viewer.opens = false; // a damaged help file
     EXPECT_EQ(hook.ShowHelpContext(1012), THelpResult::NotOpened);
-    EXPECT_EQ(viewer.errors, std::vector<std::string>{"<Unknown error returned by HHHelpContext>"});
+    EXPECT_EQ(viewer.errors,
+              (std::vector<std::string>{"<MS Html Help is not installed on this PC.>",
+                                        "<Unknown error returned by HHHelpContext>"}));
 }
 
 TEST(HelpRequestHook, TheHelpProgramsOfTheWindowsFolderGetTheContextOnTheirCommandLine) {
