@@ -68,6 +68,9 @@ TNewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std
 // Renames `from` to `to`, replacing a file (not a folder) that `to` names.
 bool RenameOver(const std::string& from, const std::string& to, std::string& reason);
 
+// Copies the file `from` to `to`, replacing a file (not a folder) that `to` names.
+bool CopyFileOver(const std::string& from, const std::string& to, std::string& reason);
+
 bool RemoveFile(const std::string& path);
 
 // Takes the read-only, hidden and system marks off a file, so that it can be written and

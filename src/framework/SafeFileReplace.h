@@ -1,8 +1,8 @@
 #pragma once
 // Replacing a file without putting it at risk: the new bytes go into a file of their own beside
-// the target and onto the disk first; only then may the old file step aside (as the ".bak" the
-// caller asks for) and the new one take its name. A failure at any step leaves the target as it
-// was and comes back to the caller.
+// the target and onto the disk first; only then does the old file's backup (the ".bak" the
+// caller asks for) get made, and the new file take the target's name in one step. A failure at
+// any step leaves the target as it was and comes back to the caller.
 
 #include "framework/FileError.h"
 
@@ -21,10 +21,10 @@ inline constexpr const char* kCannotWriteOverReadOnlyText = "Cannot write over a
 
 enum class TBackup { None, Keep };
 
-// Writes `bytes` as the file `path`. With TBackup::Keep the file it replaces becomes
+// Writes `bytes` as the file `path`. With TBackup::Keep a copy of the file it replaces becomes
 // `path` + ".bak" (one generation). A `path` that names a folder or a read-only file is
-// refused. No file of the user's is ever overwritten in passing: the temporary file takes a
-// name nothing has yet.
+// refused. The new bytes are written as `path` + ".saving" first, a name that is the program's
+// own: a file left under it by a save that was cut short is taken over.
 std::optional<TFileError> ReplaceFileSafely(const std::string& path, std::string_view bytes,
                                             TBackup backup);
 

@@ -5,7 +5,7 @@
 
 using namespace tav;
 
-TEST(ModelSettings, ReadAtEachUseKeptToTheControlsRangesAndSoundsFoundInAnyCase) {
+TEST(ModelSettings, ReadAtEachUseOutOfRangeAsTheDefaultAndSoundsFoundInAnyCase) {
     test::FakeSettingsStore store;
     TSettings settings(store);
     int serialMode = 2;
@@ -18,9 +18,9 @@ TEST(ModelSettings, ReadAtEachUseKeptToTheControlsRangesAndSoundsFoundInAnyCase)
     settings.SetBool("OSD show command", true);
     settings.SetSounds({{"Chime", "C:\\chime.wav"}});
     TRecognitionSettings read = source.Read();
-    EXPECT_EQ(read.Compare.Tolerance, 32767);
+    EXPECT_EQ(read.Compare.Tolerance, 10);
     EXPECT_EQ(read.Compare.SkipFirst, 0);
-    EXPECT_EQ(RecognitionTimeOut(settings), 100);
+    EXPECT_EQ(RecognitionTimeOut(settings), 175);
     EXPECT_TRUE(read.Tcp.Data);
     EXPECT_TRUE(read.Osd.Command);
     EXPECT_EQ(read.SerialMode, 2);

@@ -36,6 +36,19 @@ TEST(SafeFileReplace, KeepsOneBackupAndNeverTouchesAUsersFileNamedLikeTheTempora
     EXPECT_EQ(ReadBytes(backup.str()), "first");
 }
 
+TEST(SafeFileReplace, TheFileASaveCutShortLeftBehindIsTakenOverByTheNextSave) {
+    TempPath file(".txt");
+    TempPath saving(".txt.saving");
+    WriteBytes(file.str(), "old");
+    WriteBytes(saving.str(), "half of a save");
+    ASSERT_FALSE(ReplaceFileSafely(file.str(), "new", TBackup::None));
+    EXPECT_EQ(ReadBytes(file.str()), "new");
+    EXPECT_FALSE(FileExists(saving.str()));
+    ASSERT_FALSE(ReplaceFileSafely(file.str(), "newer", TBackup::None));
+    EXPECT_EQ(ReadBytes(file.str()), "newer");
+    EXPECT_FALSE(FileExists(saving.str()));
+}
+
 TEST(SafeFileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
     TempPath file(".txt");
     TempPath backup(".txt.bak");
@@ -45,22 +58,22 @@ TEST(SafeFileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
     auto error = ReplaceFileSafely(file.str(), "new", TBackup::Keep);
     EXPECT_TRUE(std::filesystem::is_directory(file.str()));
     EXPECT_FALSE(FileExists(backup.str()));
-    EXPECT_FALSE(FileExists(file.str() + ".new"));
+    EXPECT_FALSE(FileExists(file.str() + ".saving"));
     std::filesystem::remove(file.str());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->What, kCannotWriteOverFolderText);
     EXPECT_EQ(error->Path, file.str());
 
-    // The old file cannot step aside: it stays, and no temporary file is left behind.
+    // The backup cannot be made: the old file stays, and no temporary file is left behind.
     WriteBytes(file.str(), "old");
     std::filesystem::create_directory(backup.str());
     error = ReplaceFileSafely(file.str(), "new", TBackup::Keep);
     std::filesystem::remove(backup.str());
     EXPECT_EQ(ReadBytes(file.str()), "old");
-    EXPECT_FALSE(FileExists(file.str() + ".new"));
+    EXPECT_FALSE(FileExists(file.str() + ".saving"));
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->What, kCannotRenameFileText);
-    EXPECT_EQ(error->Path, file.str());
+    EXPECT_EQ(error->What, kCannotCreateFileText);
+    EXPECT_EQ(error->Path, backup.str());
     EXPECT_FALSE(error->Reason.empty());
 
     const std::string nowhere =
@@ -68,7 +81,7 @@ TEST(SafeFileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
     error = ReplaceFileSafely(nowhere, "new", TBackup::None);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->What, kCannotCreateFileText);
-    EXPECT_EQ(error->Path, nowhere + ".new");
+    EXPECT_EQ(error->Path, nowhere + ".saving");
 }
 
 } // namespace

@@ -71,9 +71,9 @@ TConfigImportResult ImportConfigFile(const std::string& path, TDocument& documen
 
 // The bytes of the version-4 file for `document`.
 std::string FormatConfig(const TDocument& document, const TConfigFileInfo& info);
-// Writes `document` to `path`; the previous file becomes `path` + ".bak". On failure the file
-// at `path` is left as it was. The document's modified flag is not touched: the caller clears
-// it on success.
+// Writes `document` to `path`; a copy of the previous file becomes `path` + ".bak". On failure
+// the file at `path` is left as it was. The document's modified flag is not touched: the caller
+// clears it on success.
 TConfigSaveResult SaveConfigFile(const TDocument& document, const std::string& path,
                                  const TConfigFileInfo& info);
 

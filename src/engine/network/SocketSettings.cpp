@@ -3,11 +3,7 @@
 namespace tav {
 
 int StoredPort(const TSettings& settings, std::string_view name) {
-    const std::int32_t port = settings.Int(name);
-    if (port >= 0 && port <= 0xFFFF)
-        return port;
-    const TSettingDef* def = FindSettingDef(name);
-    return def != nullptr ? def->DefaultInt : 0;
+    return settings.Int(name);
 }
 
 TInfoSocket ChosenInfoSocket(const TSettings& settings) {

@@ -7,7 +7,8 @@
 
 namespace tav {
 
-// The stored port named `name`; one outside 0..65535 counts as the setting's default.
+// The stored port named `name`, 1..65535: the settings model reads any other, 0 included
+// (which would let the system choose a port), as the setting's default.
 int StoredPort(const TSettings& settings, std::string_view name);
 
 enum class TInfoSocket { None, Server, Client };

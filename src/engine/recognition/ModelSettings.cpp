@@ -9,21 +9,6 @@ namespace tav {
 
 namespace {
 
-struct TRange {
-    std::string_view Name;
-    int Low;
-    int High;
-};
-
-constexpr TRange kRanges[] = {
-    {"Skip first", 0, 100},
-    {"Tolerance", 0, 32767},
-    {"Length limit", 0, 100},
-    {"Value size", 1, 4},
-    {"Recognition time out", 100, 1000},
-    {"Binary threshold", 0, 32767},
-};
-
 TReportParts Parts(const TSettings& settings, std::string_view prefix, bool data) {
     const std::string p(prefix);
     return {settings.Bool(p + "remote"), settings.Bool(p + "command"),
@@ -33,23 +18,18 @@ TReportParts Parts(const TSettings& settings, std::string_view prefix, bool data
 } // namespace
 
 TSettingRange RecognitionRange(std::string_view name) {
-    for (const TRange& range : kRanges)
-        if (range.Name == name)
-            return {range.Low, range.High};
-    throw std::invalid_argument("No recognition number \"" + std::string(name) + "\"");
-}
-
-int RecognitionSetting(const TSettings& settings, std::string_view name) {
-    const TSettingRange range = RecognitionRange(name);
-    return std::clamp(static_cast<int>(settings.Int(name)), range.Low, range.High);
+    const TSettingDef* def = FindSettingDef(name);
+    if (def == nullptr || def->Type != TSettingType::Integer)
+        throw std::invalid_argument("No recognition number \"" + std::string(name) + "\"");
+    return {def->Low, def->High};
 }
 
 int RecognitionTimeOut(const TSettings& settings) {
-    return RecognitionSetting(settings, "Recognition time out");
+    return settings.Int("Recognition time out");
 }
 
 int ValueSize(const TSettings& settings) {
-    return RecognitionSetting(settings, "Value size");
+    return settings.Int("Value size");
 }
 
 TModelRecognitionSettings::TModelRecognitionSettings(const TSettings& settings,
@@ -58,11 +38,11 @@ TModelRecognitionSettings::TModelRecognitionSettings(const TSettings& settings,
 
 TRecognitionSettings TModelRecognitionSettings::Read() const {
     TRecognitionSettings r;
-    r.Compare.SkipFirst = RecognitionSetting(settings_, "Skip first");
-    r.Compare.Tolerance = RecognitionSetting(settings_, "Tolerance");
-    r.Compare.LengthLimit = RecognitionSetting(settings_, "Length limit");
+    r.Compare.SkipFirst = settings_.Int("Skip first");
+    r.Compare.Tolerance = settings_.Int("Tolerance");
+    r.Compare.LengthLimit = settings_.Int("Length limit");
     r.Compare.Binary = settings_.Bool("Binary values");
-    r.Compare.BinaryThreshold = RecognitionSetting(settings_, "Binary threshold");
+    r.Compare.BinaryThreshold = settings_.Int("Binary threshold");
     r.Compare.SameLength = settings_.Bool("SameLength values");
     r.UseSerialPort = settings_.Bool("Use serial port");
     r.SerialMode = serialMode_;

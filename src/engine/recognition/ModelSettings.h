@@ -1,6 +1,5 @@
 #pragma once
-// The recognition settings read from the settings model at each use, kept to the ranges the
-// settings dialog's controls allow (a stored value outside them counts as the nearest end).
+// The recognition settings read from the settings model at each use.
 
 #include "engine/recognition/RecognitionPorts.h"
 #include "engine/settings/Settings.h"
@@ -9,15 +8,13 @@
 
 namespace tav {
 
-// A number of the recognition settings ("Skip first", "Tolerance", "Length limit", "Value
-// size", "Recognition time out", "Binary threshold") as its control holds it, in its range.
-int RecognitionSetting(const TSettings& settings, std::string_view name);
-
 struct TSettingRange {
     int Low;
     int High;
 };
-// The range of one of those numbers, which the settings dialog's control allows.
+// The range of one of the recognition numbers ("Skip first", "Tolerance", "Length limit",
+// "Value size", "Recognition time out", "Binary threshold"), which the settings dialog's
+// control allows and outside which the settings model reads the number as its default.
 TSettingRange RecognitionRange(std::string_view name);
 
 // The recognition time-out in milliseconds, 100..1000.

@@ -90,13 +90,12 @@ void TDeviceDefaults::StorePort(const TPortSettingNames& names) {
     settings_.SetStr(names.InitString, std::string(settings_.Str(names.InitString)));
 }
 
-// What the controls hold, which is the stored value kept to the control's range.
 void TDeviceDefaults::StoreRecognition() {
     for (std::string_view name : kRecognitionNumbers)
-        settings_.SetInt(name, RecognitionSetting(settings_, name));
+        settings_.SetInt(name, settings_.Int(name));
     for (std::string_view name : kRecognitionFlags)
         settings_.SetBool(name, settings_.Bool(name));
-    settings_.SetInt(kThreshold, RecognitionSetting(settings_, kThreshold));
+    settings_.SetInt(kThreshold, settings_.Int(kThreshold));
 }
 
 } // namespace tav

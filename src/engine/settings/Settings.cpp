@@ -6,7 +6,17 @@ namespace tav {
 
 namespace {
 
-constexpr std::int32_t kAbsentInteger = -1;
+// What a damaged guarding value reads as: no cipher text, so no password matches it and the
+// protection stays until the value is cleared by hand.
+constexpr const char* kDamagedGuard = "?";
+
+std::string TakenText(const TSettingDef& def, std::string_view text) {
+    return std::string(SettingTakes(def, text) ? text : def.DefaultStr);
+}
+
+std::int32_t TakenNumber(const TSettingDef& def, std::int32_t number) {
+    return SettingTakes(def, number) ? number : FallbackInt(def);
+}
 
 } // namespace
 
@@ -14,25 +24,31 @@ TSettings::TSettings(SettingsStore& store) : store_(store) {
     const auto table = SettingsTable();
     values_.resize(table.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const TSettingDef& def = table[i];
-        if (def.Type == TSettingType::String)
-            values_[i].Text = def.DefaultStr;
-        else if (def.HasDefault)
-            values_[i].Number = def.DefaultInt;
-        else
-            values_[i].Number = def.Type == TSettingType::Integer ? kAbsentInteger : 0;
+        values_[i].Text = table[i].DefaultStr;
+        values_[i].Number = FallbackInt(table[i]);
     }
 }
 
+// A value of the wrong kind, absent, empty where text is needed or out of range reads as the
+// setting's default; the store holds it only when it was taken as it is.
 void TSettings::LoadValue(const TSettingDef& def, Value& value) {
     if (def.Type == TSettingType::String) {
-        value.Stored = store_.StrSettingState(def.Name) == TValueState::Readable;
-        value.Text = store_.ReadStrSetting(def.Name);
+        const TValueState state = store_.StrSettingState(def.Name);
+        std::string text = store_.ReadStrSetting(def.Name);
+        value.Stored = state == TValueState::Readable && SettingTakes(def, text);
+        if (def.Guards && state == TValueState::Unreadable)
+            text = std::string(kDamagedGuard);
+        else if (!value.Stored)
+            text = std::string(def.DefaultStr);
+        value.Text = std::move(text);
     } else {
-        value.Stored = store_.IntSettingState(def.Name) == TValueState::Readable;
-        value.Number = def.Type == TSettingType::Boolean
-                           ? (store_.ReadBoolSetting(def.Name) ? 1 : 0)
-                           : store_.ReadIntSetting(def.Name);
+        const TValueState state = store_.IntSettingState(def.Name);
+        const std::int32_t number = store_.ReadIntSetting(def.Name);
+        value.Stored = state == TValueState::Readable && SettingTakes(def, number);
+        if (!value.Stored)
+            value.Number = FallbackInt(def);
+        else
+            value.Number = def.Type == TSettingType::Boolean ? (number != 0 ? 1 : 0) : number;
     }
 }
 
@@ -70,8 +86,9 @@ std::int32_t TSettings::Int(std::string_view name) const {
     return values_[IndexOf(name, TSettingType::Integer)].Number;
 }
 
-void TSettings::SetStr(std::string_view name, std::string_view text) {
+void TSettings::SetStr(std::string_view name, std::string_view given) {
     const std::size_t index = IndexOf(name, TSettingType::String);
+    const std::string text = TakenText(SettingsTable()[index], given);
     Value& value = values_[index];
     if (value.Stored && value.Text == text)
         return;
@@ -88,8 +105,9 @@ void TSettings::SetBool(std::string_view name, bool flag) {
     value.Stored = store_.WriteBoolSetting(SettingsTable()[index].Name, flag);
 }
 
-void TSettings::SetInt(std::string_view name, std::int32_t number) {
+void TSettings::SetInt(std::string_view name, std::int32_t given) {
     const std::size_t index = IndexOf(name, TSettingType::Integer);
+    const std::int32_t number = TakenNumber(SettingsTable()[index], given);
     Value& value = values_[index];
     if (value.Stored && value.Number == number)
         return;

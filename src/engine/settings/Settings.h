@@ -17,7 +17,10 @@ public:
     // Until Load, every value holds its table default (or reads as absent when it has none).
     explicit TSettings(SettingsStore& store);
 
-    // Reads every value of the table and the sound list from the store.
+    // Reads every value of the table and the sound list from the store. A value the setting
+    // does not take (of the wrong kind, absent, empty where text is needed, out of range) reads
+    // as its default; one that only its writers create reads as absent, except that a damaged
+    // password reads as a text no password matches, so that its protection stays.
     void Load();
 
     // Lookup ignores letter case, so each spelling of a name reaches the same value. A name
@@ -31,7 +34,8 @@ public:
     const std::string& ReloadStr(std::string_view name);
 
     // Each writes to the store unless the store already holds that very value. The value takes
-    // effect here either way; a write that failed is tried again by the next call.
+    // effect here either way; a write that failed is tried again by the next call. A value the
+    // setting does not take is taken as what it reads as.
     void SetStr(std::string_view name, std::string_view value);
     void SetBool(std::string_view name, bool value);
     void SetInt(std::string_view name, std::int32_t value);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,6 +86,15 @@ bool RenameOver(const std::string& from, const std::string& to, std::string& rea
     if (::rename(from.c_str(), to.c_str()) == 0)
         return true;
     reason = SystemReason();
+    return false;
+}
+
+bool CopyFileOver(const std::string& from, const std::string& to, std::string& reason) {
+    std::error_code error;
+    if (std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
+                                   error))
+        return true;
+    reason = error.message();
     return false;
 }
 

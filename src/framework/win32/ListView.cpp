@@ -215,19 +215,26 @@ void TListView::SetSmallImages(TImageList* images) {
 }
 
 void TListView::WndProc(TMessage& m) {
-    // The header asks its list before a column's width changes; a refusal leaves the width as
-    // it was.
+    // The header asks its list before a column's width changes, and a refusal leaves the width
+    // as it was; it tells the list after the change.
     if (m.Msg == WM_NOTIFY) {
-        const auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
-        if (hdr->code == HDN_ITEMCHANGINGA || hdr->code == HDN_ITEMCHANGINGW) {
-            const auto* change = reinterpret_cast<NMHEADERA*>(m.LParam);
+        const UINT code = reinterpret_cast<NMHDR*>(m.LParam)->code;
+        const bool changing = code == HDN_ITEMCHANGINGA || code == HDN_ITEMCHANGINGW;
+        const bool changed = code == HDN_ITEMCHANGEDA || code == HDN_ITEMCHANGEDW;
+        const auto* change = reinterpret_cast<NMHEADERA*>(m.LParam);
+        if ((changing || changed) && change->pitem != nullptr &&
+            (change->pitem->mask & HDI_WIDTH) != 0 &&
+            static_cast<size_t>(change->iItem) < columnWidths_.size()) {
             const auto column = static_cast<size_t>(change->iItem);
-            if (change->pitem != nullptr && (change->pitem->mask & HDI_WIDTH) != 0 &&
-                column < columnMinWidths_.size() &&
-                change->pitem->cxy < ToPixels(columnMinWidths_[column])) {
+            if (changing && change->pitem->cxy < ToPixels(columnMinWidths_[column])) {
                 m.Result = TRUE;
                 return;
             }
+            // A width the user dragged, or code gave the list directly, is kept in design
+            // units like one set here, so that another DPI scales it.
+            if (changed && change->pitem->cxy >= 0 &&
+                change->pitem->cxy != ToPixels(columnWidths_[column]))
+                columnWidths_[column] = ToDesign(change->pitem->cxy);
         }
     }
     if (m.Msg == CN_NOTIFY) {

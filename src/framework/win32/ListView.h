@@ -51,7 +51,7 @@ public:
     int ColumnCount() const;
     std::string ColumnCaption(int index) const;
     void SetColumnCaption(int index, const std::string& caption);
-    // In design units, as the column was last sized by code.
+    // In design units, as the column was last sized, by code or by the user.
     int ColumnWidth(int index) const { return columnWidths_.at(static_cast<size_t>(index)); }
     void SetColumnWidth(int index, int width);
     // Neither the user's drag nor code makes the column narrower than this (design units).
@@ -84,7 +84,8 @@ protected:
 
 private:
     friend class TListItem;
-    // Column widths in design units, to size them again at another DPI.
+    // Column widths in design units, to size them again at another DPI; a width the header
+    // reports is kept here too.
     std::vector<int> columnWidths_;
     std::vector<int> columnMinWidths_;
     std::vector<std::unique_ptr<TListItem>> items_;

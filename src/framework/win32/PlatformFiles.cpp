@@ -98,6 +98,13 @@ bool RenameOver(const std::string& from, const std::string& to, std::string& rea
     return false;
 }
 
+bool CopyFileOver(const std::string& from, const std::string& to, std::string& reason) {
+    if (CopyFileA(from.c_str(), to.c_str(), FALSE))
+        return true;
+    reason = LastReason();
+    return false;
+}
+
 bool RemoveFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }

@@ -75,7 +75,8 @@ THelpResult THelpRequestHook::ShowContext(const std::string& path, int context,
     if (!viewer_.Installed()) {
         result = THelpResult::NotInstalled;
     } else if (kind == THelpViewerKind::HtmlHelp) {
-        viewer_.ShowContext(path, context);
+        if (!viewer_.ShowContext(path, context))
+            result = THelpResult::NotOpened;
     } else if (kind == THelpViewerKind::KeyHH) {
         const std::string program = viewer_.WindowsFolder() + "\\KeyHH.EXE";
         if (!viewer_.FileExists(program))
@@ -107,7 +108,7 @@ void THelpRequestHook::HHShowError(THelpResult result) {
     case THelpResult::NoHH:
         text = text::NoHH;
         break;
-    default:
+    case THelpResult::NotOpened:
         text = text::UnknownError;
         break;
     }

@@ -30,8 +30,9 @@ public:
     virtual ~IHtmlHelpViewer() = default;
     // A version could be read from the help control's file, and its entry point is bound.
     virtual bool Installed() const = 0;
-    // Asks the control for `context` of the file `path` and brings its window to the front.
-    virtual void ShowContext(const std::string& path, int context) = 0;
+    // Asks the control for `context` of the file `path` and brings its window to the front;
+    // false when the control showed none (a damaged file, or a context the file lacks).
+    virtual bool ShowContext(const std::string& path, int context) = 0;
     virtual void CloseAll() = 0;
     virtual std::string WindowsFolder() const = 0;
     virtual bool FileExists(const std::string& path) const = 0;
@@ -46,7 +47,7 @@ public:
 enum class THelpViewerKind : std::uint8_t { HtmlHelp = 0, KeyHH = 1, HH = 2 };
 
 // What ShowContext answers.
-enum class THelpResult { Shown = 0, NotInstalled = 1, NoKeyHH = 2, NoHH = 3 };
+enum class THelpResult { Shown = 0, NotInstalled = 1, NoKeyHH = 2, NoHH = 3, NotOpened = 4 };
 
 class THelpRequestHook {
 public:

@@ -23,6 +23,11 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// Only a plain file name stays inside the folder: a separator or a drive would reach out of it.
+bool IsPlainFileName(std::string_view name) {
+    return name.find_first_of("\\/:") == std::string_view::npos;
+}
+
 bool HasLanguageExtension(std::string_view fileName) {
     return fileName.size() > kExtension.size() &&
            AnsiSameText(fileName.substr(fileName.size() - kExtension.size()), kExtension);
@@ -60,7 +65,7 @@ std::string TLanguageFolder::FileOf(std::string_view name) const {
 }
 
 bool TLanguageFolder::HasFile(std::string_view name) const {
-    return IsFile(FileOf(name));
+    return IsPlainFileName(name) && IsFile(FileOf(name));
 }
 
 } // namespace tav

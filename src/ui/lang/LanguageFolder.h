@@ -18,7 +18,8 @@ public:
     // The names of the languages found there, in the order of their file names (letter case
     // ignored); none when the folder does not exist.
     std::vector<std::string> Names() const;
-    // The language file of `name`, and whether that file exists.
+    // The language file of `name`, and whether that file exists: a name that is no plain file
+    // name (one with a folder or a drive in it) has none.
     std::string FileOf(std::string_view name) const;
     bool HasFile(std::string_view name) const;
 

@@ -280,7 +280,7 @@ TEST(ConfigFile, SaveKeepsOneBackup) {
     EXPECT_EQ(ReadBytes(backup.str()), first);
     const std::string second = ReadBytes(file.str());
     EXPECT_NE(second, first);
-    EXPECT_FALSE(FileExists(file.str() + ".new"));
+    EXPECT_FALSE(FileExists(file.str() + ".saving"));
     ASSERT_TRUE(SaveConfigFile(doc, file.str(), Info()).Ok);
     EXPECT_EQ(ReadBytes(backup.str()), second);
 }
@@ -294,9 +294,9 @@ TEST(ConfigFile, FailedWriteLeavesTheOldFile) {
     const auto saved = SaveConfigFile(TDocument(Standard), file.str(), Info());
     std::filesystem::remove(backup.str());
     EXPECT_FALSE(saved.Ok);
-    EXPECT_EQ(saved.Error.Path, file.str());
+    EXPECT_EQ(saved.Error.Path, backup.str());
     EXPECT_EQ(ReadBytes(file.str()), "old");
-    EXPECT_FALSE(FileExists(file.str() + ".new"));
+    EXPECT_FALSE(FileExists(file.str() + ".saving"));
 
     const auto none = SaveConfigFile(TDocument(Standard), "/nonexistent-tavrilo-dir/x.tvr", Info());
     EXPECT_FALSE(none.Ok);

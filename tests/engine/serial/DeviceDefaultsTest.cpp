@@ -60,16 +60,16 @@ TEST_F(DeviceDefaults, ADriverReceiverGetsThePlatformsToleranceWhicheverRowFollo
     EXPECT_EQ(Stored("Tolerance"), 10);
 }
 
-TEST_F(DeviceDefaults, WithoutARowTheValuesAreStoredAsTheControlsHoldThem) {
+TEST_F(DeviceDefaults, WithoutARowTheValuesAreStoredAsTheModelHoldsThem) {
     // Values from outside the controls' ranges, as a hand-edited registry may hold them.
     settings.SetInt("Value size", 9);
     settings.SetInt("Tolerance", -5);
     settings.SetInt("Recognition time out", 20);
     settings.SetInt("Serial port", 4);
     defaults.ApplyDeviceDefaults(-1, kReceiverPortKind);
-    EXPECT_EQ(Stored("Value size"), 4);
-    EXPECT_EQ(Stored("Tolerance"), 0);
-    EXPECT_EQ(Stored("Recognition time out"), 100);
+    EXPECT_EQ(Stored("Value size"), 1);
+    EXPECT_EQ(Stored("Tolerance"), 10);
+    EXPECT_EQ(Stored("Recognition time out"), 175);
     EXPECT_EQ(Stored("Serial port"), 4);
     EXPECT_EQ(Stored("Serial speed"), 6);
     EXPECT_EQ(timeOutInterval, 0u) << "no row, no change of the time-out";

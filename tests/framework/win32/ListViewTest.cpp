@@ -46,32 +46,66 @@ TEST(ListView, RowsKeepCaptionsSubItemsAndDataInOrder) {
     EXPECT_EQ(list->Item(0)->Data, &data);
 }
 
-TEST(ListView, AColumnStaysAtLeastItsMinimumWideWhateverSetsItsWidth) {
-    TForm form(nullptr, "TestForm");
-    form.Loaded();
-    auto* list = new TListView(&form, &form, "LayoutList");
-    list->AddColumn("Name", 100);
-    list->AddColumn("Title", 150);
-    list->SetColumnMinWidth(0, 50);
-    HWND header = reinterpret_cast<HWND>(SendMessageA(list->Handle(), LVM_GETHEADER, 0, 0));
-    auto width = [&](int column) {
+// A list of two columns, and the two ways a column's width changes past the framework.
+struct TwoColumns {
+    TForm form{nullptr, "TestForm"};
+    TListView* list = nullptr;
+    TwoColumns(int first, int second) {
+        form.Loaded();
+        list = new TListView(&form, &form, "LayoutList");
+        list->AddColumn("Name", first);
+        list->AddColumn("Title", second);
+    }
+    int Width(int column) const {
         return static_cast<int>(SendMessageA(list->Handle(), LVM_GETCOLUMNWIDTH, column, 0));
-    };
+    }
     // As a drag of the divider does it: through the header.
-    HDITEMA narrow{};
-    narrow.mask = HDI_WIDTH;
-    narrow.cxy = list->ToPixels(20);
-    SendMessageA(header, HDM_SETITEMA, 0, reinterpret_cast<LPARAM>(&narrow));
-    EXPECT_EQ(width(0), list->ToPixels(100));
-    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 0, list->ToPixels(49));
-    EXPECT_EQ(width(0), list->ToPixels(100));
+    void Drag(int column, int design) const {
+        HWND header = reinterpret_cast<HWND>(SendMessageA(list->Handle(), LVM_GETHEADER, 0, 0));
+        HDITEMA item{};
+        item.mask = HDI_WIDTH;
+        item.cxy = list->ToPixels(design);
+        SendMessageA(header, HDM_SETITEMA, column, reinterpret_cast<LPARAM>(&item));
+    }
+    // As a list's owner sizes a column to its rows: straight to the list.
+    void Size(int column, int pixels) const {
+        SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, column, pixels);
+    }
+};
+
+TEST(ListView, AColumnStaysAtLeastItsMinimumWideWhateverSetsItsWidth) {
+    TwoColumns columns(100, 150);
+    TListView* list = columns.list;
+    list->SetColumnMinWidth(0, 50);
+    columns.Drag(0, 20);
+    EXPECT_EQ(columns.Width(0), list->ToPixels(100));
+    columns.Size(0, list->ToPixels(49));
+    EXPECT_EQ(columns.Width(0), list->ToPixels(100));
     list->SetColumnWidth(0, 60);
-    EXPECT_EQ(width(0), list->ToPixels(60));
-    SendMessageA(header, HDM_SETITEMA, 1, reinterpret_cast<LPARAM>(&narrow));
-    EXPECT_EQ(width(1), list->ToPixels(20)) << "a column without a minimum";
+    EXPECT_EQ(columns.Width(0), list->ToPixels(60));
+    columns.Drag(1, 20);
+    EXPECT_EQ(columns.Width(1), list->ToPixels(20)) << "a column without a minimum";
     // The header is asked with the special widths of automatic sizing too.
-    SendMessageA(list->Handle(), LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
-    EXPECT_NE(width(1), list->ToPixels(20));
+    columns.Size(1, LVSCW_AUTOSIZE_USEHEADER);
+    EXPECT_NE(columns.Width(1), list->ToPixels(20));
+}
+
+TEST(ListView, AColumnKeepsTheWidthItWasDraggedToAtAnotherDpi) {
+    TwoColumns columns(100, 100);
+    TListView* list = columns.list;
+    columns.Drag(0, 170);
+    columns.Size(1, list->ToPixels(60));
+    EXPECT_EQ(list->ColumnWidth(0), 170);
+    EXPECT_EQ(list->ColumnWidth(1), 60);
+
+    const UINT after = columns.form.FormDpi() == 96 ? 144 : 96;
+    RECT window{};
+    GetWindowRect(columns.form.Handle(), &window);
+    SendMessageA(columns.form.Handle(), WM_DPICHANGED, MAKEWPARAM(after, after),
+                 reinterpret_cast<LPARAM>(&window));
+    ASSERT_EQ(list->Dpi(), after);
+    EXPECT_NEAR(columns.Width(0), list->ToPixels(170), 1);
+    EXPECT_NEAR(columns.Width(1), list->ToPixels(60), 1);
 }
 
 } // namespace

@@ -26,6 +26,7 @@ struct FakeSlot : IHelpEventSlot {
 
 struct FakeViewer : IHtmlHelpViewer {
     bool installed = true;
+    bool opens = true;                 // the control shows the file
     std::vector<std::string> programs; // what the Windows folder holds
     std::vector<std::pair<std::string, int>> shown;
     std::vector<std::string> opened;
@@ -33,8 +34,9 @@ struct FakeViewer : IHtmlHelpViewer {
     int closes = 0;
 
     bool Installed() const override { return installed; }
-    void ShowContext(const std::string& path, int context) override {
+    bool ShowContext(const std::string& path, int context) override {
         shown.emplace_back(path, context);
+        return opens;
     }
     void CloseAll() override { ++closes; }
     std::string WindowsFolder() const override { return "C:\\WINDOWS"; }
@@ -94,15 +96,19 @@ TEST(HelpRequestHook, AnEventKeptBeyondTheHooksLifeNoLongerReachesIt) {
     EXPECT_TRUE(viewer.shown.empty());
 }
 
-TEST(HelpRequestHook, AMissingViewerIsToldInTheUsersLanguage) {
+TEST(HelpRequestHook, AMissingViewerOrAFileItCannotShowIsToldInTheUsersLanguage) {
     FakeSlot slot;
     FakeViewer viewer;
-    viewer.installed = false;
     THelpRequestHook hook(kFile, "", THelpViewerKind::HtmlHelp, slot, viewer);
+    viewer.installed = false;
     EXPECT_EQ(hook.ShowHelpContext(1012), THelpResult::NotInstalled);
     EXPECT_TRUE(viewer.shown.empty());
+    viewer.installed = true;
+    viewer.opens = false; // a damaged help file
+    EXPECT_EQ(hook.ShowHelpContext(1012), THelpResult::NotOpened);
     EXPECT_EQ(viewer.errors,
-              std::vector<std::string>{"<MS Html Help is not installed on this PC.>"});
+              (std::vector<std::string>{"<MS Html Help is not installed on this PC.>",
+                                        "<Unknown error returned by HHHelpContext>"}));
 }
 
 TEST(HelpRequestHook, TheHelpProgramsOfTheWindowsFolderGetTheContextOnTheirCommandLine) {

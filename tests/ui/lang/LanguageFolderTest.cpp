@@ -24,6 +24,9 @@ TEST(LanguageFolder, ListsLngFilesByTheirNameWithoutTheExtension) {
     EXPECT_FALSE(folder.HasFile("pt"));
     EXPECT_FALSE(folder.HasFile("folder"));
     EXPECT_FALSE(folder.HasFile("french"));
+    // Only a plain file name is taken: none outside the folder, nor a path into it.
+    for (const char* outside : {"../french", "..\\french", "../Lang/spanish", "C:french"})
+        EXPECT_FALSE(folder.HasFile(outside)) << outside;
 }
 
 TEST(LanguageFolder, PathsAndAMissingFolder) {

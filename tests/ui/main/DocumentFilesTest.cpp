@@ -240,7 +240,7 @@ TEST_F(DocumentFilesTest, CloseQueryRefusesUnlessTheDocumentWasSavedOrGivenUp) {
     view.saveChangesAnswers.push_back(TSaveChangesAnswer::Yes);
     EXPECT_FALSE(files.CloseQuery());
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].first.rfind("<Cannot create file> \"" + view.panel + ".new\": ", 0),
+    EXPECT_EQ(view.errors[0].first.rfind("<Cannot create file> \"" + view.panel + ".saving\": ", 0),
               0u)
         << view.errors[0].first;
     EXPECT_EQ(view.errors[0].second, "<Cannot save file>");

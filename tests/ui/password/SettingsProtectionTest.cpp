@@ -1,6 +1,8 @@
 #include "ui/password/SettingsProtection.h"
 
 #include "components/cipher/QuelEncryption.h"
+#include "engine/settings/FakeSettingsStore.h"
+#include "engine/settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -25,4 +27,22 @@ TEST(SettingsProtection, AStoredPasswordIsEncipheredAndTheEmptyOneIsNoProtection
     EXPECT_EQ(stored.find("Se"), std::string::npos);
     EXPECT_EQ(CheckRestorePassword(stored, "Se\xF1or 7"), TPasswordCheck::Right);
     EXPECT_EQ(EncipherRestorePassword(""), "");
+}
+
+TEST(SettingsProtection, APasswordStoredAsAnotherKindKeepsTheProtectionAndIsToldDamaged) {
+    for (const test::StoredValue& damaged :
+         {test::StoredValue{test::Binary{}}, test::StoredValue{std::int32_t{0}}}) {
+        test::FakeSettingsStore store;
+        store.Values["Restore"] = damaged;
+        TSettings settings(store);
+        settings.Load();
+        const std::string& stored = settings.Str("Restore");
+        EXPECT_FALSE(stored.empty()) << "the way back from the tray stays guarded";
+        EXPECT_EQ(CheckRestorePassword(stored, ""), TPasswordCheck::Corrupt);
+        EXPECT_EQ(settings.ReloadStr("Restore"), stored);
+    }
+    test::FakeSettingsStore store;
+    TSettings settings(store);
+    settings.Load();
+    EXPECT_EQ(settings.Str("Restore"), "") << "none stored is no protection";
 }

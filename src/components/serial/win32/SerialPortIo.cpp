@@ -56,12 +56,12 @@ bool ReleaseRequest(TSerialAsyncRequest*& request) noexcept {
     return true;
 }
 
-// A request, and the buffer a read goes into, for the length of one synchronous operation.
-// When the device keeps running the operation, both are left to it.
+// A request, and the buffer the device reads into or writes from, for the length of one
+// synchronous operation. When the device keeps running the operation, both are left to it: the
+// caller's own buffer may be gone by then.
 class TRequestScope {
 public:
-    explicit TRequestScope(std::size_t readSize = 0)
-        : buffer_(readSize > 0 ? new char[readSize] : nullptr) {
+    explicit TRequestScope(std::size_t size) : buffer_(new char[size]) {
         NewAsyncRequest(request_);
     }
     ~TRequestScope() {
@@ -172,8 +172,10 @@ std::int32_t TCustomSerialPort::WaitForAsync(TSerialAsyncRequest* request) {
 }
 
 std::int32_t TCustomSerialPort::Write(const void* buffer, std::int32_t count) {
-    TRequestScope request;
-    WriteAsync(buffer, count, request.get());
+    TRequestScope request(ByteCount(count));
+    if (count > 0)
+        std::memcpy(request.Buffer(), buffer, static_cast<std::size_t>(count));
+    WriteAsync(request.Buffer(), count, request.get());
     return WaitForAsync(request.get());
 }
 
@@ -191,8 +193,6 @@ std::int32_t TCustomSerialPort::Read(void* buffer, std::int32_t count) {
     ByteCount(count);
     if (ThreadReadsDevice())
         return thread_->TakeReceived(static_cast<char*>(buffer), count);
-    // The device reads into a buffer of the request's, which stays with it should the device
-    // keep running the read.
     TRequestScope request(static_cast<std::size_t>(count));
     ReadAsync(request.Buffer(), count, request.get());
     const std::int32_t read = WaitForAsync(request.get());

@@ -22,10 +22,12 @@ bool TWin32HtmlHelpViewer::Installed() const {
     return HelpEnvironment().HelpCtlInstalled && GenericHelpEntryBound();
 }
 
-void TWin32HtmlHelpViewer::ShowContext(const std::string& path, int context) {
-    if (HWND viewer = CallHtmlHelp(GetDesktopWindow(), path.c_str(), kHHHelpContext,
-                                   static_cast<DWORD_PTR>(context)))
+bool TWin32HtmlHelpViewer::ShowContext(const std::string& path, int context) {
+    HWND viewer = CallHtmlHelp(GetDesktopWindow(), path.c_str(), kHHHelpContext,
+                               static_cast<DWORD_PTR>(context));
+    if (viewer != nullptr)
         SetForegroundWindow(viewer);
+    return viewer != nullptr;
 }
 
 void TWin32HtmlHelpViewer::CloseAll() {

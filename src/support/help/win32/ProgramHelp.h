@@ -24,7 +24,7 @@ class TWin32HtmlHelpViewer : public IHtmlHelpViewer {
 public:
     explicit TWin32HtmlHelpViewer(TTranslateFn translate) : translate_(std::move(translate)) {}
     bool Installed() const override;
-    void ShowContext(const std::string& path, int context) override;
+    bool ShowContext(const std::string& path, int context) override;
     void CloseAll() override;
     std::string WindowsFolder() const override;
     bool FileExists(const std::string& path) const override;

@@ -363,7 +363,6 @@ private:
     TCommandNode* DraggedNode(TObject* source) const;
     void CreateRemotePeers();
     int SerialMessageBox(const std::string& text, const std::string& caption, unsigned flags);
-    bool OriginNotBuilt(const std::string& name, bool active);
     // The IR server origin has nothing to open.
     bool OpenIRServer() { return false; }
     void CreateSerialOrigins();

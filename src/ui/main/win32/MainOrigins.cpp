@@ -75,22 +75,9 @@ bool TMainForm::SwitchOrigin(TOrigin origin, bool active) {
         return true;
     case TOrigin::TvCard:
         return TvCard->OpenBestBuy(active);
-    default: {
-        const auto def = std::find_if(kOrigins.begin(), kOrigins.end(),
-                                      [origin](const TOriginDef& d) { return d.Origin == origin; });
-        return OriginNotBuilt(StripMenuCaption(def->Caption), active);
+    case TOrigin::CdRom:
+        return false; // its box only names it in the status text: there is nothing to open
     }
-    }
-}
-
-// An origin the program does not have yet says so instead of pretending to open.
-bool TMainForm::OriginNotBuilt(const std::string& name, bool active) {
-    if (!active)
-        return true;
-    ShowWithMessages();
-    ShowMessageBox(
-        name + ": " + Lang->GetMessageText("this input origin is not part of this version."),
-        Lang->GetMessageText(std::string(msg::InitializationResult)), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 

@@ -78,6 +78,14 @@ void TFakeSerialDevice::RaiseEvents(DWORD mask, const std::string& bytes, DWORD 
     Raise(mask);
 }
 
+void TFakeSerialDevice::EndWrite() {
+    std::lock_guard lock(lock_);
+    if (TOperation* write = Pending(TKind::Write)) {
+        written_.append(write->Data, write->Count);
+        Finish(TKind::Write, 0, write->Count);
+    }
+}
+
 void TFakeSerialDevice::Note(const std::string& entry) {
     std::lock_guard lock(lock_);
     log_.push_back(entry);
@@ -195,7 +203,9 @@ bool TFakeSerialDevice::WriteFile(const void* data, DWORD count, DWORD& written,
             if (!pend)
                 written_.append(static_cast<const char*>(data), count);
             written = pend ? 0 : count;
-            done = Start({TKind::Write, &overlapped}, pend, written);
+            done = Start({TKind::Write, &overlapped, nullptr,
+                          const_cast<char*>(static_cast<const char*>(data)), count},
+                         pend, written);
             error = ERROR_IO_PENDING;
         }
     }

@@ -38,6 +38,9 @@ public:
     // Queues `bytes` and `commErrors`, then ends a pending comm-event wait with `mask`, or has
     // the next wait end with it at once.
     void RaiseEvents(DWORD mask, const std::string& bytes = {}, DWORD commErrors = 0);
+    // Ends a pending write, which writes what its buffer holds now, as a driver that ignored
+    // the cancel does at last.
+    void EndWrite();
 
     void Note(const std::string& entry);
     std::vector<std::string> Log() const;

@@ -180,6 +180,20 @@ TEST_F(SerialPortTest, AWriteTheDeviceNeverEndsFailsOnceItsTimeIsUp) {
     EXPECT_EQ(Fake().Log().back(), "CancelIo");
 }
 
+TEST_F(SerialPortTest, AWriteLeftToTheDeviceWritesTheBytesItWasGivenWhateverTheCallerDoesNext) {
+    auto port = MakePort({});
+    port->Timeouts().SetWriteTotalMultiplier(0);
+    port->Timeouts().SetWriteTotalConstant(1);
+    port->Open();
+    Fake().WritesPend = true;
+    Fake().IgnoresCancel = true;
+    std::string bytes = "IR";
+    EXPECT_EQ(SerialCodeOf([&] { port->Write(bytes.data(), 2); }), 2);
+    bytes.replace(0, 2, "XX"); // the caller's buffer serves something else
+    Fake().EndWrite();
+    EXPECT_EQ(Fake().Written(), "IR");
+}
+
 TEST_F(SerialPortTest, AFormDeclaresThePortAndItOpensWhenTheDeclarationEnds) {
     TSerialPort* port = nullptr;
     std::vector<std::string> seen;

@@ -2,6 +2,7 @@
 
 #include "engine/RecognitionFakes.h"
 #include "engine/settings/FakeSettingsStore.h"
+#include "framework/win32/FreePort.h"
 #include "framework/win32/Pump.h"
 
 #include <gtest/gtest.h>
@@ -83,8 +84,8 @@ struct TcpSockets : ::testing::Test {
     }
     TcpSockets() {
         Learn(doc, *abc->Data(), {'A', 'B', 'C', '\n'});
-        settings.SetInt("TCP/IP server port", 0);
-        settings.SetInt("TCP/IP info port", 0);
+        settings.SetInt("TCP/IP server port", test::FreePort());
+        settings.SetInt("TCP/IP info port", test::FreePort());
     }
 };
 

@@ -4,6 +4,9 @@
 #include "support/help/win32/HtmlHelpApi.h"
 #include "support/help/HelpContexts.h"
 #include "support/help/win32/HelpModules.h"
+#include "support/help/win32/ProgramHelp.h"
+
+#include "components/TempPath.h"
 
 #include "framework/win32/Pump.h"
 
@@ -69,6 +72,18 @@ TEST(HtmlHelpApi, TheControlOpensEveryContextOfTheProgramAndClosesItsWindowsAgai
     EXPECT_EQ(ViewerWindows(), 0);
     // A context the file does not map opens nothing.
     EXPECT_EQ(CallHtmlHelp(GetDesktopWindow(), kHelpFile.c_str(), kHHHelpContext, 4242), nullptr);
+}
+
+TEST(HtmlHelpApi, TheViewerTellsWhetherTheControlShowedTheFile) {
+    THelpModules modules({TAVRILO_EXE_DIR "/win32_tests.exe"});
+    test::TempPath damaged(".chm");
+    test::WriteBytes(damaged.str(), "ITSF, and then nothing a help file holds");
+    TWin32HtmlHelpViewer viewer(nullptr);
+    EXPECT_FALSE(viewer.ShowContext(damaged.str(), kProgramHelpContexts[0]));
+    EXPECT_TRUE(viewer.ShowContext(kHelpFile, kProgramHelpContexts[0]));
+    HHCloseAll();
+    test::PumpFor(50ms);
+    EXPECT_EQ(ViewerWindows(), 0);
 }
 
 TEST(HtmlHelpApi, AModulePathLongerThanTheFirstBufferComesBackWhole) {

@@ -38,7 +38,9 @@ struct HelpRequestKeys : ::testing::Test {
         [this](HWND caller, const char* file, UINT command, DWORD_PTR data) -> HWND {
             EXPECT_EQ(caller, command == help::kHHCloseAll ? nullptr : GetDesktopWindow());
             viewer.push_back({file != nullptr ? file : "", command, data});
-            return nullptr;
+            // A shown page answers with its window, which the hook brings to the front: the
+            // window in front already stands in for it, so that the keys go where they went.
+            return command == help::kHHHelpContext ? GetForegroundWindow() : nullptr;
         }};
     // What the application's help hook is asked, before it answers.
     std::vector<std::pair<UINT, ULONG_PTR>> asked;

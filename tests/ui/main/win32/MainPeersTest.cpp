@@ -10,6 +10,7 @@
 #include "components/TempPath.h"
 #include "engine/network/DdeServiceName.h"
 #include "framework/win32/DdeClient.h"
+#include "framework/win32/FreePort.h"
 #include "framework/win32/HandOver.h"
 #include "framework/win32/ProgramPath.h"
 #include "framework/win32/Pump.h"
@@ -160,8 +161,9 @@ struct PeersWindow : ::testing::Test {
             store.WriteBoolSetting("Use TCP/IP", true);
             store.WriteBoolSetting("Origin enabled", true);
             store.WriteBoolSetting("TCP/IP server enabled", true);
-            store.WriteIntSetting("TCP/IP server port", port);
-            store.WriteIntSetting("TCP/IP info port", 0);
+            // Port 0 asks for one that nothing listens on.
+            store.WriteIntSetting("TCP/IP server port", port != 0 ? port : test::FreePort());
+            store.WriteIntSetting("TCP/IP info port", test::FreePort());
             for (const char* part : {"TCP/IP info send remote", "TCP/IP info send command",
                                      "DDE send remote", "DDE send command"})
                 store.WriteBoolSetting(part, true);

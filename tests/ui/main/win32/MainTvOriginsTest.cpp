@@ -88,6 +88,12 @@ TEST_F(MainTvOrigins, TheTvCardsLibraryIsPolledForItsKeysAndFreedWhenTheOriginCl
     EXPECT_EQ(boxes, 0);
 }
 
+TEST_F(MainTvOrigins, TheCdRomDrivesOriginOpensNothingAndSaysNothing) {
+    EXPECT_FALSE(form->SwitchOrigin(TOrigin::CdRom, true));
+    EXPECT_FALSE(form->SwitchOrigin(TOrigin::CdRom, false));
+    EXPECT_EQ(boxes, 0);
+}
+
 // The code's action opens a document with the origins suspended: it closes them and opens them
 // again while the TV window is still handling the message that fired the code.
 TEST_F(MainTvOrigins, AKeyPostedToTheTvWindowFiresItsCodeAlsoWhenItsActionReopensTheOrigins) {
