@@ -668,8 +668,21 @@ int TComboBox::WindowHeightFor(int pixelHeight) const {
 }
 
 void TComboBox::WndProc(TMessage& m) {
+    // An editable box hands the focus on to its edit at once, and the user leaves it from
+    // there: the box's own window would tell of an exit on the way in and of none on the way
+    // out. The box's notices tell when the focus comes into the box and leaves it.
+    if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) {
+        DefaultHandler(m);
+        return;
+    }
     if (m.Msg == CN_COMMAND) {
         switch (HIWORD(m.WParam)) {
+        case CBN_SETFOCUS:
+            FocusEntered();
+            return;
+        case CBN_KILLFOCUS:
+            Fire(OnExit, this);
+            return;
         case CBN_SELCHANGE:
             Click();
             Fire(OnChange, this);

@@ -233,6 +233,8 @@ private:
 };
 
 // Setting ItemIndex from code fires nothing; a user's choice fires OnClick, then OnChange.
+// OnEnter and OnExit fire once each as the focus comes into the box (an editable box's edit
+// included) and leaves it.
 class TComboBox : public TListControl {
 public:
     TComboBox(TComponent* owner, TControl* parent, std::string name = {},

@@ -3,6 +3,7 @@
 
 #include "ActionFormWorld.h"
 #include "framework/win32/Pump.h"
+#include "framework/win32/RealKeys.h"
 #include "framework/win32/Seams.h"
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
 
@@ -179,6 +180,30 @@ TEST_F(ActionFormTest, AnOwnedWindowIsListedIndentedUnderItsOwnerAndLosesTheInde
     form->DestinationWndCoBx->SetItemIndex(static_cast<int>(at + 1 - entries.begin()));
     form->WindowCoBxExit(form->DestinationWndCoBx);
     EXPECT_EQ(form->DestinationWndCoBx->Text(), std::string("Owned by the test, ") + cls);
+}
+
+TEST_F(ActionFormKeys, LeavingTheDestinationByTabAfterPickingAnOwnedWindowKeepsItsTitleUnindented) {
+    TForm owner(nullptr, "ListedOwner");
+    owner.SetCaption("Owner of the test");
+    TForm owned(nullptr, "ListedOwned");
+    owned.SetCaption("Owned by the test");
+    SetWindowLongPtrA(owned.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.Handle()));
+    TComboBox* destination = form->DestinationWndCoBx;
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    destination->SetFocus();
+    test::TapKey(VK_F4); // the list opens, filled with the windows open now
+    Application().ProcessMessages();
+    char cls[201] = {};
+    GetClassNameA(owned.Handle(), cls, sizeof cls);
+    const int entry = destination->IndexOf(std::string("   Owned by the test, ") + cls);
+    ASSERT_GE(entry, 0);
+    destination->SetItemIndex(entry);
+    test::TapKey(VK_RETURN); // the list closes on the picked entry
+    test::TapKey(VK_TAB);
+    Application().ProcessMessages();
+    EXPECT_NE(form->ActiveControl(), destination);
+    EXPECT_EQ(destination->Text(), std::string("Owned by the test, ") + cls);
 }
 
 TEST_F(ActionFormTest, TheMixerListsAreFilledForTheStringsOwnMixerBeforeItsLinesAreChosen) {
