@@ -85,6 +85,8 @@ protected:
 private:
     friend class TListItem;
     // Column widths in design units, to size them again at another DPI.
+    // The columns' captions as given: the control reads one back only into a fixed buffer.
+    std::vector<std::string> columnCaptions_;
     std::vector<int> columnWidths_;
     std::vector<int> columnMinWidths_;
     std::vector<std::unique_ptr<TListItem>> items_;
