@@ -429,9 +429,7 @@ void TControl::WndProc(TMessage& m) {
         break;
     case WM_SETFOCUS:
         DefaultHandler(m);
-        if (TForm* form = ParentForm(); form != nullptr && form != this)
-            form->Perform(CM_FOCUSCHANGED, reinterpret_cast<WPARAM>(this));
-        Fire(OnEnter, this);
+        FocusEntered();
         return;
     case WM_KILLFOCUS:
         DefaultHandler(m);
@@ -452,6 +450,12 @@ void TControl::WndProc(TMessage& m) {
         break;
     }
     DefaultHandler(m);
+}
+
+void TControl::FocusEntered() {
+    if (TForm* form = ParentForm(); form != nullptr && form != this)
+        form->Perform(CM_FOCUSCHANGED, reinterpret_cast<WPARAM>(this));
+    Fire(OnEnter, this);
 }
 
 std::optional<COLORREF> TControl::Color() const {

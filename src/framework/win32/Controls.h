@@ -252,6 +252,8 @@ protected:
     void SetPixelBounds(int left, int top, int width, int height);
     // The height to give the window for a shown height (a combo box adds its drop-down list).
     virtual int WindowHeightFor(int pixelHeight) const { return pixelHeight; }
+    // The keyboard focus came into the control: its form and OnEnter hear of it.
+    void FocusEntered();
 
 private:
     static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -84,6 +84,16 @@ void TForm::FocusByKeyboard(TControl* control) {
     UpdateDefaultLook();
 }
 
+void TForm::FocusInside() {
+    if (lastFocused_ != nullptr && IsWindowVisible(lastFocused_->Handle()) &&
+        IsWindowEnabled(lastFocused_->Handle())) {
+        lastFocused_->SetFocus();
+        return;
+    }
+    if (const std::vector<TControl*> chain = TabChain(); !chain.empty())
+        FocusByKeyboard(chain.front());
+}
+
 TButton* TForm::PressedByEnter() const {
     auto usable = [](TButton* b) {
         return b != nullptr && IsWindowVisible(b->Handle()) && IsWindowEnabled(b->Handle());

@@ -127,7 +127,7 @@ void TForm::SetStayOnTop(bool onTop) {
 
 TControl* TForm::ActiveControl() const {
     HWND focus = GetFocus();
-    if (focus == nullptr || (focus != Handle() && !IsChild(Handle(), focus)))
+    if (focus == nullptr || !IsChild(Handle(), focus))
         return nullptr;
     return FindControl(focus);
 }
@@ -292,8 +292,7 @@ int TForm::ShowModal() {
             Show();
             SetForegroundWindow(Handle());
             if (ActiveControl() == nullptr)
-                if (const auto chain = TabChain(); !chain.empty())
-                    FocusByKeyboard(chain.front());
+                FocusInside();
             while (ModalResult == mrNone && !Application().Terminated()) {
                 Application().HandleMessage();
                 if (ModalResult != mrNone && !CloseQuery())
@@ -394,6 +393,8 @@ void TForm::WndProc(TMessage& m) {
         if (m.WParam != 0 && m.LParam == 0) // shown by a call, not with its owner
             PlaceAtPosition();
         if (m.WParam != 0) {
+            // Each showing starts at the first control, as a dialog opens.
+            lastFocused_ = nullptr;
             UpdateDefaultLook();
             if (!(modal_ && ModalHook))
                 Fire(OnShow, this);
@@ -436,7 +437,14 @@ void TForm::WndProc(TMessage& m) {
     case WM_NEXTDLGCTL:
         NextDialogControl(m);
         return;
+    case WM_SETFOCUS:
+        // Windows gives an activated window the focus itself (the default activation, Wine's
+        // window manager events); the keyboard belongs to a control of the form.
+        TControl::WndProc(m);
+        FocusInside();
+        return;
     case CM_FOCUSCHANGED:
+        lastFocused_ = reinterpret_cast<TControl*>(m.WParam);
         UpdateDefaultLook();
         return;
     case DM_GETDEFID:

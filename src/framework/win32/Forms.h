@@ -97,6 +97,8 @@ public:
     // presses that one, which then shows the default frame.
     TComponentRef<TButton> DefaultButton{this, [this] { UpdateDefaultLook(); }};
     TComponentRef<TButton> CancelButton{this};
+    // The control of the form that has the keyboard focus; none while the form itself or
+    // another window has it.
     TControl* ActiveControl() const;
 
     // Dialog keys of a message on its way to one of the form's windows: Tab and Shift+Tab,
@@ -140,6 +142,9 @@ private:
     TButton* PressedByEnter() const;
     TPageControl* PageControlForKeys() const;
     void NextDialogControl(const TMessage& message);
+    // Passes the focus the form got itself on to a control, as a dialog does: the one that had
+    // it last while the form was shown, else the first tab stop.
+    void FocusInside();
 
     TComponentRef<TMainMenu> menu_{this, [this] { ::SetMenu(Handle(), nullptr); }};
     bool modal_ = false;
@@ -152,6 +157,8 @@ private:
     int updates_ = 0;
     bool realignPending_ = false;
     HWND hintWindow_ = nullptr;
+    // The control that had the focus last while the form was shown.
+    TComponentRef<TControl> lastFocused_{this};
 };
 
 class TApplication : public TComponent {

@@ -87,6 +87,7 @@ int TListView::AddColumn(const std::string& caption, int width) {
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = text.data();
     column.cx = ToPixels(width);
+    columnCaptions_.push_back(caption);
     columnWidths_.push_back(width);
     columnMinWidths_.push_back(0);
     return static_cast<int>(SendMessageA(Handle(), LVM_INSERTCOLUMNA,
@@ -100,17 +101,11 @@ int TListView::ColumnCount() const {
 }
 
 std::string TListView::ColumnCaption(int index) const {
-    char text[260] = {};
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = text;
-    column.cchTextMax = sizeof(text);
-    SendMessageA(Handle(), LVM_GETCOLUMNA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&column));
-    return text;
+    return columnCaptions_.at(static_cast<size_t>(index));
 }
 
 void TListView::SetColumnCaption(int index, const std::string& caption) {
+    columnCaptions_.at(static_cast<size_t>(index)) = caption;
     std::string text = caption;
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT;

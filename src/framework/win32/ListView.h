@@ -84,6 +84,8 @@ protected:
 
 private:
     friend class TListItem;
+    // The columns' captions as given: the control reads one back only into a fixed buffer.
+    std::vector<std::string> columnCaptions_;
     // Column widths in design units, to size them again at another DPI; a width the header
     // reports is kept here too.
     std::vector<int> columnWidths_;

@@ -18,8 +18,8 @@ const char* PanelClass() {
     return RegisterFrameworkClass(kPanelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 
-constexpr TListMessages kComboMsgs{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING,
-                                   CB_RESETCONTENT, CB_DELETESTRING, CB_GETCURSEL, CB_SETCURSEL};
+constexpr TListMessages kComboMsgs{CB_ADDSTRING, CB_RESETCONTENT, CB_DELETESTRING,
+                                   CB_GETCURSEL, CB_SETCURSEL,    CB_INITSTORAGE};
 // The list a combo box drops down, in design units.
 constexpr int kDropDownHeight = 200;
 // Inside the frame of a radio group, and between its buttons.
@@ -40,8 +40,8 @@ bool EraseGroupBackground(TControl& group, const TMessage& m) {
     return true;
 }
 
-constexpr TListMessages kListMsgs{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING,
-                                  LB_RESETCONTENT, LB_DELETESTRING, LB_GETCURSEL, LB_SETCURSEL};
+constexpr TListMessages kListMsgs{LB_ADDSTRING, LB_RESETCONTENT, LB_DELETESTRING,
+                                  LB_GETCURSEL, LB_SETCURSEL,    LB_INITSTORAGE};
 
 } // namespace
 
@@ -55,54 +55,55 @@ TListControl::TListControl(TComponent* owner, TControl* parent, std::string name
 }
 
 int TListControl::ItemCount() const {
-    return static_cast<int>(SendMessageA(Handle(), messages_.count, 0, 0));
+    return static_cast<int>(items_.size());
 }
 
 std::string TListControl::Item(int index) const {
-    const LRESULT length =
-        SendMessageA(Handle(), messages_.getTextLen, static_cast<WPARAM>(index), 0);
-    if (length < 0)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT got = SendMessageA(Handle(), messages_.getText, static_cast<WPARAM>(index),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
-    return text;
-}
-
-StringList TListControl::Items() const {
-    StringList items;
-    for (int i = 0, n = ItemCount(); i < n; ++i)
-        items.push_back(Item(i));
-    return items;
+    return index >= 0 && index < ItemCount() ? items_[static_cast<size_t>(index)] : std::string();
 }
 
 int TListControl::AddItem(const std::string& item) {
-    return static_cast<int>(
+    const auto at = static_cast<int>(
         SendMessageA(Handle(), messages_.add, 0, reinterpret_cast<LPARAM>(item.c_str())));
+    if (at >= 0 && at <= ItemCount())
+        items_.insert(items_.begin() + at, item);
+    return at;
+}
+
+void TListControl::AddItems(const StringList& items) {
+    size_t bytes = 0;
+    for (const std::string& item : items)
+        bytes += item.size() + 1;
+    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(Handle(), messages_.initStorage, items.size(), static_cast<LPARAM>(bytes));
+    items_.reserve(items_.size() + items.size());
+    for (const std::string& item : items)
+        AddItem(item);
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TListControl::SetItems(const StringList& items) {
     ClearItems();
-    for (const std::string& item : items)
-        AddItem(item);
+    AddItems(items);
 }
 
 void TListControl::DeleteItem(int index) {
-    SendMessageA(Handle(), messages_.remove, static_cast<WPARAM>(index), 0);
+    if (SendMessageA(Handle(), messages_.remove, static_cast<WPARAM>(index), 0) >= 0 &&
+        index >= 0 && index < ItemCount())
+        items_.erase(items_.begin() + index);
 }
 
 void TListControl::ClearItems() {
     SendMessageA(Handle(), messages_.reset, 0, 0);
+    items_.clear();
 }
 
 // The exact-match search of the controls ignores case; this one respects it, as a list of
 // names does.
 int TListControl::IndexOf(const std::string& item) const {
-    for (int i = 0, n = ItemCount(); i < n; ++i)
-        if (Item(i) == item)
-            return i;
-    return -1;
+    const auto at = std::find(items_.begin(), items_.end(), item);
+    return at != items_.end() ? static_cast<int>(at - items_.begin()) : -1;
 }
 
 int TListControl::ItemIndex() const {
@@ -633,8 +634,7 @@ void TComboBox::SetStyle(TComboStyle style) {
     const std::string text = Text();
     RecreateWindow((old & ~kKindBits) | (ComboStyleBits(style, (old & CBS_SORT) != 0) & kKindBits));
     style_ = style;
-    for (const std::string& item : items)
-        AddItem(item);
+    SetItems(items);
     SetItemIndex(index);
     if (style == TComboStyle::DropDown && index < 0)
         SetText(text);
@@ -668,8 +668,21 @@ int TComboBox::WindowHeightFor(int pixelHeight) const {
 }
 
 void TComboBox::WndProc(TMessage& m) {
+    // An editable box hands the focus on to its edit at once, and the user leaves it from
+    // there: the box's own window would tell of an exit on the way in and of none on the way
+    // out. The box's notices tell when the focus comes into the box and leaves it.
+    if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) {
+        DefaultHandler(m);
+        return;
+    }
     if (m.Msg == CN_COMMAND) {
         switch (HIWORD(m.WParam)) {
+        case CBN_SETFOCUS:
+            FocusEntered();
+            return;
+        case CBN_KILLFOCUS:
+            Fire(OnExit, this);
+            return;
         case CBN_SELCHANGE:
             Click();
             Fire(OnChange, this);

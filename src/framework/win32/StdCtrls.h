@@ -202,15 +202,21 @@ using TDrawItemEvent =
 
 // The message numbers of one kind of Windows item list (combo box or list box).
 struct TListMessages {
-    UINT count, getTextLen, getText, add, reset, remove, getCurSel, setCurSel;
+    UINT add, reset, remove, getCurSel, setCurSel, initStorage;
 };
 
-// The item list of a combo box or list box. Setting ItemIndex from code fires nothing.
+// The item list of a combo box or list box. Setting ItemIndex from code fires nothing. The
+// items' texts are kept here as they were given: Windows reads an item back through the
+// 8-bit calls by way of a buffer of its own, which a long item overruns.
 class TListControl : public TControl {
 public:
-    StringList Items() const;
-    // Replaces the items; the selection is lost.
+    StringList Items() const { return items_; }
+    // Replaces the items in one pass, as AddItems adds them; the selection is lost.
     void SetItems(const StringList& items);
+    // Appends the items in one pass, the list drawn again only at the end: cheap for long
+    // lists. A sorted list places each by its text.
+    void AddItems(const StringList& items);
+    // The index the item took (a sorted list places it by its text).
     int AddItem(const std::string& item);
     void DeleteItem(int index);
     void ClearItems();
@@ -230,9 +236,12 @@ protected:
 
 private:
     const TListMessages& messages_;
+    StringList items_;
 };
 
 // Setting ItemIndex from code fires nothing; a user's choice fires OnClick, then OnChange.
+// OnEnter and OnExit fire once each as the focus comes into the box (an editable box's edit
+// included) and leaves it.
 class TComboBox : public TListControl {
 public:
     TComboBox(TComponent* owner, TControl* parent, std::string name = {},

@@ -87,28 +87,14 @@ void Press(HWND wnd, BYTE modifier, BYTE key) {
     keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
 }
 
-// The visible window of process `pid` with this title, once it shows.
-HWND AwaitShown(DWORD pid, const char* title) {
-    return test::WaitForWindow(
-        [&] {
-            HWND found = test::FindProcessWindow(pid, title);
-            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
-        },
-        10000);
-}
-
-bool AwaitHidden(HWND wnd) {
-    return test::WaitForWindow([&] { return IsWindowVisible(wnd) ? nullptr : wnd; }, 10000);
-}
-
 // Answers the name prompt of this title with the name it proposes.
 bool AcceptNamePrompt(DWORD pid, const char* title) {
-    HWND prompt = AwaitShown(pid, title);
+    HWND prompt = test::WaitForShownWindow(pid, title);
     HWND ok = test::FindDescendant(prompt, "Button", "OK");
     if (ok == nullptr)
         return false;
     PostMessageA(ok, BM_CLICK, 0, 0);
-    return AwaitHidden(prompt);
+    return test::WaitForHidden(prompt);
 }
 
 TEST(ProgramNewUser, LearnsALineSentOverTcpAndOnceItRunsTheLineTypesItsTextIntoNotepad) {
@@ -140,7 +126,7 @@ TEST(ProgramNewUser, LearnsALineSentOverTcpAndOnceItRunsTheLineTypesItsTextIntoN
                  SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     Press(main, VK_CONTROL, 'D');
     ASSERT_TRUE(AcceptNamePrompt(pid, "New command"));
-    HWND learn = AwaitShown(pid, "Learn command");
+    HWND learn = test::WaitForShownWindow(pid, "Learn command");
     ASSERT_NE(learn, nullptr);
     ControlPeer remote(kPort);
     ASSERT_TRUE(remote.Await("TVRL: ready\r\n")) << "learning runs the origins";
@@ -166,7 +152,7 @@ TEST(ProgramNewUser, LearnsALineSentOverTcpAndOnceItRunsTheLineTypesItsTextIntoN
 
     // Its action types a text into notepad, chosen from the editor's window list, and keeps
     // notepad in front.
-    HWND setup = AwaitShown(pid, "Action setup");
+    HWND setup = test::WaitForShownWindow(pid, "Action setup");
     ASSERT_NE(setup, nullptr);
     HWND particular = test::FindDescendant(setup, "Button", "&Particular key(s):");
     ASSERT_NE(particular, nullptr) << "a new action taps keys";
@@ -184,10 +170,10 @@ TEST(ProgramNewUser, LearnsALineSentOverTcpAndOnceItRunsTheLineTypesItsTextIntoN
     SendMessageA(destination, CB_SHOWDROPDOWN, FALSE, 0);
     SendMessageA(test::FindDescendant(options, "Button", "&Keep active"), BM_CLICK, 0, 0);
     PostMessageA(test::FindDescendant(setup, "Button", "&Accept"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(AwaitHidden(setup));
+    ASSERT_TRUE(test::WaitForHidden(setup));
 
     PostMessageA(test::FindDescendant(main, "Button", "&Run!"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(AwaitHidden(main)) << "behind the tray icon";
+    ASSERT_TRUE(test::WaitForHidden(main)) << "behind the tray icon";
     ASSERT_TRUE(remote.SendLine(line));
     EXPECT_TRUE(
         test::WaitForWindow([&] { return TextOf(typed) == "hello" ? typed : nullptr; }, 5000))

@@ -50,6 +50,21 @@ inline HWND FindProcessWindow(DWORD pid, const char* title) {
     });
 }
 
+// The visible top-level window of process `pid` with exactly this title, once it shows.
+inline HWND WaitForShownWindow(DWORD pid, const char* title) {
+    return WaitForWindow(
+        [&] {
+            HWND found = FindProcessWindow(pid, title);
+            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+        },
+        10000);
+}
+
+// Whether `wnd` is hidden, or hides within a bound.
+inline bool WaitForHidden(HWND wnd) {
+    return WaitForWindow([&] { return IsWindowVisible(wnd) ? nullptr : wnd; }, 10000) != nullptr;
+}
+
 // The first descendant of `parent` of window class `className` whose text is `text`.
 inline HWND FindDescendant(HWND parent, const char* className, const char* text) {
     struct Search {

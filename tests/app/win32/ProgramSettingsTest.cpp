@@ -31,11 +31,7 @@ TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesI
     keybd_event('E', 0, KEYEVENTF_KEYUP, 0);
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
     const DWORD pid = program.info.dwProcessId;
-    auto shown = [&] {
-        HWND found = test::FindProcessWindow(pid, "Settings");
-        return found != nullptr && IsWindowVisible(found) ? found : nullptr;
-    };
-    HWND dialog = test::WaitForWindow(shown, 10000);
+    HWND dialog = test::WaitForShownWindow(pid, "Settings");
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog is modal";
     HWND pages = test::FindDescendant(dialog, WC_TABCONTROLA, "");
@@ -67,17 +63,15 @@ TEST(ProgramSettings, FileSettingsOpensTheDialogOnItsGeneralPageAndAcceptClosesI
     HWND accept = test::FindDescendant(dialog, "Button", "&Accept");
     ASSERT_NE(accept, nullptr);
     SendMessageA(accept, BM_CLICK, 0, 0);
-    EXPECT_TRUE(
-        test::WaitForWindow([&] { return IsWindowVisible(dialog) ? nullptr : dialog; }, 10000));
+    EXPECT_TRUE(test::WaitForHidden(dialog));
     EXPECT_TRUE(IsWindowEnabled(main));
     // The main window's button opens it as well.
     HWND button = test::FindDescendant(main, "Button", "Settin&gs...");
     ASSERT_NE(button, nullptr);
     PostMessageA(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(test::WaitForWindow(shown, 10000), dialog);
+    EXPECT_EQ(test::WaitForShownWindow(pid, "Settings"), dialog);
     PostMessageA(accept, BM_CLICK, 0, 0);
-    EXPECT_TRUE(
-        test::WaitForWindow([&] { return IsWindowVisible(dialog) ? nullptr : dialog; }, 10000));
+    EXPECT_TRUE(test::WaitForHidden(dialog));
     EXPECT_EQ(program.CloseAndWait(main), 0);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tavrilo");
 }

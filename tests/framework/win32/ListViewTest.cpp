@@ -17,6 +17,9 @@ TEST(ListView, RowsKeepCaptionsSubItemsAndDataInOrder) {
     EXPECT_EQ(list->ColumnCount(), 2);
     list->SetColumnCaption(1, "Datei");
     EXPECT_EQ(list->ColumnCaption(1), "Datei");
+    const std::string longCaption(5000, 'S');
+    list->SetColumnCaption(0, longCaption);
+    EXPECT_EQ(list->ColumnCaption(0), longCaption);
     int data = 0;
     auto* beep = list->AddItem();
     beep->SetCaption("Beep");

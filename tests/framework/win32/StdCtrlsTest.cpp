@@ -1,4 +1,5 @@
 #include "framework/win32/StdCtrls.h"
+#include "ProgramCommonControls.h"
 #include "Pump.h"
 
 #include <gtest/gtest.h>
@@ -198,6 +199,24 @@ TEST_F(StdCtrlsTest, AComboBoxMadeEditableKeepsItsItemsAndTellsWhenItsListOpens)
     SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(StdCtrlsTest, ListsHoldAFiveThousandCharacterItemAndGiveItBackWhole) {
+    const std::string name = "LONG0_" + std::string(4994, 'N');
+    const test::ProgramCommonControls programs;
+    ASSERT_TRUE(programs.Active());
+    auto* combo = new TComboBox(form, form, "UserMsgCoBx", TComboStyle::DropDown);
+    auto* list = new TListBox(form, form, "UserMsgListBox", /*sorted=*/true);
+    for (TListControl* items :
+         {static_cast<TListControl*>(combo), static_cast<TListControl*>(list)}) {
+        items->SetItems({"Quiet", name, "Beep"});
+        EXPECT_EQ(items->Item(1), name);
+        EXPECT_EQ(items->IndexOf(name), 1);
+    }
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), name);
+    list->DeleteItem(0);
+    EXPECT_EQ(list->Items(), (StringList{name, "Quiet"}));
 }
 
 TEST_F(StdCtrlsTest, MemoLinesRoundTripThroughItsText) {

@@ -1,13 +1,14 @@
 // The contract every form of the program keeps, checked on the real windows: its translation
 // keys reach a component and a property, Tab reaches every tab stop, mnemonics are unique on
-// every page, and no caption is clipped, in English and with texts 40 % longer. A new form
-// joins by one line in kForms.
+// every page, and no caption is clipped, in English and with texts 40 % longer; a dialog opened
+// modally has the keyboard at its first control. A new form joins by one line in kForms.
 
 #include "Clipping.h"
 #include "LongerTexts.h"
 #include "SampleDialog.h"
 #include "framework/Text.h"
 #include "framework/win32/Pump.h"
+#include "framework/win32/RealKeys.h"
 #include "framework/win32/TestRegistryKey.h"
 #include "ui/action/win32/ActionFormWorld.h"
 #include "ui/lang/TempFolder.h"
@@ -140,6 +141,15 @@ const FormEntry kForms[] = {
     {"LayoutPropForm", [] { return new TLayoutPropForm(nullptr, ""); }, LayoutPropFormTranslations},
 };
 
+// The forms the program opens as dialogs: all but the main window.
+std::vector<FormEntry> Dialogs() {
+    std::vector<FormEntry> dialogs;
+    for (const FormEntry& entry : kForms)
+        if (std::string_view(entry.Name) != "MainForm")
+            dialogs.push_back(entry);
+    return dialogs;
+}
+
 void PrintTo(const FormEntry& entry, std::ostream* out) {
     *out << entry.Name;
 }
@@ -246,6 +256,33 @@ TEST_P(FormsContractKeys, TabReachesEveryEnabledTabStopOnEveryPage) {
     });
 }
 
+// Opened modally from a window that has the keyboard, as the program opens its dialogs.
+struct OpenedFormKeys : ::testing::TestWithParam<FormEntry> {};
+
+TEST_P(OpenedFormKeys, ItsFirstControlHasTheKeyboardAndEscapeClosesIt) {
+    TForm opener(nullptr, "Opener");
+    auto* openerEdBx = new TEdit(&opener, &opener, "OpenerEdBx");
+    opener.Loaded();
+    opener.Show();
+    SetForegroundWindow(opener.Handle());
+    openerEdBx->SetFocus();
+    std::unique_ptr<TForm> form(GetParam().Make());
+    TControl* first = nullptr;
+    TControl* focused = nullptr;
+    EXPECT_NE(test::ShowModalTo(*form,
+                                [&] {
+                                    const std::vector<TControl*> chain = form->TabChain();
+                                    first = chain.empty() ? nullptr : chain.front();
+                                    focused = form->ActiveControl();
+                                    test::TapKey(VK_ESCAPE);
+                                }),
+              mrAbort)
+        << "Escape did not reach it";
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(focused, first) << first->Name() << " should have the keyboard, "
+                              << (focused != nullptr ? focused->Name() : "nothing") << " has it";
+}
+
 TEST_P(FormsContractDpi, MnemonicsAreUniqueOnEveryPage) {
     ForEachPage(*form, [&](const std::string& page) {
         std::map<char, std::string> owners;
@@ -283,5 +320,6 @@ std::string FormName(const ::testing::TestParamInfo<FormEntry>& info) {
 }
 INSTANTIATE_TEST_SUITE_P(Forms, FormsContractDpi, ::testing::ValuesIn(kForms), FormName);
 INSTANTIATE_TEST_SUITE_P(Forms, FormsContractKeys, ::testing::ValuesIn(kForms), FormName);
+INSTANTIATE_TEST_SUITE_P(Dialogs, OpenedFormKeys, ::testing::ValuesIn(Dialogs()), FormName);
 
 } // namespace

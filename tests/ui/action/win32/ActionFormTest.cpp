@@ -3,6 +3,7 @@
 
 #include "ActionFormWorld.h"
 #include "framework/win32/Pump.h"
+#include "framework/win32/RealKeys.h"
 #include "framework/win32/Seams.h"
 #include "ui/serialsettings/win32/SerialSettingsForm.h"
 
@@ -160,25 +161,55 @@ TEST_F(ActionFormKeys, F2AnywhereCopiesTheCursorPosition) {
     EXPECT_EQ(cursor.x, 123);
 }
 
+// A titled window and a window it owns, with the entries the window lists give them.
+struct OwnedWindows {
+    TForm owner{nullptr, "ListedOwner"};
+    TForm owned{nullptr, "ListedOwned"};
+    // The owned window's entry is indented by three blanks, which choosing it drops.
+    std::string ownerEntry, ownedTitle, ownedEntry;
+    OwnedWindows() {
+        owner.SetCaption("Owner of the test");
+        owned.SetCaption("Owned by the test");
+        SetWindowLongPtrA(owned.Handle(), GWLP_HWNDPARENT,
+                          reinterpret_cast<LONG_PTR>(owner.Handle()));
+        char cls[201] = {};
+        GetClassNameA(owner.Handle(), cls, sizeof cls);
+        ownerEntry = std::string("Owner of the test, ") + cls;
+        ownedTitle = std::string("Owned by the test, ") + cls;
+        ownedEntry = "   " + ownedTitle;
+    }
+};
+
 TEST_F(ActionFormTest, AnOwnedWindowIsListedIndentedUnderItsOwnerAndLosesTheIndentWhenChosen) {
-    TForm owner(nullptr, "ListedOwner");
-    owner.SetCaption("Owner of the test");
-    TForm owned(nullptr, "ListedOwned");
-    owned.SetCaption("Owned by the test");
-    SetWindowLongPtrA(owned.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.Handle()));
+    const OwnedWindows windows;
     form->WindowCoBxDropDown(form->DestinationWndCoBx);
     const StringList entries = form->DestinationWndCoBx->Items();
-    char cls[201] = {};
-    GetClassNameA(owner.Handle(), cls, sizeof cls);
-    const std::string ownerEntry = std::string("Owner of the test, ") + cls;
-    const auto at = std::find(entries.begin(), entries.end(), ownerEntry);
+    const auto at = std::find(entries.begin(), entries.end(), windows.ownerEntry);
     ASSERT_NE(at, entries.end());
     ASSERT_NE(at + 1, entries.end());
-    EXPECT_EQ(*(at + 1), std::string("   Owned by the test, ") + cls);
+    EXPECT_EQ(*(at + 1), windows.ownedEntry);
     EXPECT_EQ(form->TryFirstCoBx->Items(), entries);
     form->DestinationWndCoBx->SetItemIndex(static_cast<int>(at + 1 - entries.begin()));
     form->WindowCoBxExit(form->DestinationWndCoBx);
-    EXPECT_EQ(form->DestinationWndCoBx->Text(), std::string("Owned by the test, ") + cls);
+    EXPECT_EQ(form->DestinationWndCoBx->Text(), windows.ownedTitle);
+}
+
+TEST_F(ActionFormKeys, LeavingTheDestinationByTabAfterPickingAnOwnedWindowKeepsItsTitleUnindented) {
+    const OwnedWindows windows;
+    TComboBox* destination = form->DestinationWndCoBx;
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    destination->SetFocus();
+    test::TapKey(VK_F4); // the list opens, filled with the windows open now
+    Application().ProcessMessages();
+    const int entry = destination->IndexOf(windows.ownedEntry);
+    ASSERT_GE(entry, 0);
+    destination->SetItemIndex(entry);
+    test::TapKey(VK_RETURN); // the list closes on the picked entry
+    test::TapKey(VK_TAB);
+    Application().ProcessMessages();
+    EXPECT_NE(form->ActiveControl(), destination);
+    EXPECT_EQ(destination->Text(), windows.ownedTitle);
 }
 
 TEST_F(ActionFormTest, TheMixerListsAreFilledForTheStringsOwnMixerBeforeItsLinesAreChosen) {
