@@ -372,6 +372,7 @@ private:
     TCommandNode* TargetNode(TObject* sender) const;
     // Learning the code of `node`, unless it is a remote.
     void LearnCommand(TCommandNode* node);
+    void StoreLearnedCode(TCommandNode& node);
     void ToggleSwitch(TObject* sender, bool TCommand::*flag);
     // After an edit of the tree: the Save item and the action-items panel follow.
     void CommandsEdited();

@@ -30,13 +30,18 @@ void TMainForm::LearnCommand(TCommandNode* node) {
     const bool accepted = dialog->ShowModal() == mrOk;
     road_->Recognizer().SetLearnView(nullptr);
     dialog.reset();
+    // The code is the command's before messages run again: a code or a gesture waiting in the
+    // queue may use the command at once.
+    if (accepted && commandsView_->Holds(node))
+        StoreLearnedCode(*node);
     Application().ProcessMessages();
-    if (!accepted || !commandsView_->Holds(node))
-        return;
+}
+
+void TMainForm::StoreLearnedCode(TCommandNode& node) {
     const std::optional<TCode> code = LearnedCode(document_.LearnQueue);
     if (!code)
         return;
-    document_.SetCode(*node->Data(), *code);
+    document_.SetCode(*node.Data(), *code);
     commandsView_->Refresh();
     CommandsEdited();
 }

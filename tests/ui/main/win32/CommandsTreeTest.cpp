@@ -2,6 +2,7 @@
 // acts on, and learning a command's code through the learn dialog.
 
 #include "CommandsTreeWorld.h"
+#include "framework/win32/HandOver.h"
 #include "ui/learn/win32/LearnForm.h"
 #include "ui/password/win32/Password.h"
 
@@ -205,6 +206,7 @@ TEST_F(CommandsTreeTest, EmptyNamesAreRefusedAndQuestionsCutLongNames) {
 }
 
 struct LearnCommandTest : CommandsTreeTest {
+    THandOver handOver; // as the program has: what waits in the queue runs through it
     void Receive(std::vector<std::int32_t> values) {
         form->Receiver().ReceiveTimed([&](TReceivedCode& rc) { rc.Replace(values); },
                                       TDuringTimeOut::Discard);
@@ -215,6 +217,7 @@ struct LearnCommandTest : CommandsTreeTest {
 TEST_F(LearnCommandTest, MatchingSamplesAreAveragedIntoTheCommandOnAccept) {
     Select(volUp);
     std::vector<COLORREF> circles;
+    TCode codeOnceMessagesRun;
     TForm::ModalHook = [&](TForm& dialog) {
         auto& learn = static_cast<TLearnForm&>(dialog);
         EXPECT_EQ(form->IRTimer->Interval(), 300u);
@@ -226,12 +229,15 @@ TEST_F(LearnCommandTest, MatchingSamplesAreAveragedIntoTheCommandOnAccept) {
         Receive({104, 200, 300});
         for (TLearnCircle* c : {learn.Circle1, learn.Circle2, learn.Circle3, learn.Circle4})
             circles.push_back(c->FillColor());
+        // Runs as soon as messages run again after the dialog.
+        THandOver::Queue([&] { codeOnceMessagesRun = TCode(volUp->Data()->Code()); });
         return static_cast<int>(mrOk);
     };
     form->LearnMenuClick(form->LearnMenu);
     EXPECT_EQ(circles, (std::vector<COLORREF>{0x00FF00, 0x0000FF, 0x00FF00, 0x00FF00}));
     const TCommand& code = *volUp->Data();
     EXPECT_EQ(TCode(code.Code()), (TCode{102, 200, 300}));
+    EXPECT_EQ(codeOnceMessagesRun, TCode(code.Code())) << "a click or a code waiting meanwhile";
     EXPECT_EQ(View(volUp)->ImageIndex(), 3);
     EXPECT_TRUE(form->SaveMenu->Enabled());
     EXPECT_EQ(form->IRTimer->Interval(), 125u);
