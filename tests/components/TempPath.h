@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace tav::test {
@@ -18,7 +19,10 @@ public:
         for (char& c : name)
             if (c == '/' || c == '\\')
                 c = '_';
-        path_ = (std::filesystem::temp_directory_path() / (name + suffix)).string();
+        // Tests run side by side in processes of their own, the same test in two of them (the
+        // styled run), so the process's own token keeps their files apart.
+        static const std::string process = std::to_string(std::random_device{}());
+        path_ = (std::filesystem::temp_directory_path() / (name + "_" + process + suffix)).string();
         std::remove(path_.c_str());
     }
     ~TempPath() { std::remove(path_.c_str()); }
