@@ -315,6 +315,12 @@ void TControl::WndProc(TMessage& m) {
                 return;
             m.WParam = key;
         }
+        if (m.Msg == WM_SYSKEYDOWN && m.WParam == VK_F4) {
+            // Tree views and drop-down lists keep system keys to themselves, so Alt+F4
+            // would never close the window while one of them had the keyboard.
+            m.Result = DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+            return;
+        }
         break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
