@@ -20,6 +20,12 @@ if [ -z "${DISPLAY:-}" ]; then
     trap stop_xvfb EXIT
 fi
 setup_user_wine_env
+if [ -n "$STARTED_XVFB_PID" ] && ! timeout 10 wineserver -w; then
+    # A server of the prefix left by a Wine command run without a display keeps a desktop that
+    # can show no window; it ends a few seconds after its last program.
+    echo "run: Wine programs without a display still run in $WINEPREFIX;" \
+        "Tavrilo may not be able to show its window" >&2
+fi
 echo "run: Wine prefix $WINEPREFIX; settings under HKEY_CURRENT_USER\\Software\\Tavrilo"
 
 args=()
@@ -27,4 +33,11 @@ if [ $# -eq 1 ]; then
     # The program takes a name without a folder from its own folder; the user means theirs.
     args+=("$(winepath -w "$(realpath -m -- "$1")")")
 fi
-wine "$WINDOWS_BUILD/bin/Tavrilo.exe" "${args[@]}"
+status=0
+wine "$WINDOWS_BUILD/bin/Tavrilo.exe" "${args[@]}" || status=$?
+if [ $status -ne 0 ]; then
+    # Wine's own explanation (no display it can open, say) is among the messages it keeps quiet.
+    echo "run: Tavrilo ended with status $status; if no window appeared, check that the" \
+        "display ${DISPLAY} can be opened" >&2
+fi
+exit $status
