@@ -49,7 +49,7 @@ std::optional<TAcceptCheck> MissingValue(const TActionEditorValues& v, const TEd
 // A list with nothing chosen, or a number its list or range does not hold.
 std::optional<TEditorValue> OutOfBounds(const TActionEditorValues& v, const TEditorLists& lists) {
     for (const TBoundedValue& b : BoundedValues(v, lists))
-        if (v.*b.Field < b.Low || v.*b.Field > b.High)
+        if (!b.Shows(v))
             return b.Value;
     return std::nullopt;
 }

@@ -178,7 +178,7 @@ TActionEditorValues AsShown(const TActionEditorValues& values, const TEditorList
     TActionEditorValues shown = values;
     for (const TBoundedValue& b : BoundedValues(values, lists)) {
         int& value = shown.*b.Field;
-        if (value < b.Low || value > b.High)
+        if (!b.Shows(values))
             value = b.List ? -1 : std::clamp(value, b.Low, b.High);
     }
     return shown;

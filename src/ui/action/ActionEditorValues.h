@@ -136,6 +136,10 @@ struct TBoundedValue {
     int Low;
     int High;
     bool List;
+    // Whether the control can show the number that `values` hold.
+    bool Shows(const TActionEditorValues& values) const {
+        return values.*Field >= Low && values.*Field <= High;
+    }
 };
 std::vector<TBoundedValue> BoundedValues(const TActionEditorValues& values,
                                          const TEditorLists& lists);
